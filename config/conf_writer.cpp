@@ -1,0 +1,109 @@
+#include "conf_writer.h"
+
+#include "cp1251.h"
+#include "devices_body.h"
+#include "key_fields.h"
+#include "text.h"
+
+namespace zz {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+void WriteLine(std::string& out, std::string_view line) {
+  out.append(line);
+  out.append(kLineEnd);
+}
+
+}  // namespace
+
+bool LockTest(const std::string& path) { return TryExclusiveOpen(path) != ExclusiveOpen::kDenied; }
+
+void EditorToEntries(Editor& editor, ConfParamTable& table) {
+  for (const KeyField& field : KeyFields()) table[field.entry].SetValue(FieldValue(editor, field, table[field.entry]));
+  CONF_PARAM& devices = table[entry::kDevicesBody];
+  devices.entries = DevicesLines(editor.StringGrid1().Rows());
+  CONF_PARAM& prefixes = table[entry::kPrefixesBody];
+  prefixes.entries = editor.ListBoxPrefixes().Items();
+}
+
+void WriteEntry(const CONF_PARAM& e, std::string& out) {
+  for (const std::string& line : e.lines) WriteLine(out, Trim(line));
+  if (e.IsSection())
+    out.append("[").append(e.section).append("]");
+  else
+    out.append(e.key).append("=").append(e.value);
+  if (!e.comment.empty()) out.append(" ;").append(e.comment);
+  out.append(kLineEnd);
+}
+
+void WriteList(const CONF_PARAM& e, std::string& out) {
+  // Trimmed like every other entry's lines, so repeated saves do not grow empty lines.
+  for (const std::string& line : e.lines) WriteLine(out, Trim(line));
+  bool devices = Trim(e.section) == "Devices";
+  for (const std::string& line : e.entries) {
+    std::string::size_type semicolon = devices ? line.find(';') : std::string::npos;
+    if (!devices) {
+      WriteLine(out, line);
+    } else if (semicolon == std::string::npos) {
+      WriteLine(out, Trim(line));  // a block without a comment keeps its one line
+    } else {
+      WriteLine(out, Trim(std::string_view(line).substr(0, semicolon)));
+      WriteLine(out, Trim(std::string_view(line).substr(semicolon)));
+    }
+  }
+  if (devices) {
+    WriteLine(out, kDefaultDeviceComment);
+    WriteLine(out, "");
+  }
+}
+
+std::string ComposeConfiguration(ConfParamTable& table) {
+  std::string out;
+  for (int n = 1; n < entry::kDevicesBody; ++n) WriteEntry(table[n], out);
+  WriteList(table[entry::kDevicesBody], out);
+  table[entry::kDeviceSettings].lines.clear();
+  for (int n = entry::kDeviceSettings; n < entry::kPrefixesBody; ++n) WriteEntry(table[n], out);
+  WriteList(table[entry::kPrefixesBody], out);
+  for (int n = entry::kPrefixesBody + 1; n <= ConfParamTable::size(); ++n) WriteEntry(table[n], out);
+  return out;
+}
+
+std::string RemoveEmptyValues(std::string_view text) {
+  std::vector<std::string> lines = SplitLines(text);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    // Each line is judged by its own value; the first line of the file always stays.
+    std::string::size_type eq = lines[i].find('=');
+    bool empty = i > 0 && eq != std::string::npos && eq + 1 == lines[i].size();
+    if (!empty) WriteLine(out, lines[i]);
+  }
+  return out;
+}
+
+std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
+  if (!LockTest(session.ProgramFile(kConfFileName))) {
+    session.prompts.Show({kConfLockedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+    return std::nullopt;
+  }
+  EditorToEntries(session.editor, session.table);
+  return ComposeConfiguration(session.table);
+}
+
+bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text) {
+  if (!WriteFileAtomic(target, Utf8ToCp1251(text))) {
+    session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
+    return false;
+  }
+  session.state.modified = false;
+  return true;
+}
+
+bool SaveConfiguration(ConfigSession& session, const std::string& target) {
+  std::optional<std::string> text = PrepareConfiguration(session);
+  return text && CommitConfiguration(session, target, *text);
+}
+
+}  // namespace zz

@@ -1,0 +1,31 @@
+// The few file operations the configuration store needs, one implementation per platform.
+// Paths are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zz {
+
+// Reads the whole file as raw bytes; false when it cannot be opened or read.
+bool ReadFileBytes(const std::string& path, std::string& bytes);
+
+// Replaces the file in one step: the bytes go to a temporary file beside it, which is
+// then moved over the target. On failure the previous file is untouched.
+bool WriteFileAtomic(const std::string& path, std::string_view bytes);
+
+bool FileExists(const std::string& path);
+
+enum class ExclusiveOpen {
+  kFree,    // opened for reading and writing with no sharing, and closed again
+  kAbsent,  // the file does not exist
+  kDenied,  // held by another program, read-only or not accessible
+};
+
+// Opens an existing file for reading and writing, denying every kind of sharing, and closes it.
+ExclusiveOpen TryExclusiveOpen(const std::string& path);
+
+// dir + separator + name; dir may be empty.
+std::string JoinPath(const std::string& dir, const std::string& name);
+
+}  // namespace zz

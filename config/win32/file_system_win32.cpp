@@ -1,0 +1,90 @@
+#include <windows.h>
+
+#include "../file_system.h"
+#include "handle.h"
+#include "utf16.h"
+
+namespace zz {
+
+namespace {
+
+std::wstring DirectoryOf(const std::wstring& path) {
+  std::wstring::size_type cut = path.find_last_of(L"\\/");
+  if (cut == std::wstring::npos) return L".";
+  if (cut == 2 && path[1] == L':') return path.substr(0, 3);
+  return path.substr(0, cut);
+}
+
+bool WriteAll(HANDLE h, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!WriteFile(h, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return false;
+  bytes.clear();
+  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  char buf[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(file.get(), buf, sizeof buf, &got, nullptr)) return false;
+    if (got == 0) return true;
+    bytes.append(buf, got);
+  }
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+  std::wstring target = Widen(path);
+  DWORD attributes = GetFileAttributesW(target.c_str());
+  bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+  if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
+
+  wchar_t temp[MAX_PATH + 16];
+  if (!GetTempFileNameW(DirectoryOf(target).c_str(), L"zz", 0, temp)) return false;
+  bool ok;
+  {
+    Handle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ok = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  }
+  if (ok) {
+    // ReplaceFileW keeps the target's attributes and security; a new target is simply moved in.
+    ok = (exists && ReplaceFileW(target.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                                 nullptr)) ||
+         MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  }
+  if (!ok) DeleteFileW(temp);
+  return ok;
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+ExclusiveOpen TryExclusiveOpen(const std::string& path) {
+  Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file) return ExclusiveOpen::kFree;
+  DWORD error = GetLastError();
+  return (error == ERROR_FILE_NOT_FOUND) ? ExclusiveOpen::kAbsent : ExclusiveOpen::kDenied;
+}
+
+std::string JoinPath(const std::string& dir, const std::string& name) {
+  if (dir.empty()) return name;
+  char last = dir.back();
+  if (last == '\\' || last == '/') return dir + name;
+  return dir + "\\" + name;
+}
+
+}  // namespace zz

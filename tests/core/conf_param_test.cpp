@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "conf_param.h"
+#include "key_fields.h"
+
+namespace zz {
+namespace {
+
+TEST(ConfParam, CutsTextsAtTheirCapacities) {
+  CONF_PARAM e(std::string(40, 's'), std::string(70, 'k'));
+  EXPECT_EQ(e.section.size(), 31u);
+  EXPECT_EQ(e.key.size(), 63u);
+  e.SetValue(std::string(200, 'v'));
+  EXPECT_EQ(e.value, std::string(127, 'v'));
+  e.SetComment(std::string(100, 'c'));
+  EXPECT_EQ(e.comment, std::string(79, 'c'));
+  std::string cyrillic;
+  for (int i = 0; i < 130; ++i) cyrillic += "ж";
+  e.SetValue(cyrillic);
+  EXPECT_EQ(e.value.size(), 127u * 2);  // characters, not bytes, are counted
+}
+
+TEST(ConfParam, StoreAttachAndReset) {
+  CONF_PARAM e("Audio", "Max Calls");
+  e.AttachLines({"; one", "; two"});
+  e.AttachLines({"; three"});
+  EXPECT_EQ(e.lines, (LineList{"; three"}));
+
+  e.SetComment("old");
+  LineList pending{"Foo=1"};
+  e.Store("3", "", pending);
+  EXPECT_EQ(e.value, "3");
+  EXPECT_EQ(e.comment, "");
+  EXPECT_EQ(e.lines, (LineList{"Foo=1"}));
+  EXPECT_TRUE(pending.empty());
+  EXPECT_TRUE(e.present);
+
+  e.AddEntry("0=1");
+  e.Reset();
+  EXPECT_TRUE(e.lines.empty());
+  EXPECT_TRUE(e.entries.empty());
+  EXPECT_EQ(e.value, "");
+  EXPECT_FALSE(e.present);
+  EXPECT_EQ(e.section, "Audio");
+  EXPECT_EQ(e.key, "Max Calls");
+}
+
+TEST(ConfParamTable, HoldsTheSchemaAndEveryKeyHasOneField) {
+  ConfParamTable table;
+  for (int n = 1; n <= 39; ++n) {
+    table[n].SetValue("v");
+    table[n].lines = {"x"};
+    table[n].present = true;
+  }
+  ResetConfParams(table);
+  std::set<int> keyEntries;
+  for (int n = 1; n <= 39; ++n) {
+    EXPECT_TRUE(table[n].lines.empty() && table[n].value.empty() && !table[n].present) << n;
+    if (!table[n].IsSection()) keyEntries.insert(n);
+  }
+  std::set<int> fieldEntries;
+  for (const KeyField& f : KeyFields()) fieldEntries.insert(f.entry);
+  EXPECT_EQ(keyEntries, fieldEntries);
+  EXPECT_EQ(keyEntries.size(), 26u);
+
+  EXPECT_EQ(table[entry::kDevices].section, "Devices");
+  EXPECT_EQ(table[entry::kDevicesBody].section, "Devices");
+  EXPECT_EQ(table[entry::kPrefixes].section, "Prefixes");
+  EXPECT_EQ(table[entry::kPrefixesBody].section, "Prefixes");
+  EXPECT_TRUE(table[entry::kDevicesBody].IsSection() && table[entry::kPrefixesBody].IsSection());
+  EXPECT_EQ(table[entry::kListenerPort].key, "Listener Port");
+  EXPECT_EQ(table[39].key, "Connection Timeout");
+  EXPECT_THROW(table[40], std::out_of_range);
+  EXPECT_THROW(table[0], std::out_of_range);
+}
+
+}  // namespace
+}  // namespace zz

@@ -1,0 +1,49 @@
+// Helpers shared by the tests: temporary directories with real files, scripted prompts.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "prompts.h"
+
+namespace zz::test {
+
+// A fresh directory under the system's temporary directory, removed with its files.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  std::string Path() const;                         // UTF-8
+  std::string File(const std::string& name) const;  // UTF-8 path of a file inside
+  void Write(const std::string& name, const std::string& bytes) const;
+  std::string Read(const std::string& name) const;
+  bool Exists(const std::string& name) const;
+
+ private:
+  std::filesystem::path dir_;
+};
+
+// The bytes of a file of the source tree's test data.
+std::string ReadDataFile(const std::string& relative);
+std::string DataPath(const std::string& relative);
+
+// Records every message and error; answers message boxes from a script (OK when it runs out).
+class RecordingPrompts : public Prompts {
+ public:
+  MessageAnswer Show(const MessageSpec& message) override;
+  void ShowError(const std::string& message) override;
+
+  std::vector<MessageSpec> messages;
+  std::vector<std::string> errors;
+  std::deque<MessageAnswer> answers;
+};
+
+// "a\nb\n" -> "a\r\nb\r\n": expected file contents written readably.
+std::string Crlf(const std::string& lfText);
+
+}  // namespace zz::test
