@@ -31,10 +31,11 @@ const KeyField* FindKeyField(const ConfParamTable& table, const CONF_LINE& line)
   return nullptr;
 }
 
-// The comment of a line without the 79-character cut: block comments have no length limit.
-std::string FullComment(const CONF_LINE& line) {
+// The comment of a line, trimmed and without the 79-character cut: block comments have no
+// length limit, and they read the same from the block line and from a comment line.
+std::string BlockComment(const CONF_LINE& line) {
   std::string_view s = Trim(line.raw);
-  return std::string(s.substr(s.find(';') + 1));
+  return std::string(Trim(s.substr(s.find(';') + 1)));
 }
 
 class Loader {
@@ -102,7 +103,7 @@ class Loader {
     ListLine(entry::kDevicesBody, line);
     if (blockCount_ != 0) rows_.emplace_back();
     ++blockCount_;
-    rows_.back() = BlockRowFromLine(blockCount_, line.value, line.hasComment, line.hasComment ? FullComment(line) : "");
+    rows_.back() = BlockRowFromLine(blockCount_, line.value, line.hasComment ? BlockComment(line) : "");
     commentRow_ = blockCount_;
   }
 
@@ -116,7 +117,7 @@ class Loader {
     // back as that comment only, so it is not carried as a foreign line too.
     if (commentRow_ > 0 && line.hasComment && SectionIs(line, kDevicesSection) &&
         Trim(line.raw) != kDefaultDeviceComment) {
-      rows_[static_cast<std::size_t>(commentRow_ - 1)][4] = std::string(Trim(FullComment(line)));
+      rows_[static_cast<std::size_t>(commentRow_ - 1)][4] = BlockComment(line);
       commentRow_ = 0;
       return;
     }

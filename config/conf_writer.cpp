@@ -71,7 +71,9 @@ std::string ComposeConfiguration(ConfParamTable& table) {
 }
 
 std::string RemoveEmptyValues(std::string_view text) {
-  std::vector<std::string> lines = SplitLines(text);
+  // Lines are split as the loader reads them, so that a CR inside a carried line does not
+  // turn into a line break that changes the meaning of the lines after it.
+  std::vector<std::string> lines = SplitLfLines(text);
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {

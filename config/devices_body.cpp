@@ -7,14 +7,14 @@
 
 namespace zz {
 
-BlockRow BlockRowFromLine(int number, const std::string& value, bool hasComment, const std::string& comment) {
+BlockRow BlockRowFromLine(int number, const std::string& value, const std::string& comment) {
   BlockRow row;
   std::string::size_type comma = value.find(',');
   row[0] = std::to_string(number);
   row[1] = comma == std::string::npos ? kBlockTypeSerial : kBlockTypeIp;
   if (comma != std::string::npos) row[3] = value.substr(comma + 1);
   row[2] = "COM" + std::to_string(LeadingInt(value));
-  if (hasComment) row[4] = comment;
+  row[4] = comment;
   return row;
 }
 

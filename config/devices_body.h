@@ -9,7 +9,7 @@
 namespace zz {
 
 // The block row that a Devices key line describes, numbered `number`.
-BlockRow BlockRowFromLine(int number, const std::string& value, bool hasComment, const std::string& comment);
+BlockRow BlockRowFromLine(int number, const std::string& value, const std::string& comment);
 
 // The number formed by the digits after the first three characters of a port cell ("COM12" gives 12).
 int PortFromCell(const std::string& cell);

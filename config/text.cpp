@@ -91,6 +91,18 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::vector<std::string> SplitLfLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    std::size_t lf = text.find('\n');
+    std::string_view line = text.substr(0, lf);
+    if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
+  }
+  return lines;
+}
+
 std::string RemoveBlanks(std::string_view s) {
   std::string out;
   out.reserve(s.size());

@@ -30,6 +30,10 @@ std::optional<int> StrictInt(std::string_view s);
 // Splits a text into lines ending at CR, LF or CR LF; a final line without a break counts.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Splits a text into lines as the configuration's line parser reads them: a line ends at
+// LF, and one CR in front of the LF belongs to the line end; a CR elsewhere is text.
+std::vector<std::string> SplitLfLines(std::string_view text);
+
 // Removes every blank (code 32) of a text.
 std::string RemoveBlanks(std::string_view s);
 

@@ -106,7 +106,7 @@ TEST_F(LoaderTest, PairsEachBlockWithTheFirstCommentLineAfterIt) {
       // A block without a comment line does not shift the pairing.
       {"0=1\n1=2\n; Gate \n;0=1,192.168.1.100\n\n", {"", "Gate"}},
       // The block line's own comment counts when no comment line follows.
-      {"0=1 ;own\n1=2 ;own2\n;line\n", {"own", "line"}},
+      {"0=1 ; own \n1=2 ;own2\n;line\n", {"own", "line"}},
       // A comment line before the first block belongs to no block.
       {";intro\n0=1\n;first\n;second\n", {"first"}},
       // The default device comment is never a block comment.

@@ -52,6 +52,7 @@ TEST(Text, CutsAndTrimsByCharacters) {
   EXPECT_EQ(Trim("\t\r a b \x01\r"), "a b");
   EXPECT_EQ(SplitLines("a\r\nb\rc\n\nd"), (std::vector<std::string>{"a", "b", "c", "", "d"}));
   EXPECT_EQ(SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
+  EXPECT_EQ(SplitLfLines("a\r\nb\rc\n\nd\r"), (std::vector<std::string>{"a", "b\rc", "", "d\r"}));
   EXPECT_TRUE(EqualsAsciiNoCase("Listener PORT", "listener port"));
   EXPECT_FALSE(EqualsAsciiNoCase("Шлюз", "ШЛЮЗ"));
 }

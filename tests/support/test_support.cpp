@@ -69,6 +69,31 @@ MessageAnswer RecordingPrompts::Show(const MessageSpec& message) {
 
 void RecordingPrompts::ShowError(const std::string& message) { errors.push_back(message); }
 
+namespace {
+std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {
+  if (script.empty()) return std::nullopt;
+  std::optional<std::string> a = script.front();
+  script.pop_front();
+  return a;
+}
+}  // namespace
+
+std::optional<std::string> RecordingPrompts::OpenFile(const FileDialogSpec& dialog) {
+  dialogs.push_back(dialog);
+  return Next(fileAnswers);
+}
+
+std::optional<std::string> RecordingPrompts::SaveFile(const FileDialogSpec& dialog) {
+  dialogs.push_back(dialog);
+  return Next(fileAnswers);
+}
+
+std::optional<std::string> RecordingPrompts::InputBox(const std::string& caption, const std::string& prompt,
+                                                      const std::string& value) {
+  inputs.push_back({caption, prompt, value});
+  return Next(inputAnswers);
+}
+
 std::string Crlf(const std::string& lfText) {
   std::string out;
   for (char c : lfText) {

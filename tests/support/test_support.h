@@ -32,15 +32,28 @@ class TempDir {
 std::string ReadDataFile(const std::string& relative);
 std::string DataPath(const std::string& relative);
 
-// Records every message and error; answers message boxes from a script (OK when it runs out).
+// Records every message, error and dialog; answers from scripts. When a script runs out,
+// message boxes are answered OK and dialogs and input boxes are cancelled.
 class RecordingPrompts : public Prompts {
  public:
   MessageAnswer Show(const MessageSpec& message) override;
   void ShowError(const std::string& message) override;
+  std::optional<std::string> OpenFile(const FileDialogSpec& dialog) override;
+  std::optional<std::string> SaveFile(const FileDialogSpec& dialog) override;
+  std::optional<std::string> InputBox(const std::string& caption, const std::string& prompt,
+                                      const std::string& value) override;
 
   std::vector<MessageSpec> messages;
   std::vector<std::string> errors;
+  std::vector<FileDialogSpec> dialogs;
+  struct Input {
+    std::string caption, prompt, value;
+  };
+  std::vector<Input> inputs;
+
   std::deque<MessageAnswer> answers;
+  std::deque<std::optional<std::string>> fileAnswers;   // for OpenFile and SaveFile
+  std::deque<std::optional<std::string>> inputAnswers;  // for InputBox
 };
 
 // "a\nb\n" -> "a\r\nb\r\n": expected file contents written readably.

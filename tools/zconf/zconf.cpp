@@ -24,6 +24,11 @@ class StreamPrompts : public Prompts {
     return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
   }
   void ShowError(const std::string& message) override { err_ << "message: " << message << "\n"; }
+  std::optional<std::string> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> SaveFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
 
  private:
   std::ostream& err_;

@@ -1,0 +1,29 @@
+// The two flows that save the configuration, and change detection.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "config_session.h"
+
+namespace zz {
+
+// True when the editor holds changes against what was last loaded or saved.
+bool ChangeDetected(ConfigSession& session);
+
+// The save run before a service start or stop and before closing: zidezir.conf of the
+// program directory gets the 39 entries, the clean-up and voice.ini appended. False when
+// nothing was written (the lock test failed, or the file could not be replaced).
+bool SaveSequence(ConfigSession& session);
+
+// SaveDialog1 of the main window.
+FileDialogSpec SaveDialog1();
+
+// Save As (the File menu's "&Сохранить файл конфигурации").
+void SaveAs(ConfigSession& session);
+
+// The lines of voice.ini of the program directory as a save appends them: two empty
+// lines, then each line trimmed. Nothing when voice.ini cannot be read.
+std::optional<std::string> VoiceAppendText(const ConfigSession& session);
+
+}  // namespace zz

@@ -1,0 +1,64 @@
+// Feeds arbitrary bytes to the line parser and the loader, saves the result and loads it
+// again: the saved text is well formed and keeps the blocks.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "conf_loader.h"
+#include "conf_writer.h"
+#include "cp1251.h"
+#include "devices_body.h"
+#include "editor_model.h"
+
+namespace {
+
+class SilentPrompts : public zz::Prompts {
+ public:
+  zz::MessageAnswer Show(const zz::MessageSpec&) override { return zz::MessageAnswer::kOk; }
+  void ShowError(const std::string&) override {}
+  std::optional<std::string> OpenFile(const zz::FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> SaveFile(const zz::FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+struct Result {
+  std::string saved;  // Windows-1251
+  std::size_t blocks;
+};
+
+Result LoadAndSave(const std::string& bytes) {
+  zz::ConfParamTable table;
+  zz::EditorModel editor;
+  SilentPrompts prompts;
+  zz::ConfigSession session{table, editor, prompts, "", {}};
+  zz::LoadConfigBytes(session, "fuzz.conf", bytes);
+  zz::BlockRows rows = editor.StringGrid1().Rows();
+  zz::EditorToEntries(editor, table);
+  return {zz::Utf8ToCp1251(zz::RemoveEmptyValues(zz::ComposeConfiguration(table))),
+          zz::IsPlaceholder(rows) ? 0 : rows.size()};
+}
+
+void Check(bool condition) {
+  if (!condition) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  std::string input(reinterpret_cast<const char*>(data), size);
+  Result once = LoadAndSave(input);
+  // Every line ends with CR LF.
+  const std::string& s = once.saved;
+  for (std::size_t i = 0; i < s.size(); ++i)
+    if (s[i] == '\n') Check(i > 0 && s[i - 1] == '\r');
+  Check(s.empty() || (s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0));
+  Check(zz::Utf8ToCp1251(zz::Cp1251ToUtf8(s)) == s);
+  // Blocks are written from the grid and read back as the same number of rows.
+  Result twice = LoadAndSave(once.saved);
+  Check(twice.blocks == once.blocks);
+  Result thrice = LoadAndSave(twice.saved);
+  Check(thrice.blocks == once.blocks);
+  return 0;
+}
