@@ -16,9 +16,9 @@ bool ChangeDetected(ConfigSession& session) {
   return false;
 }
 
-std::optional<std::string> VoiceAppendText(const ConfigSession& session) {
+std::optional<std::string> VoiceAppendText(const std::string& voicePath) {
   std::string bytes;
-  if (!ReadFileBytes(session.ProgramFile(kVoiceFileName), bytes)) return std::nullopt;
+  if (!ReadFileBytes(voicePath, bytes)) return std::nullopt;
   std::string text = "\r\n\r\n";
   for (const std::string& line : SplitLines(Cp1251ToUtf8(bytes))) text.append(Trim(line)).append("\r\n");
   return text;
@@ -28,8 +28,9 @@ namespace {
 
 // The voice.ini lines to append; the missing-file message when there is no voice.ini.
 std::string VoiceOrNotice(ConfigSession& session) {
+  std::string path = session.ProgramFile(kVoiceFileName);
   std::optional<std::string> voice;
-  if (FileExists(session.ProgramFile(kVoiceFileName))) voice = VoiceAppendText(session);
+  if (FileExists(path)) voice = VoiceAppendText(path);
   if (!voice) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
   return voice.value_or("");
 }

@@ -22,8 +22,8 @@ FileDialogSpec SaveDialog1();
 // Save As (the File menu's "&Сохранить файл конфигурации").
 void SaveAs(ConfigSession& session);
 
-// The lines of voice.ini of the program directory as a save appends them: two empty
-// lines, then each line trimmed. Nothing when voice.ini cannot be read.
-std::optional<std::string> VoiceAppendText(const ConfigSession& session);
+// The lines of a voice.ini file as a save appends them: two empty lines, then each line
+// trimmed. Nothing when the file cannot be read.
+std::optional<std::string> VoiceAppendText(const std::string& voicePath);
 
 }  // namespace zz
