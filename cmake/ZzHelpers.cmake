@@ -23,10 +23,10 @@ function(zz_target_defaults target)
   endif()
 endfunction()
 
-# GoogleTest: the system package natively, Debian's sources for the Windows tree.
+# GoogleTest: Debian's sources for the cross-compiled Windows tree, an installed package elsewhere.
 macro(zz_find_gtest)
   if(NOT TARGET GTest::gtest_main)
-    if(WIN32)
+    if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
       set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
       set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
       set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
