@@ -200,7 +200,9 @@ TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], PlainMessage("Не удалось сохранить настройки в файл " + target));
   EXPECT_TRUE(session.state.modified);
+}
 
+TEST_F(SaveTest, AReadOnlyTargetKeepsItsContent) {
   dir.Write("locked.conf", "old");
   if (!MakeReadOnly(dir.File("locked.conf"))) GTEST_SKIP() << "this user can write read-only files";
   EXPECT_FALSE(SaveConfiguration(session, dir.File("locked.conf")));
