@@ -1,0 +1,105 @@
+#include "service_page.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "file_system.h"
+#include "save_flows.h"
+#include "service_rules.h"
+
+namespace zz {
+
+ServicePage::ServicePage(ServiceApi& service, ServicePageView& view, ConfigSession& session,
+                         RestartUi& restartUi, std::function<void()> savePlacement,
+                         std::chrono::milliseconds restartPause)
+    : service_(service),
+      view_(view),
+      session_(session),
+      restartUi_(restartUi),
+      savePlacement_(std::move(savePlacement)),
+      restartPause_(restartPause) {}
+
+void ServicePage::Initialize() {
+  std::vector<std::string> items;
+  for (const StartTypeItem& item : kStartTypeItems) items.emplace_back(item.text);
+  view_.SetStartTypeItems(items);
+
+  serviceOpened_ = service_.Open(kServiceName);
+  if (!serviceOpened_) {
+    // The page stays like this for the whole run.
+    view_.SetRunEnabled(false);
+    view_.SetRunHint(kServiceInitFailedHint);
+    return;
+  }
+  view_.SetStartTypeIndex(StartTypeItemIndex(service_.StartType()));
+  view_.SetPathText(service_.ExecutablePath());
+  TimerTimer();  // current before the window is first shown
+}
+
+void ServicePage::TimerTimer() {
+  if (!serviceOpened_) return;
+  view_.SetStateText(service_.StateText());
+  auto state = static_cast<std::int32_t>(service_.CurrentState());
+  if (state != lastServiceState_) ApplyRunButton(RunButtonLookFor(static_cast<std::uint32_t>(state)));
+  lastServiceState_ = state;
+}
+
+void ServicePage::ApplyRunButton(const RunButtonLook& look) {
+  view_.SetRunEnabled(look.enabled);
+  if (look.tag) view_.SetRunTag(*look.tag);
+  if (look.glyph) view_.SetRunGlyph(*look.glyph);
+  view_.SetRunHint(look.hint);
+}
+
+ServicePage::PendingSave ServicePage::SavePendingChanges() {
+  if (!session_.state.loaded || !ChangeDetected(session_) || !FileExists(session_.state.currentPath))
+    return PendingSave::kNone;
+  return SaveSequence(session_) ? PendingSave::kSaved : PendingSave::kFailed;
+}
+
+void ServicePage::RunButtonClick() {
+  if (restarting_) return;  // the restart is about to end the program
+  if (SavePendingChanges() == PendingSave::kFailed) return;
+  int tag = view_.RunTag();
+  if (tag == kRunTagStart)
+    service_.Start();
+  else if (tag == kRunTagStop)
+    service_.Stop();
+}
+
+void ServicePage::StartTypeCBClick() {
+  if (!serviceOpened_) return;
+  int index = view_.StartTypeIndex();
+  if (index < 0 || index >= static_cast<int>(kStartTypeItems.size())) return;
+  service_.SetStartType(kStartTypeItems[static_cast<std::size_t>(index)].code);
+}
+
+void ServicePage::FormCloseQuery(bool& canClose) {
+  if (restarting_) {
+    // A close request while the restart runs: the running flow closes the window itself.
+    canClose = false;
+    return;
+  }
+  savePlacement_();
+  switch (SavePendingChanges()) {
+    case PendingSave::kNone:
+      return;
+    case PendingSave::kFailed:
+      canClose = false;
+      return;
+    case PendingSave::kSaved:
+      break;
+  }
+  MessageSpec question{kRestartQuestion, kRestartCaption, MessageIcon::kQuestion, MessageButtons::kYesNo};
+  if (session_.prompts.Show(question) != MessageAnswer::kYes) return;
+
+  struct Flag {
+    bool& value;
+    explicit Flag(bool& v) : value(v) { value = true; }
+    ~Flag() { value = false; }
+  } restarting(restarting_);
+  RunRestart(service_, restartUi_, restartPause_);
+}
+
+}  // namespace zz

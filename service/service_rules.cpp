@@ -1,0 +1,23 @@
+#include "service_rules.h"
+
+namespace zz {
+
+std::string StateTextFor(std::uint32_t state) {
+  for (const StateTextRow& row : kStateTexts)
+    if (row.state == state) return row.text;
+  return kStateUnknownText;
+}
+
+const RunButtonLook& RunButtonLookFor(std::uint32_t state) {
+  if (state == service_state::kRunning) return kRunButtonRunning;
+  if (state == service_state::kStopped) return kRunButtonStopped;
+  return kRunButtonWaiting;
+}
+
+int StartTypeItemIndex(std::uint32_t startType) {
+  for (std::size_t i = 0; i < kStartTypeItems.size(); ++i)
+    if (kStartTypeItems[i].code == startType) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace zz

@@ -1,0 +1,62 @@
+#include "vlt_thread.h"
+
+namespace zz {
+
+VLTThread::VLTThread(ServiceApi& service, std::chrono::milliseconds pause)
+    : service_(service), pause_(pause), thread_(&VLTThread::Execute, this) {}
+
+VLTThread::~VLTThread() {
+  if (thread_.joinable()) thread_.join();
+}
+
+void VLTThread::Execute() {
+  try {
+    service_.Stop();
+    std::this_thread::sleep_for(pause_);
+    service_.Start();
+  } catch (...) {
+    // A failed request shows in the next poll like a refused one; the wait must still end.
+  }
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ended_ = true;
+  }
+  endedSignal_.notify_all();
+}
+
+bool VLTThread::WaitFor(std::chrono::milliseconds slice) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return endedSignal_.wait_for(lock, slice, [this] { return ended_; });
+}
+
+namespace {
+
+// The screen's restart state for one scope, given back also when pumping throws.
+class RestartScreen {
+ public:
+  explicit RestartScreen(RestartUi& ui) : ui_(ui) {
+    ui_.ShowProgress();
+    ui_.BeginWaitCursor();
+    ui_.DisableInput();
+  }
+  ~RestartScreen() {
+    ui_.EnableInput();
+    ui_.EndWaitCursor();
+    ui_.CloseProgress();
+  }
+  RestartScreen(const RestartScreen&) = delete;
+  RestartScreen& operator=(const RestartScreen&) = delete;
+
+ private:
+  RestartUi& ui_;
+};
+
+}  // namespace
+
+void RunRestart(ServiceApi& service, RestartUi& ui, std::chrono::milliseconds pause) {
+  RestartScreen screen(ui);
+  VLTThread thread(service, pause);
+  while (!thread.WaitFor(kRestartWaitSlice)) ui.PumpMessages();
+}
+
+}  // namespace zz
