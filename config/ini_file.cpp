@@ -139,8 +139,11 @@ std::vector<std::string> IniFile::SectionNames() const {
 std::vector<std::string> IniFile::KeyNames(std::string_view section) const {
   NameList list;
   if (const Section* s = FindSection(section)) {
-    for (const Line& line : s->body)
-      if (line.IsKey() && (line.key.empty() || line.key.front() != ';') && !list.Add(line.key)) break;
+    for (const Line& line : s->body) {
+      if (!line.IsKey() || (!line.key.empty() && line.key.front() == ';')) continue;
+      // An empty name ends the list, as it ends the system's double-terminated one.
+      if (line.key.empty() || !list.Add(line.key)) break;
+    }
   }
   return list.Take();
 }

@@ -8,7 +8,9 @@
 //   act on it, while the name list shows every occurrence;
 // - a key line is any line with "=" inside a section; its key and value are trimmed, and a
 //   value in matching double or single quotes is returned without them;
-// - keys beginning with ";" can be read but are not listed; lines without "=" are not keys;
+// - keys beginning with ";" can be read but are not listed, and a key with an empty name
+//   ends the list, as it ends the system's double-terminated one; lines without "=" are
+//   not keys;
 // - lists come in file order and are cut to a 16384-character buffer, values to 2047
 //   characters (a 2048-character buffer);
 // - a written key goes after the last key of its section, a new section at the end of the

@@ -19,6 +19,11 @@ inline constexpr const char* kVoiceIniMissingText = "Не найден файл 
 // The comment line written after the last block of the Devices section; never a block comment.
 inline constexpr const char* kDefaultDeviceComment = ";0=1,192.168.1.100";
 
+// The unit type names of the block dialog, one per type code of a voice.ini record.
+inline constexpr const char* kPvkTypeName = "ПВК-ЗН, ГЛС";
+inline constexpr const char* kMsdTypeName = "МСД-2М, МСД-4М";
+inline constexpr const char* kTrlznTypeName = "ТРЛ-ЗН slave";
+
 inline std::string InvalidIntegerText(const std::string& value) { return "'" + value + "' is not a valid integer value"; }
 
 }  // namespace zz

@@ -4,6 +4,7 @@
 #include "cp1251.h"
 #include "key_fields.h"
 #include "text.h"
+#include "voice_ini.h"
 
 namespace zz {
 
@@ -16,13 +17,7 @@ bool ChangeDetected(ConfigSession& session) {
   return false;
 }
 
-std::optional<std::string> VoiceAppendText(const std::string& voicePath) {
-  std::string bytes;
-  if (!ReadFileBytes(voicePath, bytes)) return std::nullopt;
-  std::string text = "\r\n\r\n";
-  for (const std::string& line : SplitLines(Cp1251ToUtf8(bytes))) text.append(Trim(line)).append("\r\n");
-  return text;
-}
+std::optional<std::string> VoiceAppendText(const std::string& voicePath) { return VoiceAppendix(voicePath); }
 
 namespace {
 

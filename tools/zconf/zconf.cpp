@@ -4,7 +4,11 @@
 #include "conf_writer.h"
 #include "cp1251.h"
 #include "editor_model.h"
+#include "ini_file.h"
 #include "key_fields.h"
+#include "save_flows.h"
+#include "text.h"
+#include "voice_ini.h"
 
 namespace zz {
 
@@ -14,7 +18,10 @@ constexpr int kExitOk = 0, kExitFailed = 1, kExitUsage = 2;
 
 constexpr const char* kUsage =
     "usage: zconf dump FILE\n"
-    "       zconf save IN OUT [VOICE]\n";
+    "       zconf save IN OUT [VOICE]\n"
+    "       zconf voice-rebuild CONF VOICE\n"
+    "       zconf units VOICE N\n"
+    "       zconf remove-block VOICE N\n";
 
 class StreamPrompts : public Prompts {
  public:
@@ -70,16 +77,51 @@ int DumpCommand(const std::vector<std::string>& args, std::ostream& out, std::os
 
 int SaveCommand(const std::vector<std::string>& args, std::ostream& err) {
   if (args.size() != 3 && args.size() != 4) return err << kUsage, kExitUsage;
-  if (args.size() == 4) return err << "zconf: appending voice.ini is not supported yet\n", kExitUsage;
   Workbench bench(err);
   if (!bench.Load(args[1])) return kExitFailed;
   EditorToEntries(bench.editor, bench.table);
   std::string text = RemoveEmptyValues(ComposeConfiguration(bench.table));
+  if (args.size() == 4) {
+    // As the save sequence: the clean-up comes first, then voice.ini, when there is one.
+    std::optional<std::string> voice;
+    if (FileExists(args[3])) voice = VoiceAppendText(args[3]);
+    if (voice)
+      text += *voice;
+    else
+      bench.prompts.Show(PlainMessage(kVoiceIniMissingText));
+  }
   if (!WriteFileAtomic(args[2], Utf8ToCp1251(text))) {
     bench.prompts.Show(PlainMessage(kSaveFailedPrefix + args[2]));
     return kExitFailed;
   }
   return kExitOk;
+}
+
+int VoiceRebuildCommand(const std::vector<std::string>& args, std::ostream& err) {
+  if (args.size() != 3) return err << kUsage, kExitUsage;
+  if (RebuildVoiceFile(args[1], args[2])) return kExitOk;
+  err << "message: " << kSaveFailedPrefix << args[2] << "\n";
+  return kExitFailed;
+}
+
+int UnitsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::optional<int> block = args.size() == 3 ? StrictInt(args[2]) : std::nullopt;
+  if (!block) return err << kUsage, kExitUsage;
+  for (const UnitRecord& unit : ReadBlockUnits(args[1], *block))
+    out << unit.typeName << "|" << unit.address << "|" << unit.name << "|" << unit.host << "\n";
+  return kExitOk;
+}
+
+int RemoveBlockCommand(const std::vector<std::string>& args, std::ostream& err) {
+  std::optional<int> block = args.size() == 3 ? StrictInt(args[2]) : std::nullopt;
+  if (!block) return err << kUsage, kExitUsage;
+  StreamPrompts prompts(err);
+  try {
+    return RemoveBlockSection(args[1], *block, prompts) ? kExitOk : kExitFailed;
+  } catch (const IniWriteError& e) {
+    prompts.ShowError(e.what());
+    return kExitFailed;
+  }
 }
 
 }  // namespace
@@ -88,6 +130,9 @@ int RunZconf(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (args.empty()) return err << kUsage, kExitUsage;
   if (args[0] == "dump") return DumpCommand(args, out, err);
   if (args[0] == "save") return SaveCommand(args, err);
+  if (args[0] == "voice-rebuild") return VoiceRebuildCommand(args, err);
+  if (args[0] == "units") return UnitsCommand(args, out, err);
+  if (args[0] == "remove-block") return RemoveBlockCommand(args, err);
   err << kUsage;
   return kExitUsage;
 }
