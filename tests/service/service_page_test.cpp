@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "file_hold.h"
+#include "service_page_fixture.h"
+
+namespace zz::test {
+namespace {
+
+using namespace service_state;
+
+TEST_F(ServicePageTest, InitialisationWithTheServiceRunning) {
+  service.SetConfig(start_type::kAuto, "\"C:\\Program Files\\VELTO\\zidezir.exe\" -service");
+  page.Initialize();
+
+  EXPECT_EQ(service.OpenedNames(), std::vector<std::string>{"VELTO Gateway"});
+  EXPECT_TRUE(page.ServiceOpened());
+  EXPECT_EQ(view.items, (std::vector<std::string>{"Авто", "Вручную", "Отключено"}));
+  EXPECT_EQ(view.startTypeIndex, 0);
+  EXPECT_EQ(view.pathText, "\"C:\\Program Files\\VELTO\\zidezir.exe\" -service");
+  // Polled once, so the page is current before the window shows.
+  EXPECT_EQ(service.StatusQueries(), 1);
+  EXPECT_EQ(view.stateText, "выполняется");
+  EXPECT_TRUE(view.runEnabled);
+  EXPECT_EQ(view.runGlyph, std::optional<RunGlyph>(RunGlyph::kStop));
+  EXPECT_EQ(view.runTag, 1);
+  EXPECT_EQ(view.runHint, "Остановить службу zidezir");
+  EXPECT_EQ(page.LastServiceState(), 4);
+  EXPECT_TRUE(service.Requests().empty());
+}
+
+TEST(ServicePageStartType, TheSelectorShowsTheConfiguredStartType) {
+  struct Case {
+    std::uint32_t startType;
+    int index;
+  };
+  for (Case c : {Case{0, -1}, Case{1, -1}, Case{2, 0}, Case{3, 1}, Case{4, 2}}) {
+    ConfParamTable table;
+    EditorModel editor;
+    RecordingPrompts prompts;
+    ConfigSession session{table, editor, prompts, "", {}};
+    EventLog log;
+    ScriptedService service(kStopped);
+    service.SetConfig(c.startType, "x.exe");
+    RecordingView view;
+    RecordingRestartUi ui(log);
+    ServicePage page(service, view, session, ui, [] {});
+    page.Initialize();
+    EXPECT_EQ(view.startTypeIndex, c.index) << "start type " << c.startType;
+    EXPECT_EQ(view.stateText, "остановлена");
+    EXPECT_EQ(view.runGlyph, std::optional<RunGlyph>(RunGlyph::kStart));
+    EXPECT_EQ(view.runHint, "Запустить службу zidezir");
+  }
+}
+
+TEST_F(ServicePageTest, AServiceThatCannotBeOpenedLeavesThePageDead) {
+  service.SetOpenResult(false);
+  page.Initialize();
+
+  EXPECT_FALSE(page.ServiceOpened());
+  EXPECT_EQ(view.items.size(), 3u);
+  EXPECT_FALSE(view.runEnabled);
+  EXPECT_EQ(view.runHint, "Ошибка инициализации менеджера служб !");
+  EXPECT_EQ(view.stateText, "");
+  EXPECT_EQ(view.pathText, "");
+  EXPECT_EQ(view.startTypeIndex, -1);
+
+  int writes = view.runButtonWrites;
+  page.TimerTimer();
+  page.TimerTimer();
+  view.startTypeIndex = 2;
+  page.StartTypeCBClick();
+  EXPECT_EQ(service.StatusQueries(), 0);
+  EXPECT_EQ(view.stateText, "");
+  EXPECT_EQ(view.runButtonWrites, writes);
+  EXPECT_TRUE(service.Requests().empty());
+}
+
+TEST_F(ServicePageTest, TheRunButtonChangesOnlyWhenTheStateChanges) {
+  page.Initialize();
+  struct Step {
+    std::uint32_t state;  // 0: the status query fails
+    const char* text;
+    bool rebuilt;
+    bool enabled;
+    RunGlyph glyph;
+    int tag;
+    const char* hint;
+  };
+  const Step steps[] = {
+      {kRunning, "выполняется", false, true, RunGlyph::kStop, 1, "Остановить службу zidezir"},
+      {kStopPending, "останавливается...", true, false, RunGlyph::kStop, 1, "Подождите..."},
+      {kStopPending, "останавливается...", false, false, RunGlyph::kStop, 1, "Подождите..."},
+      {kStopped, "остановлена", true, true, RunGlyph::kStart, 0, "Запустить службу zidezir"},
+      {0, "?", false, true, RunGlyph::kStart, 0, "Запустить службу zidezir"},
+      {kStartPending, "запускается...", true, false, RunGlyph::kStart, 0, "Подождите..."},
+      {kRunning, "выполняется", true, true, RunGlyph::kStop, 1, "Остановить службу zidezir"},
+      {kPausePending, "ожидание паузы", true, false, RunGlyph::kStop, 1, "Подождите..."},
+      {kPaused, "пауза", true, false, RunGlyph::kStop, 1, "Подождите..."},
+      {kContinuePending, "ожидание продолжения", true, false, RunGlyph::kStop, 1, "Подождите..."},
+      {kStopped, "остановлена", true, true, RunGlyph::kStart, 0, "Запустить службу zidezir"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.text);
+    service.SetQueryFails(step.state == 0);
+    if (step.state != 0) service.SetState(step.state);
+    int writes = view.runButtonWrites;
+    page.TimerTimer();
+    EXPECT_EQ(view.stateText, step.text);
+    EXPECT_EQ(view.runButtonWrites != writes, step.rebuilt);
+    EXPECT_EQ(view.runEnabled, step.enabled);
+    EXPECT_EQ(view.runGlyph, std::optional<RunGlyph>(step.glyph));
+    EXPECT_EQ(view.runTag, step.tag);
+    EXPECT_EQ(view.runHint, step.hint);
+  }
+}
+
+TEST_F(ServicePageTest, PickingAStartTypeSetsItAtOnce) {
+  page.Initialize();
+  for (int index : {2, 0, 1}) {
+    view.startTypeIndex = index;
+    page.StartTypeCBClick();
+  }
+  EXPECT_EQ(service.RequestNames(),
+            (std::vector<std::string>{"SetStartType 4", "SetStartType 2", "SetStartType 3"}));
+  EXPECT_EQ(service.StartType(), 3u);
+
+  // A refusal shows nothing; the selection stays where the user put it.
+  service.RefuseStartTypes(true);
+  view.startTypeIndex = 2;
+  page.StartTypeCBClick();
+  EXPECT_EQ(service.StartType(), 3u);
+  EXPECT_EQ(view.startTypeIndex, 2);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ServicePageTest, TheRunButtonStopsARunningServiceAndStartsAStoppedOne) {
+  page.Initialize();
+  page.RunButtonClick();  // tag 1 from the running state
+  EXPECT_EQ(service.RequestNames(), std::vector<std::string>{"Stop"});
+  // The button learns the outcome from the polls: stop-pending, then stopped.
+  page.TimerTimer();
+  EXPECT_EQ(view.stateText, "останавливается...");
+  EXPECT_FALSE(view.runEnabled);
+  service.SetState(kStopped);
+  page.TimerTimer();
+  EXPECT_EQ(view.runTag, 0);
+  page.RunButtonClick();
+  EXPECT_EQ(service.RequestNames(), (std::vector<std::string>{"Stop", "Start"}));
+  EXPECT_TRUE(service.Requests().back().result);
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(ServicePageTest, AStartOrStopSavesPendingChangesFirstWithoutAsking) {
+  StartWithConfiguration();
+  page.Initialize();
+  ChangePort();
+  std::string confAtStop;
+  service.OnRequest([&] { confAtStop = Conf(); });
+
+  page.RunButtonClick();
+
+  EXPECT_EQ(service.RequestNames(), std::vector<std::string>{"Stop"});
+  EXPECT_NE(confAtStop.find("Listener Port=1800\r\n"), std::string::npos) << confAtStop;
+  EXPECT_NE(confAtStop.find("[VoiceDevices:1]\r\n0=PVK,5,Пост 1,192.168.1.50\r\n"), std::string::npos);
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_FALSE(ChangeDetected(session));
+}
+
+TEST_F(ServicePageTest, NothingIsSavedWithoutPendingChangesOrWithoutTheFile) {
+  struct Case {
+    const char* what;
+    std::function<void()> arrange;
+  };
+  const Case cases[] = {
+      {"no changes", [] {}},
+      {"not loaded", [this] {
+         ChangePort();
+         session.state.loaded = false;
+       }},
+      {"file gone from the loaded path", [this] {
+         ChangePort();
+         session.state.loaded = true;
+         session.state.currentPath = dir.File("elsewhere.conf");
+       }},
+  };
+  page.Initialize();
+  StartWithConfiguration();
+  const std::string before = Conf();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.arrange();
+    service.SetState(kStopped);
+    page.TimerTimer();
+    page.RunButtonClick();
+    EXPECT_EQ(service.RequestNames().back(), "Start");
+    EXPECT_EQ(Conf(), before);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(CloseQuery());
+    EXPECT_EQ(Conf(), before);
+    EXPECT_TRUE(prompts.messages.empty());
+  }
+  EXPECT_EQ(placementSaves, 3);
+}
+
+TEST_F(ServicePageTest, ALockedFileStopsTheStartOrStopAndKeepsTheWindowOpen) {
+  StartWithConfiguration();
+  page.Initialize();
+  ChangePort();
+  const std::string before = Conf();
+  {
+    FileHold hold(dir.File("zidezir.conf"));
+    ASSERT_TRUE(hold.held());
+    page.RunButtonClick();
+    EXPECT_TRUE(service.Requests().empty());
+    EXPECT_EQ(prompts.messages, std::vector<MessageSpec>{LockMessage()});
+
+    EXPECT_FALSE(CloseQuery());
+    EXPECT_EQ(prompts.messages, (std::vector<MessageSpec>{LockMessage(), LockMessage()}));
+    EXPECT_EQ(placementSaves, 1);  // saved also when the close is then refused
+  }
+  EXPECT_EQ(Conf(), before);
+  EXPECT_TRUE(service.Requests().empty());
+  EXPECT_TRUE(ChangeDetected(session));
+}
+
+TEST_F(ServicePageTest, ClosingWithChangesAndNoSavesAndLeavesTheServiceAlone) {
+  StartWithConfiguration();
+  page.Initialize();
+  // Any answer but Yes closes without a restart.
+  for (auto [answer, port] : {std::pair{MessageAnswer::kNo, "1800"}, std::pair{MessageAnswer::kOk, "1801"}}) {
+    editor.listenerPort.SetText(port);
+    prompts.answers = {answer};
+    prompts.messages.clear();
+
+    EXPECT_TRUE(CloseQuery());
+
+    EXPECT_NE(Conf().find(std::string("Listener Port=") + port + "\r\n"), std::string::npos);
+    EXPECT_EQ(prompts.messages, std::vector<MessageSpec>{RestartQuestion()});
+  }
+  EXPECT_TRUE(service.Requests().empty());
+  EXPECT_EQ(log.Events(), (std::vector<std::string>{"placement", "placement"}));
+}
+
+TEST_F(ServicePageTest, ClosingWithoutVoiceIniStillSavesAndAsks) {
+  StartWithConfiguration();
+  std::filesystem::remove(std::filesystem::u8path(dir.File("voice.ini")));
+  page.Initialize();
+  ChangePort();
+  prompts.answers = {MessageAnswer::kOk, MessageAnswer::kNo};
+
+  EXPECT_TRUE(CloseQuery());
+  EXPECT_EQ(prompts.messages, (std::vector<MessageSpec>{PlainMessage("Не найден файл voice.ini"), RestartQuestion()}));
+  EXPECT_NE(Conf().find("Listener Port=1800\r\n"), std::string::npos);
+  EXPECT_EQ(Conf().find("VoiceDevices"), std::string::npos);
+}
+
+TEST_F(ServicePageTest, ClosingWithChangesAndYesRestartsAStoppedService) {
+  service.SetState(kStopped);
+  StartWithConfiguration();
+  page.Initialize();
+  ChangePort();
+  prompts.answers = {MessageAnswer::kYes};
+
+  EXPECT_TRUE(CloseQuery());
+
+  EXPECT_NE(Conf().find("Listener Port=1800\r\n"), std::string::npos);
+  EXPECT_EQ(prompts.messages, std::vector<MessageSpec>{RestartQuestion()});
+  // The stop of a stopped service is refused; the start after the pause goes through.
+  EXPECT_EQ(log.Events(), (std::vector<std::string>{"placement", "show progress", "hourglass", "input off", "Stop",
+                                                    "Start", "input on", "cursor back", "close progress"}));
+  std::vector<ScriptedService::Request> requests = service.Requests();
+  ASSERT_EQ(requests.size(), 2u);
+  EXPECT_FALSE(requests[0].result);
+  EXPECT_TRUE(requests[1].result);
+  EXPECT_GE(requests[1].at - requests[0].at, kPause);
+  EXPECT_FALSE(page.Restarting());
+}
+
+TEST_F(ServicePageTest, RequestsDuringTheRestartAreIgnoredWhileThePollGoesOn) {
+  StartWithConfiguration();
+  page.Initialize();
+  ChangePort();
+  prompts.answers = {MessageAnswer::kYes};
+  std::vector<std::string> textsSeen;
+  int refusedCloses = 0;
+  restartUi.onPump = [&] {
+    EXPECT_TRUE(page.Restarting());
+    bool canClose = true;
+    page.FormCloseQuery(canClose);
+    if (!canClose) ++refusedCloses;
+    page.RunButtonClick();
+    page.TimerTimer();
+    if (textsSeen.empty() || textsSeen.back() != view.stateText) textsSeen.push_back(view.stateText);
+  };
+
+  EXPECT_TRUE(CloseQuery());
+
+  EXPECT_GE(restartUi.pumps, 1);
+  EXPECT_EQ(refusedCloses, restartUi.pumps);
+  EXPECT_EQ(placementSaves, 1);
+  EXPECT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(service.RequestNames(), (std::vector<std::string>{"Stop", "Start"}));
+  // The pause outlasts the stop-pending state, and the page shows it.
+  EXPECT_NE(std::find(textsSeen.begin(), textsSeen.end(), "остановлена"), textsSeen.end());
+  EXPECT_FALSE(page.Restarting());
+  // Once the flow has ended, requests count again.
+  page.TimerTimer();
+  page.RunButtonClick();
+  EXPECT_EQ(service.RequestNames().size(), 3u);
+}
+
+}  // namespace
+}  // namespace zz::test

@@ -1,0 +1,49 @@
+// The restart thread and the poll share the service controller; ThreadSanitizer watches.
+#include <gtest/gtest.h>
+
+#include "service_page_fixture.h"
+#include "vlt_thread.h"
+
+namespace zz::test {
+namespace {
+
+using std::chrono::milliseconds;
+
+TEST(RestartRace, PollingWhileTheThreadStopsAndStarts) {
+  for (int round = 0; round < 20; ++round) {
+    ScriptedService service(service_state::kRunning);
+    service.SetPendingTime(milliseconds(2));
+    ASSERT_TRUE(service.Open("VELTO Gateway"));
+    int polls = 0;
+    {
+      VLTThread thread(service, milliseconds(10));
+      while (!thread.WaitFor(milliseconds(1))) {
+        service.StateText();
+        service.CurrentState();
+        ++polls;
+      }
+    }
+    EXPECT_GT(polls, 0);
+    EXPECT_EQ(service.RequestNames(), (std::vector<std::string>{"Stop", "Start"}));
+  }
+}
+
+TEST_F(ServicePageTest, TheCloseFlowsRestartWithThePageStillPolling) {
+  StartWithConfiguration();
+  page.Initialize();
+  ChangePort();
+  prompts.answers = {MessageAnswer::kYes};
+  service.SetPendingTime(milliseconds(20));
+  restartUi.onPump = [this] {
+    page.TimerTimer();
+    page.RunButtonClick();
+  };
+  EXPECT_TRUE(CloseQuery());
+  EXPECT_GE(restartUi.pumps, 1);
+  EXPECT_EQ(service.RequestNames(), (std::vector<std::string>{"Stop", "Start"}));
+  page.TimerTimer();
+  EXPECT_FALSE(view.stateText.empty());
+}
+
+}  // namespace
+}  // namespace zz::test

@@ -1,0 +1,114 @@
+// A stand-in for the gateway service: a real service program that passes through
+// start-pending to running, takes the stop control and passes through stop-pending to
+// stopped. Each pending state lasts as long as its command line says.
+#include <windows.h>
+#include <winsvc.h>
+
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "standin_args.h"
+#include "win32/handle.h"
+#include "win32/utf16.h"
+
+namespace {
+
+using zz::standin::PendingTimes;
+
+constexpr DWORD kWaitHintMargin = 1000;
+
+class StandinService {
+ public:
+  void SetTimes(const PendingTimes& times) { times_ = times; }
+
+  void Main(DWORD argc, LPWSTR* argv) {
+    std::wstring name = argc > 0 && argv[0] ? argv[0] : zz::Widen(zz::standin::kDefaultServiceName);
+    statusHandle_ = RegisterServiceCtrlHandlerExW(name.c_str(), &StandinService::Handler, this);
+    if (!statusHandle_) return;
+    stopRequested_ = zz::Handle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!stopRequested_) {
+      Report(SERVICE_STOPPED, 0, 0);
+      return;
+    }
+    Report(SERVICE_START_PENDING, 0, times_.startMs + kWaitHintMargin);
+    Sleep(times_.startMs);
+    Report(SERVICE_RUNNING, SERVICE_ACCEPT_STOP, 0);
+    WaitForSingleObject(stopRequested_.get(), INFINITE);
+    Sleep(times_.stopMs);
+    Report(SERVICE_STOPPED, 0, 0);
+  }
+
+ private:
+  static DWORD WINAPI Handler(DWORD control, DWORD, LPVOID, LPVOID context) {
+    return static_cast<StandinService*>(context)->Control(control);
+  }
+
+  DWORD Control(DWORD control) {
+    switch (control) {
+      case SERVICE_CONTROL_STOP: {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (state_ != SERVICE_RUNNING) return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
+        // Stop-pending is reported before the control returns, so the caller sees it at once.
+        ReportLocked(SERVICE_STOP_PENDING, 0, times_.stopMs + kWaitHintMargin);
+        SetEvent(stopRequested_.get());
+        return NO_ERROR;
+      }
+      case SERVICE_CONTROL_INTERROGATE:
+        return NO_ERROR;
+      default:
+        return ERROR_CALL_NOT_IMPLEMENTED;
+    }
+  }
+
+  void Report(DWORD state, DWORD accepted, DWORD waitHint) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    ReportLocked(state, accepted, waitHint);
+  }
+
+  void ReportLocked(DWORD state, DWORD accepted, DWORD waitHint) {
+    bool pending = state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING;
+    SERVICE_STATUS status{};
+    status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
+    status.dwCurrentState = state;
+    status.dwControlsAccepted = accepted;
+    status.dwWin32ExitCode = NO_ERROR;
+    status.dwCheckPoint = pending ? ++checkPoint_ : 0;
+    status.dwWaitHint = waitHint;
+    state_ = state;
+    SetServiceStatus(statusHandle_, &status);
+  }
+
+  PendingTimes times_;
+  SERVICE_STATUS_HANDLE statusHandle_ = nullptr;
+  zz::Handle stopRequested_;
+  std::mutex mutex_;  // the control handler runs on the dispatcher's thread
+  DWORD state_ = SERVICE_STOPPED;
+  DWORD checkPoint_ = 0;
+};
+
+// The one service of this process: ServiceMain receives no context of its own.
+StandinService service;
+
+void WINAPI ServiceMain(DWORD argc, LPWSTR* argv) { service.Main(argc, argv); }
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(zz::Narrow(argv[i]));
+  std::optional<PendingTimes> times = zz::standin::ParsePendingTimes(args);
+  if (!times) {
+    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N]\n", stderr);
+    return 2;
+  }
+  service.SetTimes(*times);
+  std::wstring name = zz::Widen(zz::standin::kDefaultServiceName);
+  SERVICE_TABLE_ENTRYW table[] = {{name.data(), &ServiceMain}, {nullptr, nullptr}};
+  if (!StartServiceCtrlDispatcherW(table)) {
+    std::fputs("standin_service: runs only when started by the service control manager\n", stderr);
+    return 1;
+  }
+  return 0;
+}
