@@ -13,10 +13,9 @@
 namespace zz::test {
 
 struct RecordingView : ServicePageView {
-  std::string stateText, pathText;
+  std::string stateText, pathText, runHint;
   bool runEnabled = true;  // as designed, before the page sets it up
   std::optional<RunGlyph> runGlyph;
-  std::string runHint;
   int runTag = 0;
   std::vector<std::string> items;
   int startTypeIndex = -1;
@@ -24,26 +23,21 @@ struct RecordingView : ServicePageView {
 
   void SetStateText(const std::string& text) override { stateText = text; }
   void SetPathText(const std::string& text) override { pathText = text; }
-  void SetRunEnabled(bool enabled) override {
-    runEnabled = enabled;
-    ++runButtonWrites;
-  }
-  void SetRunGlyph(RunGlyph glyph) override {
-    runGlyph = glyph;
-    ++runButtonWrites;
-  }
-  void SetRunHint(const std::string& hint) override {
-    runHint = hint;
-    ++runButtonWrites;
-  }
-  void SetRunTag(int tag) override {
-    runTag = tag;
-    ++runButtonWrites;
-  }
+  void SetRunEnabled(bool enabled) override { Run(runEnabled, enabled); }
+  void SetRunGlyph(RunGlyph glyph) override { Run(runGlyph, glyph); }
+  void SetRunHint(const std::string& hint) override { Run(runHint, hint); }
+  void SetRunTag(int tag) override { Run(runTag, tag); }
   int RunTag() const override { return runTag; }
   void SetStartTypeItems(const std::vector<std::string>& texts) override { items = texts; }
   void SetStartTypeIndex(int index) override { startTypeIndex = index; }
   int StartTypeIndex() const override { return startTypeIndex; }
+
+ private:
+  template <class T, class V>
+  void Run(T& field, const V& value) {
+    field = value;
+    ++runButtonWrites;
+  }
 };
 
 class RecordingRestartUi : public RestartUi {

@@ -84,25 +84,19 @@ TempDir* ScmTest::dir_ = nullptr;
 fs::path ScmTest::exe_;
 std::string ScmTest::commandLine_;
 
-TEST_F(ScmTest, BeforeOpenEveryOperationFails) {
-  TSCM scm;
-  EXPECT_EQ(scm.StateText(), "?");
-  EXPECT_EQ(scm.CurrentState(), 0u);
-  EXPECT_EQ(scm.ExecutablePath(), "");
-  EXPECT_EQ(scm.StartType(), 0u);
-  EXPECT_FALSE(scm.Start());
-  EXPECT_FALSE(scm.Stop());
-  EXPECT_FALSE(scm.SetStartType(start_type::kDisabled));
-}
-
-TEST_F(ScmTest, OpeningAnAbsentServiceFails) {
-  for (const char* name : {"VELTO Gateway отсутствует", ""}) {
+TEST_F(ScmTest, WithoutAnOpenedServiceEveryOperationFails) {
+  for (const char* name : {static_cast<const char*>(nullptr), "VELTO Gateway отсутствует", ""}) {
     TSCM scm;
-    EXPECT_FALSE(scm.Open(name)) << name;
+    if (name) {
+      EXPECT_FALSE(scm.Open(name)) << name;
+    }
     EXPECT_EQ(scm.StateText(), "?");
+    EXPECT_EQ(scm.CurrentState(), 0u);
     EXPECT_EQ(scm.ExecutablePath(), "");
     EXPECT_EQ(scm.StartType(), 0u);
     EXPECT_FALSE(scm.Start());
+    EXPECT_FALSE(scm.Stop());
+    EXPECT_FALSE(scm.SetStartType(start_type::kDisabled));
   }
 }
 

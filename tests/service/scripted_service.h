@@ -40,42 +40,30 @@ class ScriptedService final : public ServiceApi {
     Clock::time_point at;
   };
 
+  // The script: set before the page or a thread uses the service.
+  bool openResult = true;
+  bool queryFails = false;
+  bool refuseStartTypes = false;
+  std::uint32_t startType = start_type::kDemand;
+  std::string path = "\"C:\\VELTO\\zidezir.exe\" -service";
+  std::chrono::milliseconds pendingTime{30};
+  std::function<void()> onRequest;  // runs as Start and Stop begin, e.g. to look at the files
+
   explicit ScriptedService(std::uint32_t state = service_state::kStopped, EventLog* log = nullptr)
       : state_(state), log_(log) {}
 
-  // The test's side.
-  void SetState(std::uint32_t state) {
+  void SetState(std::uint32_t state) {  // the system's state from now on
     std::lock_guard<std::mutex> lock(mutex_);
     state_ = state;
     pending_ = false;
   }
-  void SetPendingTime(std::chrono::milliseconds time) {
+  std::string OpenedName() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    pendingTime_ = time;
+    return openedName_;
   }
-  void SetQueryFails(bool fails) {
+  int StatusQueries() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    queryFails_ = fails;
-  }
-  void SetOpenResult(bool result) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    openResult_ = result;
-  }
-  void SetConfig(std::uint32_t startType, std::string path) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    startType_ = startType;
-    path_ = std::move(path);
-  }
-  void RefuseStartTypes(bool refuse) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    refuseStartTypes_ = refuse;
-  }
-  // Runs inside Start and Stop before they act, e.g. to look at the files at that moment.
-  void OnRequest(std::function<void()> hook) { onRequest_ = std::move(hook); }
-
-  std::vector<std::string> OpenedNames() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return openedNames_;
+    return queries_;
   }
   std::vector<Request> Requests() const {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -86,28 +74,18 @@ class ScriptedService final : public ServiceApi {
     for (const Request& r : Requests()) names.push_back(r.name);
     return names;
   }
-  int StatusQueries() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return queries_;
-  }
-  std::uint32_t SystemState() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    Settle();
-    return state_;
-  }
 
-  // The controller's side.
   bool Open(const std::string& name) override {
     std::lock_guard<std::mutex> lock(mutex_);
-    openedNames_.push_back(name);
-    opened_ = openResult_;
+    openedName_ = name;
+    opened_ = openResult;
     if (opened_) reported_ = state_;
     return opened_;
   }
   std::string StateText() override {
     std::lock_guard<std::mutex> lock(mutex_);
     ++queries_;
-    if (!opened_ || queryFails_) return kStateUnknownText;
+    if (!opened_ || queryFails) return kStateUnknownText;
     Settle();
     reported_ = state_;
     return StateTextFor(reported_);
@@ -118,30 +96,30 @@ class ScriptedService final : public ServiceApi {
   }
   std::string ExecutablePath() const override {
     std::lock_guard<std::mutex> lock(mutex_);
-    return opened_ ? path_ : std::string();
+    return opened_ ? path : std::string();
   }
   std::uint32_t StartType() const override {
     std::lock_guard<std::mutex> lock(mutex_);
-    return opened_ ? startType_ : 0;
+    return opened_ ? startType : 0;
   }
-  bool SetStartType(std::uint32_t startType) override {
+  bool SetStartType(std::uint32_t type) override {
     std::lock_guard<std::mutex> lock(mutex_);
-    bool ok = opened_ && !refuseStartTypes_;
-    if (ok) startType_ = startType;
-    Record("SetStartType " + std::to_string(startType), ok);
+    bool ok = opened_ && !refuseStartTypes;
+    if (ok) startType = type;
+    Record("SetStartType " + std::to_string(type), ok);
     return ok;
   }
   bool Start() override {
-    if (onRequest_) onRequest_();
+    if (onRequest) onRequest();
     std::lock_guard<std::mutex> lock(mutex_);
     Settle();
-    bool ok = opened_ && state_ == service_state::kStopped && startType_ != start_type::kDisabled;
+    bool ok = opened_ && state_ == service_state::kStopped && startType != start_type::kDisabled;
     if (ok) BeginPending(service_state::kStartPending, service_state::kRunning);
     Record("Start", ok);
     return ok;
   }
   bool Stop() override {
-    if (onRequest_) onRequest_();
+    if (onRequest) onRequest();
     std::lock_guard<std::mutex> lock(mutex_);
     Settle();
     bool ok = opened_ && state_ == service_state::kRunning;
@@ -156,7 +134,7 @@ class ScriptedService final : public ServiceApi {
     state_ = pending;
     settled_ = settled;
     pending_ = true;
-    pendingUntil_ = Clock::now() + pendingTime_;
+    pendingUntil_ = Clock::now() + pendingTime;
   }
   void Settle() {
     if (pending_ && Clock::now() >= pendingUntil_) {
@@ -174,17 +152,10 @@ class ScriptedService final : public ServiceApi {
   std::uint32_t reported_ = 0;
   std::uint32_t settled_ = 0;
   bool pending_ = false;
-  Clock::time_point pendingUntil_{};
-  std::chrono::milliseconds pendingTime_{30};
-  bool queryFails_ = false;
-  bool openResult_ = true;
   bool opened_ = false;
-  bool refuseStartTypes_ = false;
-  std::uint32_t startType_ = start_type::kDemand;
-  std::string path_ = "\"C:\\VELTO\\zidezir.exe\" -service";
-  std::function<void()> onRequest_;
+  Clock::time_point pendingUntil_{};
   EventLog* log_;
-  std::vector<std::string> openedNames_;
+  std::string openedName_;
   std::vector<Request> requests_;
   int queries_ = 0;
 };

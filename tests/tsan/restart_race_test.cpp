@@ -12,7 +12,7 @@ using std::chrono::milliseconds;
 TEST(RestartRace, PollingWhileTheThreadStopsAndStarts) {
   for (int round = 0; round < 20; ++round) {
     ScriptedService service(service_state::kRunning);
-    service.SetPendingTime(milliseconds(2));
+    service.pendingTime = milliseconds(2);
     ASSERT_TRUE(service.Open("VELTO Gateway"));
     int polls = 0;
     {
@@ -33,7 +33,7 @@ TEST_F(ServicePageTest, TheCloseFlowsRestartWithThePageStillPolling) {
   page.Initialize();
   ChangePort();
   prompts.answers = {MessageAnswer::kYes};
-  service.SetPendingTime(milliseconds(20));
+  service.pendingTime = milliseconds(20);
   restartUi.onPump = [this] {
     page.TimerTimer();
     page.RunButtonClick();
