@@ -23,7 +23,7 @@ using std::chrono::milliseconds;
 // Not the gateway's own name, so that a registration of the demo is never touched; Cyrillic,
 // so that the name and the path go through the W functions whatever the code page.
 const char* const kTestServiceName = "VELTO Gateway проверка";
-constexpr standin::PendingTimes kTimes{300, 300};
+constexpr standin::PendingTimes kTimes{500, 500};  // long enough to be seen on a busy machine
 
 std::wstring TestName() { return Widen(kTestServiceName); }
 
