@@ -23,7 +23,7 @@ class ServicePage {
   ServicePage(const ServicePage&) = delete;
   ServicePage& operator=(const ServicePage&) = delete;
 
-  // Part of the main window's creation: the start-type items, the service opened, the page
+  // A step of the main window's creation: the start-type items, the service opened, the page
   // filled and polled once.
   void Initialize();
 
