@@ -1,0 +1,19 @@
+// The grey gradient behind the navigation bar, as plain arithmetic over a canvas.
+#pragma once
+
+namespace zz {
+
+class GradientCanvas {
+ public:
+  virtual ~GradientCanvas() = default;
+  // A horizontal line in the grey `level` from (x0, y) to (x1, y), the end point excluded.
+  virtual void GreyLine(int x0, int x1, int y, int level) = 0;
+};
+
+// The grey level of row y: white at the top, one level less every two rows, black from 510.
+int GradientLevel(int y);
+
+// Rows 1 to height - 2, columns 1 to width - 1; the outermost row and column stay unpainted.
+void PaintGradient(GradientCanvas& canvas, int width, int height);
+
+}  // namespace zz

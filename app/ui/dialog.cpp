@@ -1,0 +1,95 @@
+#include "dialog.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "window.h"
+#include "win32/utf16.h"
+
+namespace zz::ui {
+
+namespace {
+
+// An empty dialog template: style, no controls, the caption; sizes are set in pixels later.
+std::vector<DWORD> DialogTemplate(const std::wstring& caption) {
+  std::vector<WORD> words;
+  DLGTEMPLATE head{};
+  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+  const WORD* raw = reinterpret_cast<const WORD*>(&head);
+  words.insert(words.end(), raw, raw + sizeof head / sizeof(WORD));
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the standard dialog class
+  words.insert(words.end(), caption.begin(), caption.end());
+  words.push_back(0);
+  std::vector<DWORD> aligned((words.size() + 1) / 2 + 1, 0);
+  std::copy(words.begin(), words.end(), reinterpret_cast<WORD*>(aligned.data()));
+  return aligned;
+}
+
+}  // namespace
+
+INT_PTR Dialog::RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight) {
+  clientWidth_ = clientWidth;
+  clientHeight_ = clientHeight;
+  std::vector<DWORD> memory = DialogTemplate(Widen(caption));
+  return DialogBoxIndirectParamW(ModuleInstance(), reinterpret_cast<DLGTEMPLATE*>(memory.data()), owner,
+                                 &Dialog::Proc, reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::OnCommand(int id, int, HWND) {
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  return false;
+}
+
+INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Dialog* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(lp);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  try {
+    switch (msg) {
+      case WM_INITDIALOG: {
+        RECT r{0, 0, self->clientWidth_, self->clientHeight_};
+        AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+        int w = r.right - r.left, h = r.bottom - r.top;
+        RECT owner{};
+        HWND parent = GetWindow(hwnd, GW_OWNER);
+        if (parent && IsWindowVisible(parent))
+          GetWindowRect(parent, &owner);
+        else
+          SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner, 0);
+        SetWindowPos(hwnd, nullptr, owner.left + (owner.right - owner.left - w) / 2,
+                     owner.top + (owner.bottom - owner.top - h) / 2, w, h, SWP_NOZORDER);
+        self->OnInit();
+        return TRUE;
+      }
+      case WM_COMMAND:
+        return self->OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+      case WM_NCDESTROY:
+        self->hwnd_ = nullptr;
+        return FALSE;
+      default:
+        return FALSE;
+    }
+  } catch (const std::exception& e) {
+    ShowErrorBox(hwnd, e.what());
+  } catch (...) {
+    ShowErrorBox(hwnd, "");
+  }
+  return TRUE;
+}
+
+}  // namespace zz::ui
