@@ -19,12 +19,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "name_index.h"
 
 namespace zz {
 
@@ -69,6 +71,9 @@ class IniFile {
   // Removes the section's header and every line up to the next section. Erasing a section
   // that does not exist changes nothing and writes nothing. Throws IniWriteError.
   void EraseSection(std::string_view section);
+  // Writes every listed key of the source's section, with the value the source reads for
+  // it, into the section of that name here (found, or added as spelled here).
+  void CopySection(const IniFile& source, std::string_view section);
   // Empties the content; the next write leaves an empty file.
   void Clear();
 
@@ -90,35 +95,54 @@ class IniFile {
   std::string Bytes() const;
 
  private:
+  // The file's bytes (Windows-1251, one byte a character) are kept in one buffer; a line is
+  // a stretch of it. A replaced or added line is appended to the buffer. Names and values
+  // are converted to and from UTF-8 where they pass the interface.
+  static constexpr std::uint32_t kNoKey = 0xFFFFFFFFu;
   struct Line {
-    std::string text;                           // as in the file, UTF-8
-    std::size_t eq = std::string::npos;         // position of the first "=", npos when none
-    std::string key;                            // trimmed text before "=", key lines only
-    bool IsKey() const { return eq != std::string::npos; }
+    std::uint32_t begin = 0, length = 0;        // the text, without its line end
+    std::uint32_t eq = kNoKey;                  // offset of the first "=" in the text
+    std::uint32_t keyBegin = 0, keyLength = 0;  // the trimmed text before "=", from begin
+    bool IsKey() const { return eq != kNoKey; }
   };
   struct Section {
-    std::string header;                         // the header line as in the file
-    std::string name;                           // trimmed name between the brackets
+    Line header;
+    std::uint32_t nameBegin = 0, nameLength = 0;  // trimmed name between the brackets
     std::vector<Line> body;
-    // Folded key -> first line with that key; built on first use, kept in step by writes.
-    mutable std::unordered_map<std::string, std::size_t> keys;
+    // Key -> first line with that key; built on first use, kept in step by writes.
+    mutable NameIndex keys;
     mutable bool indexed = false;
   };
 
+  std::string_view Text(const Line& line) const { return std::string_view(data_).substr(line.begin, line.length); }
+  std::string_view Key(const Line& line) const { return Text(line).substr(line.keyBegin, line.keyLength); }
+  std::string_view RawValue(const Line& line) const { return Text(line).substr(line.eq + 1); }
+  std::string_view Name(const Section& section) const {
+    return std::string_view(data_).substr(section.nameBegin, section.nameLength);
+  }
+  std::string_view Value(const Line& line) const;
+
+  static void MarkKey(std::string_view text, Line& line);  // finds the "=" and the key
+  Line AddLine(std::string_view text);                      // appends the text to the buffer
   void Parse(std::string_view bytes);
   void Reload();
   void IndexSections();
-  const Section* FindSection(std::string_view name) const;
-  Section* FindSection(std::string_view name);
-  static const Line* FindKey(const Section& section, std::string_view key);
-  static void IndexKeys(const Section& section);
+  const Section* FindSection(std::string_view ansiName) const;
+  const Line* FindKey(const Section& section, std::string_view ansiKey) const;
+  void IndexKeys(const Section& section) const;
+  std::vector<std::string_view> KeyList(const Section& section) const;
+  // In the file's encoding, the names trimmed and not empty, the value without line breaks;
+  // none of them in this file's buffer.
+  Section& SectionFor(std::string_view name);  // found or added at the end
+  void WriteKey(Section& section, std::string_view key, std::string_view value);
   void Changed();
   void Flush();
 
   std::string path_;
+  std::string data_;
   std::vector<Line> preamble_;                  // lines before the first section
   std::vector<Section> sections_;
-  std::unordered_map<std::string, std::size_t> sectionIndex_;  // folded name -> first section
+  NameIndex sectionIndex_;                      // name -> first section
   int batchDepth_ = 0;
   bool dirty_ = false;
 };

@@ -25,6 +25,18 @@ std::string_view TakeField(std::string_view& rest) {
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
+// Calls `f` with each line of the text (ending at CR, LF or CR LF), as SplitLines makes them.
+template <class F>
+void ForEachLine(std::string_view text, F&& f) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    f(text.substr(start, end - start));
+    start = end + ((end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ? 2 : 1);
+  }
+}
+
 }  // namespace
 
 std::string VoiceSectionName(int block) { return std::string(kVoiceSectionPrefix) + std::to_string(block); }
@@ -65,7 +77,7 @@ bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath)
       voice.Clear();
       for (const std::string& section : conf.SectionNames()) {
         if (!StartsWith(section, kVoiceSectionPrefix)) continue;
-        for (const auto& [key, value] : conf.SectionValues(section)) voice.WriteString(section, key, value);
+        voice.CopySection(conf, section);
       }
     });
     return true;
@@ -77,13 +89,16 @@ bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath)
 
 void MergeVoiceSections(const std::string& openedPath, const std::string& voicePath) {
   std::string bytes;
-  std::size_t lines = ReadFileBytes(openedPath, bytes) ? SplitLines(bytes).size() : 0;
+  std::size_t lines = 0;
+  if (ReadFileBytes(openedPath, bytes)) ForEachLine(bytes, [&lines](std::string_view) { ++lines; });
   IniFile opened(openedPath, bytes);
   IniFile voice(voicePath);
   voice.Batch([&] {
+    std::string section(kVoiceSectionPrefix);
     for (std::size_t i = 0; i < lines; ++i) {
-      std::string section = std::string(kVoiceSectionPrefix) + std::to_string(i);
-      for (const auto& [key, value] : opened.SectionValues(section)) voice.WriteString(section, key, value);
+      section.resize(kVoiceSectionPrefix.size());
+      section += std::to_string(i);
+      voice.CopySection(opened, section);
     }
   });
 }
@@ -116,19 +131,22 @@ bool RenumberSections(const std::string& path, std::string_view prefix, int remo
     prompts.Show(PlainMessage(kOpenFileFailedPrefix + path));
     return false;
   }
-  const std::string open = "[" + std::string(prefix);
+  // Headers are compared in the file's encoding; the numbers are ASCII digits.
+  const std::string open = "[" + Utf8ToCp1251(prefix);
   std::string text;
-  text.reserve(bytes.size() + bytes.size() / 16);
-  for (std::string& line : SplitLines(Cp1251ToUtf8(bytes))) {
+  text.reserve(bytes.size() + bytes.size() / 16 + 2);
+  ForEachLine(bytes, [&](std::string_view line) {
     std::string_view t = Trim(line);
-    if (t.size() > open.size() && StartsWith(t, open) && t.back() == ']') {
-      std::optional<int> number = StrictInt(Trim(t.substr(open.size(), t.size() - open.size() - 1)));
-      int m = number.value_or(-1);
-      if (m >= 0 && m > removed) line = open + std::to_string(static_cast<long long>(m) + shift) + "]";
-    }
-    text.append(line).append("\r\n");
-  }
-  if (!WriteFileAtomic(path, Utf8ToCp1251(text))) {
+    std::optional<int> number;
+    if (t.size() > open.size() && StartsWith(t, open) && t.back() == ']')
+      number = StrictInt(Trim(t.substr(open.size(), t.size() - open.size() - 1)));
+    if (number.value_or(-1) >= 0 && *number > removed)
+      text.append(open).append(std::to_string(static_cast<long long>(*number) + shift)).append("]");
+    else
+      text.append(line);
+    text.append("\r\n");
+  });
+  if (!WriteFileAtomic(path, text)) {
     prompts.Show(PlainMessage(kSaveFailedPrefix + path));
     return false;
   }

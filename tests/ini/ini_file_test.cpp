@@ -294,6 +294,30 @@ TEST(IniFileWrite, ReadOnlyAndHeldFilesRaiseTheSaveError) {
 #endif
 }
 
+TEST(IniFileWrite, CopyingASectionWritesWhatTheSourceReads) {
+  TempDir dir;
+  IniFile source("unused.ini", FileText("[VoiceDevices:1]\n 0 = \"PVK,1,a,h\" \n;1=hidden\n1=first\n1=second\nnote\n"
+                                        "[voicedevices:1]\n2=not the first section\n[Empty]\nnote\n"));
+  dir.Write("t.ini", FileText("[VOICEDEVICES:1]\n1=old\n3=kept\n"));
+  IniFile target(dir.File("t.ini"));
+  target.CopySection(source, "voiceDevices:1");
+  // Into the section found here, keys replaced in place and new ones after the last key.
+  EXPECT_EQ(Cp1251ToUtf8(dir.Read("t.ini")), Crlf("[VOICEDEVICES:1]\n1=first\n3=kept\n0=PVK,1,a,h\n"));
+
+  // A section this file lacks is added under the name asked; one without keys adds nothing.
+  target.CopySection(source, "VoiceDevices:1 ");
+  target.CopySection(source, "Empty");
+  target.CopySection(source, "Absent");
+  IniFile fresh(dir.File("fresh.ini"));
+  fresh.CopySection(source, " VoiceDevices:1");
+  fresh.CopySection(source, "Empty");
+  EXPECT_EQ(Cp1251ToUtf8(dir.Read("fresh.ini")), Crlf("[VoiceDevices:1]\n0=PVK,1,a,h\n1=first\n"));
+  // Onto itself: the values as read.
+  fresh.WriteString("VoiceDevices:1", "2", "\"quoted\"");
+  fresh.CopySection(fresh, "VoiceDevices:1");
+  EXPECT_EQ(Cp1251ToUtf8(dir.Read("fresh.ini")), Crlf("[VoiceDevices:1]\n0=PVK,1,a,h\n1=first\n2=quoted\n"));
+}
+
 TEST(IniFileBatch, OneWriteAtTheEnd) {
   TempDir dir;
   dir.Write("t.ini", "[A]\r\nx=1\r\n");

@@ -1,0 +1,159 @@
+// The configuration store on a large installation (64 blocks of 255 intercom units), each
+// operation on real files, timed against reading and writing the same bytes with plain
+// file I/O in the same run. After the usual table it prints each operation's time as a
+// ratio to that baseline.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "conf_loader.h"
+#include "editor_model.h"
+#include "file_system.h"
+#include "large_installation.h"
+#include "save_flows.h"
+#include "test_support.h"
+#include "voice_ini.h"
+
+namespace {
+
+using zz::test::Installation;
+using zz::test::TempDir;
+
+const Installation& Large() {
+  static const Installation inst = zz::test::MakeInstallation();
+  return inst;
+}
+
+// A program directory holding the installation, loaded and with voice.ini rebuilt.
+class Program {
+ public:
+  Program() : voice(dir.Path(), prompts) {
+    session.programDir = dir.Path();
+    dir.Write("zidezir.conf", Large().conf);
+    dir.Write("voice.ini", Large().voice);
+    zz::LoadConfigFile(session, dir.File("zidezir.conf"));
+  }
+
+  TempDir dir;
+  zz::ConfParamTable table;
+  zz::EditorModel editor;
+  zz::test::RecordingPrompts prompts;
+  zz::ConfigSession session{table, editor, prompts, "", {}};
+  zz::VoiceIni voice;
+};
+
+std::string PlainRead(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void PlainWrite(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+void BM_PlainFileIo(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    std::string bytes = PlainRead(p.dir.File("zidezir.conf"));
+    PlainWrite(p.dir.File("copy.conf"), bytes);
+    benchmark::DoNotOptimize(bytes.data());
+  }
+}
+
+// The same bytes through the product's replace-in-one-step write, which syncs the file.
+void BM_AtomicFileIo(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    std::string bytes;
+    zz::ReadFileBytes(p.dir.File("zidezir.conf"), bytes);
+    zz::WriteFileAtomic(p.dir.File("copy.conf"), bytes);
+  }
+}
+
+void BM_LoadConfiguration(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) zz::LoadConfigFile(p.session, p.dir.File("zidezir.conf"));
+}
+
+void BM_RebuildVoiceIni(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) p.voice.Rebuild();
+}
+
+void BM_MergeOpenedFile(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) p.voice.MergeOpened(p.dir.File("zidezir.conf"));
+}
+
+void BM_StoreBlockUnits(benchmark::State& state) {
+  Program p;
+  zz::UnitRows rows;
+  for (const zz::UnitRecord& u : p.voice.ReadBlockUnits(1))
+    rows.push_back({std::to_string(rows.size() + 1), u.typeName, u.address, u.name, u.host});
+  for (auto _ : state) p.voice.StoreBlockUnits(1, rows);
+}
+
+void BM_RemoveBlock1(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) {
+    state.PauseTiming();
+    p.dir.Write("voice.ini", Large().voice);
+    state.ResumeTiming();
+    p.voice.RemoveBlockSection(1);
+  }
+}
+
+void BM_SaveSequence(benchmark::State& state) {
+  Program p;
+  for (auto _ : state) zz::SaveSequence(p.session);
+}
+
+constexpr const char* kBaseline = "BM_PlainFileIo";
+
+BENCHMARK(BM_PlainFileIo)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_AtomicFileIo)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadConfiguration)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RebuildVoiceIni)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MergeOpenedFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StoreBlockUnits)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RemoveBlock1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveSequence)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The console table, and each run's time kept for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs)
+      if (run.run_type == Run::RT_Iteration) times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+  }
+  void PrintRatios() const {
+    auto base = times_.find(kBaseline);
+    if (base == times_.end() || base->second <= 0) return;
+    std::printf("\n%zu bytes of zidezir.conf, %zu bytes of voice.ini; time / plain file I/O:\n", Large().conf.size(),
+                Large().voice.size());
+    for (const auto& [name, time] : times_)
+      if (name != kBaseline) std::printf("  %-24s %6.2f\n", name.c_str(), time / base->second);
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}
