@@ -1,0 +1,83 @@
+// The entry of zurerizeda.exe and the process-wide state.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "conf_param.h"
+#include "form_input.h"
+#include "form_pr.h"
+#include "main_form.h"
+#include "program_dir.h"
+#include "system_beeper.h"
+#include "win32/tscm.h"
+#include "win_prompts.h"
+
+namespace zz {
+
+// Constructed in this order before the entry runs, destroyed in reverse after it: the
+// service controller opens the manager, the settings path starts empty, then the schema.
+TSCM ServiceControl;
+std::string SettingsFileName;
+ConfParamTable ConfParams;
+
+namespace {
+
+// The general error handler: the error's message in an error box, and the program goes on.
+template <class Handler>
+void Guarded(Prompts& prompts, Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    prompts.ShowError(e.what());
+  } catch (...) {
+    prompts.ShowError("");
+  }
+}
+
+void MessageLoop(HWND mainWindow) {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Tab and the arrows move between the fields of the pages.
+    if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+int Run(int show) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_ANIMATE_CLASS |
+                                                     ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
+  InitCommonControlsEx(&controls);
+  WinPrompts prompts;
+  SystemBeeper beeper;
+  TMainForm MainForm({ProgramDirectory(), ConfParams, SettingsFileName, prompts, beeper, ServiceControl});
+  MainForm.CreateForm();
+  prompts.SetOwner(MainForm.hwnd());
+  MainForm.EndProgramOnDestroy();
+  Guarded(prompts, [&] { MainForm.FormCreate(); });
+  TFormInput FormInput;
+  FormInput.CreateForm(MainForm.hwnd());
+  TFormPr FormPr;
+  FormPr.CreateForm(MainForm.hwnd());
+  MainForm.SetProgressWindow(&FormPr);
+  MainForm.ShowForm(show);
+  MessageLoop(MainForm.hwnd());
+  return 0;
+}
+
+}  // namespace
+
+}  // namespace zz
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  try {
+    return zz::Run(show);
+  } catch (const std::exception& e) {
+    zz::ui::ShowErrorBox(nullptr, e.what());
+  } catch (...) {
+    zz::ui::ShowErrorBox(nullptr, "");
+  }
+  return 1;
+}

@@ -1,0 +1,143 @@
+// TMainForm: the main window with its navigation bar, five pages, menu and status bar.
+// The program directory, the process-wide state and the seams come in from outside, so
+// tests run the real window on a temporary directory.
+#pragma once
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "block_page.h"
+#include "config_session.h"
+#include "control_editor.h"
+#include "form_pr.h"
+#include "logs_page.h"
+#include "nav_bar.h"
+#include "network_page.h"
+#include "page_actions.h"
+#include "pictures.h"
+#include "service_page.h"
+#include "service_page_panel.h"
+#include "ui/gdi.h"
+#include "ui/window.h"
+#include "voice_page.h"
+
+namespace zz {
+
+struct MainFormParts {
+  std::string programDir;
+  ConfParamTable& table;          // ConfParams
+  std::string& settingsFileName;  // SettingsFileName
+  Prompts& prompts;
+  Beeper& beeper;
+  ServiceApi& service;  // ServiceControl
+  std::chrono::milliseconds restartPause = kRestartPause;
+};
+
+// Menu command identifiers.
+enum MenuId : int {
+  kMenuOpen = 40001,     // mOpen
+  kMenuSaveAs,           // mSaveas
+  kMenuExit,             // mExit
+  kMenuExtended,         // CheckBoxVid
+  kMenuHelpSetup,        // VELTOGateway1
+  kMenuHelpManual,       // N2
+};
+
+inline constexpr int kMinWidth = 1045, kMinHeight = 670;
+inline constexpr int kStatusBarHeight = 25;
+inline constexpr UINT_PTR kTimerId = 1;
+inline constexpr int kHintHidePause = 15000;
+
+class TMainForm : public ui::Window, private RestartUi {
+ public:
+  explicit TMainForm(const MainFormParts& parts);
+  ~TMainForm() override;
+
+  // The creation: the window and its controls, the service page, the grid header, hints.
+  void CreateForm();
+  void FormCreate();
+  void SetProgressWindow(TFormPr* progress) { formPr_ = progress; }
+  void ShowForm(int show = SW_SHOW);
+  // The program ends when this window is destroyed.
+  void EndProgramOnDestroy() { quitOnDestroy_ = true; }
+
+  // The handlers, named after their controls.
+  void HidePages();
+  void SpeedButtonTrlClick() { ShowPage(trl_); }
+  void SpeedButtonNetworkClick() { ShowPage(network_); }
+  void SpeedButtonVoiceClick() { ShowPage(voice_); }
+  void SpeedButtonAddClick() { ShowPage(add_); }
+  void SpeedButtonServiceClick() { ShowPage(service_); }
+  void mExitClick();
+  void mOpenClick();
+  void mSaveasClick();
+  void VELTOGateway1Click();
+  void N2Click();
+  void CheckBoxVidClick();
+  void RestorePlacement();
+  void SavePlacement();
+
+  // What tests and the other forms read.
+  ConfigSession& Session() { return session_; }
+  Editor& EditorSeam() { return editor_; }
+  const NavBar& Panel1() const { return panel1_; }
+  NetworkPage& PanelNetwork() { return network_; }
+  VoicePage& PanelVoice() { return voice_; }
+  LogsPage& PanelAdd() { return add_; }
+  BlockPage& PanelTrl() { return trl_; }
+  ServicePanel& PanelService() { return service_; }
+  ServicePage& ServiceLogic() { return servicePage_; }
+  const ui::StatusBar& StatusBar1() const { return status_; }
+  const ui::Tooltip& Hints() const { return tips_; }
+  HMENU MainMenu1() const { return menu_; }
+  bool Extended() const;
+  std::int32_t LastServiceState() const { return servicePage_.LastServiceState(); }
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void ReportError(const std::string& message) override { parts_.prompts.ShowError(message); }
+
+ private:
+  void CreateMenu();
+  void Layout();
+  void ShowPage(Page& page);
+  void OnCommand(int id);
+  void OpenDocument(const HelpDocument& document);
+  void FormCloseQuery(bool& canClose);
+  void OnClose();
+  void NavClick(NavButton button);
+  void BindHandlers();
+
+  // RestartUi
+  void ShowProgress() override;
+  void CloseProgress() override;
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+  void DisableInput() override;
+  void EnableInput() override;
+  void PumpMessages() override;
+
+  MainFormParts parts_;
+  ui::Font font_, boldFont_, titleFont_;
+  ui::Tooltip tips_;
+  PageContext context_;
+  NavBar panel1_;
+  BlockPage trl_;
+  NetworkPage network_;
+  VoicePage voice_;
+  LogsPage add_;
+  ServicePanel service_;
+  ui::StatusBar status_;
+  ControlEditor editor_;
+  ConfigSession session_;
+  ServicePage servicePage_;
+  HMENU menu_ = nullptr;
+  std::vector<ui::Picture> menuPictures_;
+  TFormPr* formPr_ = nullptr;
+  bool quitOnDestroy_ = false;
+  bool waitCursor_ = false;
+  HCURSOR savedCursor_ = nullptr;
+};
+
+}  // namespace zz

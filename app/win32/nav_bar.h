@@ -1,0 +1,40 @@
+// Panel1: the navigation bar at the left edge, PaintBox1's grey gradient behind six flat
+// picture buttons.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "pictures.h"
+#include "ui/controls.h"
+#include "ui/window.h"
+
+namespace zz {
+
+enum class NavButton { kTrl, kNetwork, kVoice, kAdd, kService, kClose };
+inline constexpr int kNavButtonCount = 6;
+inline constexpr int kNavBarWidth = 201;
+
+class NavBar : public ui::Window {
+ public:
+  void CreateBar(HWND parent, HFONT font);
+  void Place(int height) const { MoveWindow(hwnd(), 0, 0, kNavBarWidth, height, TRUE); }
+  const ui::Button& Button(NavButton b) const { return buttons_[static_cast<std::size_t>(b)]; }
+
+  std::function<void(NavButton)> onClick;
+  std::function<void(const std::string&)> onError;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void ReportError(const std::string& message) override;
+
+ private:
+  void PaintBox1Paint(HDC dc) const;
+  void DrawButton(const DRAWITEMSTRUCT& item) const;
+
+  HFONT font_ = nullptr;
+  std::array<ui::Button, kNavButtonCount> buttons_;
+  std::array<ui::Picture, kNavButtonCount> pictures_;
+};
+
+}  // namespace zz

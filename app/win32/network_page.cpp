@@ -1,0 +1,93 @@
+#include "network_page.h"
+
+#include "app_texts.h"
+#include "page_actions.h"
+
+namespace zz {
+
+namespace {
+
+constexpr int kLabelX = 32, kFieldX = 264, kFieldWidth = 236, kRowHeight = 28;
+
+}  // namespace
+
+void NetworkPage::CreateFields() {
+  const auto& yesNo = kYesNoItems;
+  Group(text::kGroupNetwork, {16, 48, 504, 232});
+  int y = 72;
+  auto labelAt = [&](const char* caption, DWORD extra = 0) { return Label(caption, {kLabelX, y + 3, 228, 16}, extra); };
+  labelAt(text::kLabelInterface);
+  EditNetworkListenerInterface =
+      EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintInterface, KeyFilter::kInterface));
+  y += kRowHeight;
+  Label8 = labelAt(text::kLabelListenerPort, SS_NOTIFY);
+  EditNetworkListenerPort = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintListenerPort, KeyFilter::kDigits));
+  y += kRowHeight;
+  labelAt(text::kLabelNeedGatekeeper);
+  ComboBoxNetworkNeedGatekeeper = ComboField(DropDown({kFieldX, y, 120, 21}, yesNo, text::kHintNeedGatekeeper));
+  y += kRowHeight;
+  labelAt(text::kLabelGatekeeper);
+  EditNetworkGatekeeper = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintGatekeeper));
+  y += kRowHeight;
+  labelAt(text::kLabelGatekeeperId);
+  EditGatekeeperID = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintGatekeeperId));
+  y += kRowHeight;
+  labelAt(text::kLabelGatekeeperPassword);
+  EditGatekeeperPassword = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintGatekeeperPassword));
+  y += kRowHeight;
+  labelAt(text::kLabelSystemName);
+  EditSystemName = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintSystemName));
+
+  Group(text::kGroupControlServer, {536, 48, 282, 92});
+  Label(text::kLabelControlServerPort, {552, 75, 170, 16});
+  EditControlServerPort = EditField(EditBox({730, 72, 72, 21}, text::kHintControlServerPort, KeyFilter::kDigits));
+  Label(text::kLabelTimeout, {552, 103, 170, 16});
+  EditControlServerConnectionTimeout =
+      EditField(EditBox({730, 100, 72, 21}, text::kHintTimeout, KeyFilter::kDigits));
+
+  Group(text::kGroupPollServer, {536, 152, 282, 56});
+  EditPollServerBasePort = EditField(EditBox({552, 176, 100, 21}, text::kHintPollServer, KeyFilter::kDigits));
+
+  Group(text::kGroupAdditional, {16, 292, 504, 56});
+  Label(text::kLabelSystemAdmin, {kLabelX, 319, 228, 16});
+  EditSystemAdmin = EditField(EditBox({kFieldX, 316, kFieldWidth, 21}, text::kHintSystemAdmin));
+
+  Group(text::kGroupH323, {16, 360, 504, 116});
+  Label(text::kLabelFastStart, {kLabelX, 387, 228, 16});
+  ComboBoxH323DisableFastStart = ComboField(DropDown({kFieldX, 384, 120, 21}, yesNo, text::kHintFastStart));
+  Label(text::kLabelH245Tunneling, {kLabelX, 415, 228, 16});
+  ComboBoxH323DisableH245Tunneling = ComboField(DropDown({kFieldX, 412, 120, 21}, yesNo, text::kHintH245Tunneling));
+  Label(text::kLabelH245InSetup, {kLabelX, 443, 228, 16});
+  ComboBoxH323DisableH245InSetup = ComboField(DropDown({kFieldX, 440, 120, 21}, yesNo, text::kHintH245InSetup));
+
+  GroupBox8 = Group(text::kGroupPrefixes, {536, 220, 282, 256});
+  ListBoxPrefixes = LinesField(ui::ListBox(ui::CreateControl(
+      L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
+      {552, 244, 250, 220}, hwnd(), 900, ctx_.font)));
+  ShowPrefixes(false);
+
+  ButtonDefaultNetwork = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
+}
+
+void NetworkPage::ShowPrefixes(bool visible) const {
+  GroupBox8.Show(visible);
+  ListBoxPrefixes.control().Show(visible);
+}
+
+void NetworkPage::ListBoxPrefixesDblClick() {
+  int selected = ListBoxPrefixes.control().CurSel();
+  EditPrefixLine(ListBoxPrefixes, selected, ctx_.prompts, ctx_.state.modified);
+  if (selected >= 0) ListBoxPrefixes.control().SetCurSel(selected);
+}
+
+void NetworkPage::OnCommand(HWND control, int code) {
+  if (control == ButtonDefaultNetwork.hwnd() && code == BN_CLICKED) {
+    if (onDefaults) onDefaults();
+  } else if (control == ListBoxPrefixes.control().hwnd() && code == LBN_DBLCLK) {
+    ListBoxPrefixesDblClick();
+  } else if (control == Label8.hwnd() && code == STN_DBLCLK) {
+    ctx_.requestClose();
+  }
+}
+
+}  // namespace zz

@@ -1,0 +1,34 @@
+// PanelNetwork: the gateway's network, gatekeeper, control server and H.323 settings, and
+// the prefix list of the extended view.
+#pragma once
+
+#include "page.h"
+
+namespace zz {
+
+class NetworkPage : public Page {
+ public:
+  using Page::Page;
+
+  EditField EditNetworkListenerInterface, EditNetworkListenerPort, EditNetworkGatekeeper, EditGatekeeperID,
+      EditGatekeeperPassword, EditSystemName, EditControlServerPort, EditControlServerConnectionTimeout,
+      EditPollServerBasePort, EditSystemAdmin;
+  ComboField ComboBoxNetworkNeedGatekeeper, ComboBoxH323DisableFastStart, ComboBoxH323DisableH245Tunneling,
+      ComboBoxH323DisableH245InSetup;
+  LinesField ListBoxPrefixes;
+  ui::Button GroupBox8;  // the prefixes: shown in the extended view only
+  ui::Button ButtonDefaultNetwork;
+  ui::Control Label8;  // "Порт IP телефонии": a double-click closes the window
+
+  void ShowPrefixes(bool visible) const;
+  std::function<void()> onDefaults;  // ButtonDefaultNetworkClick, with the editor
+
+ protected:
+  void CreateFields() override;
+  void OnCommand(HWND control, int code) override;
+
+ private:
+  void ListBoxPrefixesDblClick();
+};
+
+}  // namespace zz

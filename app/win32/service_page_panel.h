@@ -1,0 +1,48 @@
+// PanelService: the controls of the service page; the page's logic drives them through
+// the view it implements.
+#pragma once
+
+#include "page.h"
+#include "service_page_view.h"
+#include "ui/picture.h"
+
+namespace zz {
+
+class ServicePanel : public Page, public ServicePageView {
+ public:
+  using Page::Page;
+
+  ui::Button GroupBox1;
+  ui::Button RunButton;
+  ui::Control Label1, Label3, Label4, Label5;
+  ComboField StartTypeCB;
+
+  std::function<void()> onRun, onStartType;  // RunButtonClick, StartTypeCBClick
+
+  void SetStateText(const std::string& text) override { Label1.SetText(text); }
+  void SetPathText(const std::string& text) override { Label3.SetText(text); }
+  void SetRunEnabled(bool enabled) override { RunButton.Enable(enabled); }
+  void SetRunGlyph(RunGlyph glyph) override;
+  void SetRunHint(const std::string& hint) override;
+  void SetRunTag(int tag) override { runTag_ = tag; }
+  int RunTag() const override { return runTag_; }
+  void SetStartTypeItems(const std::vector<std::string>& items) override;
+  void SetStartTypeIndex(int index) override { StartTypeCB.SetItemIndex(index); }
+  int StartTypeIndex() const override { return StartTypeCB.ItemIndex(); }
+
+  RunGlyph Glyph() const { return glyph_; }
+  std::string RunHint() const { return ctx_.tips.ToolText(RunButton.hwnd()); }
+
+ protected:
+  void CreateFields() override;
+  void OnCommand(HWND control, int code) override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+
+ private:
+  ui::Picture StartImage, StopImage, noGlyph_;
+  RunGlyph glyph_ = RunGlyph::kStart;
+  bool glyphSet_ = false;  // no glyph before the first poll
+  int runTag_ = kRunTagStart;
+};
+
+}  // namespace zz

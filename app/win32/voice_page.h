@@ -1,0 +1,32 @@
+// PanelVoice: the automatic switching of the microphones, calls, transmit delay and jitter.
+#pragma once
+
+#include "page.h"
+#include "voice_diagram.h"
+
+namespace zz {
+
+class VoicePage : public Page {
+ public:
+  using Page::Page;
+
+  EditField EditSilenceDetectionThreshold, EditSilenceDetectionSignalDeadband, EditSilenceDetectionSilenceDeadband,
+      EditAudioTxBuffer, EditAudioAudioJitterDelay;
+  UpDownField UpDownTresholdVoise, UpDownDirectionalSignal, UpDownDirectionSilents, UpDownTxBufer;
+  ComboField ComboBoxMaxCall;
+  CheckField CheckBoxLogLogAudio;  // never shown: it carries its value from loading to saving
+  ui::Button ButtonDefaultAudio;
+  std::function<void()> onDefaults;
+
+ protected:
+  void CreateFields() override;
+  void OnCommand(HWND control, int code) override;
+
+ private:
+  // An edit with its up-down at the given place, the digits filter and the hint.
+  void NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, const UpDownRange& range,
+                   const char* hint);
+  VoiceDiagram diagram_;
+};
+
+}  // namespace zz

@@ -1,0 +1,77 @@
+#include "win_prompts.h"
+
+#include <commdlg.h>
+
+#include "app_texts.h"
+#include "input_box.h"
+#include "win32/utf16.h"
+
+namespace zz {
+
+UINT MessageBoxFlags(const MessageSpec& message) {
+  UINT flags = message.buttons == MessageButtons::kYesNo ? MB_YESNO : MB_OK;
+  switch (message.icon) {
+    case MessageIcon::kWarning: flags |= MB_ICONWARNING; break;
+    case MessageIcon::kQuestion: flags |= MB_ICONQUESTION; break;
+    case MessageIcon::kError: flags |= MB_ICONERROR; break;
+    case MessageIcon::kNone: break;
+  }
+  return flags;
+}
+
+MessageAnswer WinPrompts::Show(const MessageSpec& message) {
+  std::string caption = message.caption.empty() ? text::kProgramTitle : message.caption;
+  int answer = MessageBoxW(owner_, Widen(message.text).c_str(), Widen(caption).c_str(), MessageBoxFlags(message));
+  switch (answer) {
+    case IDYES: return MessageAnswer::kYes;
+    case IDNO: return MessageAnswer::kNo;
+    default: return MessageAnswer::kOk;
+  }
+}
+
+void WinPrompts::ShowError(const std::string& message) {
+  Show({message, text::kProgramTitle, MessageIcon::kError, MessageButtons::kOk});
+}
+
+std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, bool save) {
+  // "description|mask|..." becomes the double-NUL-terminated pairs of the common dialog.
+  std::wstring filter = Widen(dialog.filter);
+  for (wchar_t& c : filter)
+    if (c == L'|') c = L'\0';
+  filter.push_back(L'\0');
+  filter.push_back(L'\0');
+  std::wstring ext = Widen(dialog.defaultExt);
+  std::wstring file = Widen(dialog.fileName);
+  file.resize(32768, L'\0');
+
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner_;
+  ofn.lpstrFilter = filter.c_str();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = file.data();
+  ofn.nMaxFile = static_cast<DWORD>(file.size());
+  ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
+  if (dialog.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
+  if (dialog.noChangeDir) ofn.Flags |= OFN_NOCHANGEDIR;
+  if (dialog.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
+  if (dialog.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+  if (dialog.resizable) ofn.Flags |= OFN_ENABLESIZING;
+  BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!ok) return std::nullopt;
+  file.resize(wcslen(file.c_str()));
+  return Narrow(file);
+}
+
+std::optional<std::string> WinPrompts::OpenFile(const FileDialogSpec& dialog) { return FileDialog(dialog, false); }
+
+std::optional<std::string> WinPrompts::SaveFile(const FileDialogSpec& dialog) { return FileDialog(dialog, true); }
+
+std::optional<std::string> WinPrompts::InputBox(const std::string& caption, const std::string& prompt,
+                                                const std::string& value) {
+  InputBoxDialog box;
+  return box.Run(owner_, caption, prompt, value);
+}
+
+}  // namespace zz

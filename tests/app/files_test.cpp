@@ -1,0 +1,176 @@
+// What the real main window reads and writes: placement, opening a configuration, Save As
+// and the close flow with its saves, lock and restart question.
+#include <gtest/gtest.h>
+
+#include "file_hold.h"
+#include "main_window_fixture.h"
+
+namespace zz::test {
+namespace {
+
+class FilesTest : public MainWindowTest {
+ protected:
+  RECT Bounds() {
+    RECT r{};
+    GetWindowRect(Form().hwnd(), &r);
+    return r;
+  }
+  void Changed() { Ed().EditNetworkListenerPort().SetText("1721"); }
+};
+
+const char* kRestartText =
+    "Чтобы изменения вступили в силу, службу надо перезапустить. Перезапустить службу сейчас?\r\n"
+    "После перезапуска службы, программа zurerizeda будет закрыта";
+
+TEST_F(FilesTest, PlacementIsSavedOnCloseAndRestoredWithTheScreenBound) {
+  dir.Write("voice.ini", "");
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  struct Case {
+    int left, top;
+    int expectLeft, expectTop;
+  };
+  for (const Case& c : {Case{5000, 40, screenWidth - 1100, 40}, Case{-50, 30, -50, 30},
+                        Case{100, 4000, 100, screenHeight - 700}}) {
+    dir.Write("Zurerizeda.ini", "[MainForm]\r\nTop=" + std::to_string(c.top) + "\r\nLeft=" + std::to_string(c.left) +
+                                    "\r\nHeight=700\r\nWidth=1100\r\n[CheckBoxVid]\r\nCheck=0\r\n");
+    Start();
+    RECT r = Bounds();
+    EXPECT_EQ(r.left, c.expectLeft) << c.left;
+    EXPECT_EQ(r.top, c.expectTop) << c.top;
+    EXPECT_EQ(r.right - r.left, 1100);
+    EXPECT_EQ(r.bottom - r.top, 700);
+    ASSERT_TRUE(Close());
+  }
+  // Values that are not numbers keep the window where the system put it; the close writes all.
+  dir.Write("Zurerizeda.ini", "[MainForm]\r\nTop=high\r\nLeft=\r\n");
+  Start();
+  RECT before = Bounds();
+  SetWindowPos(Form().hwnd(), nullptr, 33, 44, 1200, 720, SWP_NOZORDER);
+  ASSERT_TRUE(Close());
+  std::string saved = dir.Read("Zurerizeda.ini");
+  EXPECT_NE(saved.find("Top=44\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Left=33\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Height=720\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("Width=1200\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("[CheckBoxVid]\r\nCheck=0\r\n"), std::string::npos) << saved;
+  EXPECT_EQ(before.right - before.left, 1045);
+}
+
+TEST_F(FilesTest, OpeningAConfigurationLoadsItMarksItModifiedAndMergesItsUnits) {
+  dir.Write("voice.ini", "");
+  dir.Write("other.conf", SampleConf());
+  Start();
+  dir.Write("voice.ini", "[VoiceDevices:3]\r\n0=MSD,2,Keep,h\r\n");
+  prompts.fileAnswers = {std::nullopt};
+  Menu(kMenuOpen);
+  EXPECT_FALSE(State().loaded);
+  prompts.fileAnswers = {dir.File("other.conf")};
+  Menu(kMenuOpen);
+  ASSERT_EQ(prompts.dialogs.size(), 2u);
+  const FileDialogSpec& d = prompts.dialogs[0];
+  EXPECT_EQ(d.fileName, "zidezir.conf");
+  EXPECT_EQ(d.defaultExt, "conf");
+  EXPECT_EQ(d.filter, "Zidezir file (*.conf)|*.conf");
+  EXPECT_TRUE(d.hideReadOnly && d.noChangeDir && d.fileMustExist && d.resizable);
+  EXPECT_TRUE(State().loaded);
+  EXPECT_TRUE(State().modified);
+  EXPECT_EQ(State().currentPath, dir.File("other.conf"));
+  EXPECT_EQ(Form().StatusBar1().PartText(0), dir.File("other.conf"));
+  EXPECT_EQ(Ed().EditSystemName().Text(), "Gate One");
+  std::string voice = dir.Read("voice.ini");
+  EXPECT_NE(voice.find("0=MSD,2,Keep,h"), std::string::npos) << voice;
+  EXPECT_NE(voice.find("0=PVK,5,Door,10.0.0.9"), std::string::npos) << voice;
+  // The dialog now holds the chosen file.
+  Menu(kMenuOpen);
+  EXPECT_EQ(prompts.dialogs.back().fileName, dir.File("other.conf"));
+}
+
+TEST_F(FilesTest, SaveAsWritesTheChosenFileThroughThePromptsSeam) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "");
+  Start();
+  Ed().EditSystemAdmin().SetText("root@example.org");
+  prompts.fileAnswers = {dir.File("copy.conf")};
+  Menu(kMenuSaveAs);
+  ASSERT_EQ(prompts.dialogs.size(), 1u);
+  EXPECT_EQ(prompts.dialogs[0].filter, "Zidezir file (*.conf)|*.conf");
+  EXPECT_FALSE(prompts.dialogs[0].overwritePrompt);
+  std::string copy = dir.Read("copy.conf");
+  EXPECT_NE(copy.find("Admin=root@example.org\r\n"), std::string::npos) << copy;
+  EXPECT_NE(copy.find("[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n"), std::string::npos) << copy;
+  EXPECT_TRUE(State().modified);
+  EXPECT_EQ(State().currentPath, dir.File("copy.conf"));
+  EXPECT_EQ(dir.Read("zidezir.conf"), SampleConf());  // the program's own file waits for the close
+}
+
+TEST_F(FilesTest, ClosingWithoutChangesAsksNothingAndWritesNothing) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "");
+  Start();
+  EXPECT_TRUE(Close());
+  EXPECT_TRUE(watcher.Seen().empty());
+  EXPECT_EQ(dir.Read("zidezir.conf"), SampleConf());
+}
+
+TEST_F(FilesTest, ClosingWithChangesAndAnsweringNoWritesTheConfiguration) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "");
+  Start();
+  // What the block dialogs left in voice.ini is what the save appends.
+  dir.Write("voice.ini", "[VoiceDevices:1]\r\n0=PVK,6,Gate,10.0.0.8\r\n");
+  Changed();
+  watcher.Script({{IDNO, {}}});
+  ASSERT_TRUE(Close());
+  std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, "Конфигурация шлюза изменена");
+  EXPECT_EQ(seen[0].text, kRestartText);
+  EXPECT_EQ(seen[0].icon, MessageIcon::kQuestion);
+  std::string conf = dir.Read("zidezir.conf");
+  EXPECT_NE(conf.find("Listener Port=1721\r\n"), std::string::npos) << conf;
+  EXPECT_NE(conf.find("[VoiceDevices:1]\r\n0=PVK,6,Gate,10.0.0.8\r\n"), std::string::npos) << conf;
+  EXPECT_NE(dir.Read("Zurerizeda.ini").find("[MainForm]"), std::string::npos);
+}
+
+TEST_F(FilesTest, LockedConfigurationKeepsTheWindowOpenWithTheLockMessage) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "");
+  Start();
+  Changed();
+  {
+    FileHold hold(Conf());
+    ASSERT_TRUE(hold.held());
+    PostMessageW(Form().hwnd(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 1; }, 3000));
+    Pump(100);
+    EXPECT_TRUE(Form().Alive());
+    SeenDialog lock = watcher.Seen()[0];
+    EXPECT_EQ(lock.text, "Файл конфигурации шлюза zidezir.conf открыт в другой программе. Закройте файл zidezir.conf");
+    EXPECT_EQ(lock.caption, "Внимание!");
+    EXPECT_EQ(lock.icon, MessageIcon::kWarning);
+    // The placement is saved also when the close is refused.
+    EXPECT_TRUE(dir.Exists("Zurerizeda.ini"));
+  }
+  EXPECT_EQ(dir.Read("zidezir.conf"), SampleConf());
+  watcher.Script({{IDNO, {}}});
+  EXPECT_TRUE(Close());
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1721"), std::string::npos);
+}
+
+TEST_F(FilesTest, ConfigurationLoadedWhileTheProgramFileIsAbsentIsSavedAsANewFile) {
+  dir.Write("voice.ini", "");
+  dir.Write("other.conf", SampleConf());
+  Start();
+  prompts.fileAnswers = {dir.File("other.conf")};
+  Menu(kMenuOpen);
+  watcher.Script({{IDNO, {}}});
+  ASSERT_TRUE(Close());
+  ASSERT_TRUE(dir.Exists("zidezir.conf"));
+  EXPECT_NE(dir.Read("zidezir.conf").find("Name=Gate One\r\n"), std::string::npos);
+  ASSERT_EQ(watcher.Seen().size(), 1u);
+  EXPECT_EQ(watcher.Seen()[0].text, kRestartText);
+  EXPECT_EQ(dir.Read("other.conf"), SampleConf());
+}
+
+}  // namespace
+}  // namespace zz::test

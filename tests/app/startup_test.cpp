@@ -1,0 +1,152 @@
+// Start-up of the real main window with and without its files.
+#include <gtest/gtest.h>
+
+#include "app_texts.h"
+#include "main_window_fixture.h"
+#include "messages.h"
+#include "win32/utf16.h"
+
+namespace zz::test {
+namespace {
+
+using StartupTest = MainWindowTest;
+
+TEST_F(StartupTest, WithoutAnyFileSaysVoiceIniIsMissingAndShowsTheDesignTimeFields) {
+  Start();
+  std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "Не найден файл voice.ini");
+  EXPECT_EQ(seen[0].caption, text::kProgramTitle);
+  EXPECT_EQ(seen[0].icon, MessageIcon::kNone);
+
+  EXPECT_FALSE(State().loaded);
+  EXPECT_EQ(State().currentPath, "");
+  EXPECT_EQ(settingsFileName, dir.File("Zurerizeda.ini"));
+  EXPECT_EQ(Form().StatusBar1().PartText(0), "");
+  EXPECT_EQ(Ed().UpDownTxBufer().Position(), 200);
+  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionThreshold.Text(), "50");
+  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionSignalDeadband.Text(), "100");
+  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionSilenceDeadband.Text(), "200");
+  EXPECT_EQ(Ed().ComboBoxMaxCall().ItemIndex(), -1);
+  EXPECT_EQ(Ed().RadioGroupLogLevel().ItemIndex(), -1);
+  EXPECT_FALSE(Form().Extended());
+  EXPECT_FALSE(Form().PanelNetwork().GroupBox8.Visible());
+  EXPECT_FALSE(dir.Exists("voice.ini"));
+
+  // Closing without a loaded configuration saves nothing but the placement.
+  EXPECT_TRUE(Close());
+  EXPECT_FALSE(dir.Exists("zidezir.conf"));
+  std::string settings = dir.Read("Zurerizeda.ini");
+  EXPECT_NE(settings.find("[MainForm]"), std::string::npos);
+  EXPECT_NE(settings.find("[CheckBoxVid]\r\nCheck=0"), std::string::npos);
+  EXPECT_EQ(watcher.Seen().size(), 1u);
+}
+
+TEST_F(StartupTest, FrameHasItsCaptionSizesPanelsHeaderAndHintTime) {
+  Start();
+  HWND h = Form().hwnd();
+  wchar_t caption[128] = {};
+  GetWindowTextW(h, caption, 128);
+  EXPECT_EQ(Narrow(caption), "Настройка шлюза VELTO Gateway");
+  RECT r{};
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.right - r.left, 1045);
+  EXPECT_EQ(r.bottom - r.top, 670);
+  // The window cannot be made smaller than its design size.
+  SetWindowPos(h, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  GetWindowRect(h, &r);
+  EXPECT_EQ(r.right - r.left, 1045);
+  EXPECT_EQ(r.bottom - r.top, 670);
+
+  EXPECT_EQ(Form().StatusBar1().PartRightEdges(), (std::vector<int>{500, 800, 850}));
+  EXPECT_EQ(Form().StatusBar1().Bounds().height, 25);
+  EXPECT_EQ(Form().Panel1().Button(NavButton::kTrl).Bounds().width, 185);
+  EXPECT_EQ(Form().Hints().AutoPop(), 15000);
+
+  const ui::ListView& grid = Form().PanelTrl().StringGrid1.control();
+  ASSERT_EQ(grid.ColumnCount(), 5);
+  const char* headers[] = {" N", " Тип блока", " Порт", " IP адрес", " Комментарий"};
+  const int widths[] = {48, 81, 69, 132, 245};
+  for (int c = 0; c < 5; ++c) {
+    EXPECT_EQ(grid.ColumnText(c), headers[c]) << c;
+    EXPECT_EQ(grid.ColumnWidth(c), widths[c]) << c;
+  }
+  EXPECT_TRUE(ListView_GetExtendedListViewStyle(grid.hwnd()) & LVS_EX_FULLROWSELECT);
+  EXPECT_EQ(grid.ItemCount(), 1);  // the empty row of a list without blocks
+}
+
+TEST_F(StartupTest, WithConfigurationAndVoiceIniLoadsTheFieldsAndRebuildsTheUnitLists) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "[VoiceDevices:7]\r\n0=MSD,1,Old,host\r\n");
+  Start();
+  EXPECT_TRUE(watcher.Seen().empty());
+  EXPECT_TRUE(State().loaded);
+  EXPECT_FALSE(State().modified);
+  EXPECT_EQ(State().currentPath, Conf());
+  EXPECT_EQ(Form().StatusBar1().PartText(0), Conf());
+  EXPECT_EQ(Ed().EditSystemName().Text(), "Gate One");
+  EXPECT_EQ(Ed().EditNetworkListenerInterface().Text(), "10.0.0.5");
+  EXPECT_EQ(Ed().ComboBoxNetworkNeedGatekeeper().ItemIndex(), 1);
+  EXPECT_EQ(Form().PanelVoice().EditAudioTxBuffer.Text(), "300");
+  EXPECT_EQ(Ed().RadioGroupLogSysLogLevel().ItemIndex(), 3);
+  EXPECT_TRUE(Form().PanelAdd().RadioGroupLogSysLogLevel.Button(3).Checked());
+  EXPECT_TRUE(Ed().CheckBoxDeviceSettingsRTS().Checked());
+  EXPECT_EQ(Ed().ListBoxPrefixes().Items(), (std::vector<std::string>{"1=11", "2=22"}));
+
+  const ui::ListView& grid = Form().PanelTrl().StringGrid1.control();
+  ASSERT_EQ(grid.ItemCount(), 2);
+  EXPECT_EQ(grid.ItemText(0, 0), "1");
+  EXPECT_EQ(grid.ItemText(0, 1), "ТРЛ-М");
+  EXPECT_EQ(grid.ItemText(0, 2), "COM1");
+  EXPECT_EQ(grid.ItemText(1, 1), "ТРЛ-МЕ");
+  EXPECT_EQ(grid.ItemText(1, 3), "192.168.1.201");
+  EXPECT_EQ(grid.ItemText(1, 4), "Store");
+
+  // voice.ini now holds the configuration's sections only.
+  std::string voice = dir.Read("voice.ini");
+  EXPECT_NE(voice.find("[VoiceDevices:1]"), std::string::npos);
+  EXPECT_NE(voice.find("0=PVK,5,Door,10.0.0.9"), std::string::npos);
+  EXPECT_EQ(voice.find("VoiceDevices:7"), std::string::npos);
+  EXPECT_TRUE(Visible(Form().PanelTrl()));
+}
+
+TEST_F(StartupTest, ConfigurationWithoutVoiceIniStillLoadsAndSaysSo) {
+  dir.Write("zidezir.conf", SampleConf());
+  Start();
+  std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "Не найден файл voice.ini");
+  EXPECT_TRUE(State().loaded);
+  EXPECT_EQ(Ed().EditSystemName().Text(), "Gate One");
+  EXPECT_FALSE(dir.Exists("voice.ini"));
+}
+
+TEST_F(StartupTest, BadIntegerIsReportedInAnErrorBoxAndTheWindowGoesOn) {
+  dir.Write("zidezir.conf", "[Audio]\nTxBuffer=abc\n[System]\nName=After\n");
+  dir.Write("voice.ini", "");
+  Start();
+  std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "'abc' is not a valid integer value");
+  EXPECT_EQ(seen[0].icon, MessageIcon::kError);
+  EXPECT_EQ(Ed().UpDownTxBufer().Position(), 200);
+  EXPECT_EQ(Ed().EditSystemName().Text(), "After");
+  Click(Form().Panel1().Button(NavButton::kNetwork));
+  EXPECT_TRUE(Visible(Form().PanelNetwork()));
+}
+
+TEST_F(StartupTest, NavigationBarPaintsTheGradient) {
+  Start();
+  Pump(100);
+  HWND bar = Form().Panel1().hwnd();
+  HDC dc = GetDC(bar);
+  // Right of the buttons: one level less every two rows, black from row 510.
+  EXPECT_EQ(GetPixel(dc, 197, 4), RGB(253, 253, 253));
+  EXPECT_EQ(GetPixel(dc, 197, 300), RGB(105, 105, 105));
+  EXPECT_EQ(GetPixel(dc, 197, 509), RGB(1, 1, 1));
+  EXPECT_EQ(GetPixel(dc, 197, 540), RGB(0, 0, 0));
+  ReleaseDC(bar, dc);
+}
+
+}  // namespace
+}  // namespace zz::test
