@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "messages.h"
+
 namespace zz {
 
 inline constexpr const char* kNewBlockComment = "Новый блок";
@@ -18,7 +20,7 @@ inline constexpr std::array<const char*, 5> kUnitGridHeaders = {"№", "Тип",
 inline constexpr std::array<int, 5> kUnitGridWidths = {30, 111, 81, 111, 137};
 
 // The unit types of the record dialog, by index.
-inline constexpr std::array<const char*, 3> kUnitTypeNames = {"ПВК-ЗН, ГЛС", "МСД-2М, МСД-4М", "ТРЛ-ЗН slave"};
+inline constexpr std::array<const char*, 3> kUnitTypeNames = {kPvkTypeName, kMsdTypeName, kTrlznTypeName};
 
 inline constexpr const char* kAddUnitCaption = "Добавление записи";
 inline constexpr const char* kChangeUnitCaption = "Изменение записи";

@@ -8,8 +8,8 @@ namespace zz {
 
 int UnitTypeIndex(const std::string& typeName) {
   std::string prefix = CutChars(Trim(typeName), 3);
-  if (prefix == "ПВК") return 0;
-  if (prefix == "МСД") return 1;
+  for (int i = 0; i < 2; ++i)
+    if (prefix == CutChars(kUnitTypeNames[static_cast<std::size_t>(i)], 3)) return i;
   return 2;
 }
 

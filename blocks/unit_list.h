@@ -1,16 +1,14 @@
 // The rules of the block dialog's unit list (StringGrid2) and of the record dialog.
 #pragma once
 
-#include <array>
 #include <string>
-#include <vector>
+
+#include "voice_ini.h"
 
 namespace zz {
 
-// Columns: 0 number, 1 type name, 2 ВЛТ address, 3 name, 4 host. The list always has at
-// least one row; a list without units is one empty row.
-using UnitRow = std::array<std::string, 5>;
-using UnitRows = std::vector<UnitRow>;
+// UnitRows (voice_ini.h): columns 0 number, 1 type name, 2 ВЛТ address, 3 name, 4 host.
+// The list always has at least one row; a list without units is one empty row.
 
 // The record dialog's fields.
 struct UnitFields {
