@@ -41,7 +41,7 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateForm() {
   font_ = ui::MakeFont(L"MS Sans Serif", -13);
   boldFont_ = ui::MakeFont(L"MS Sans Serif", -13, true);
-  titleFont_ = ui::MakeFont(L"MS Sans Serif", -22, true);
+  titleFont_ = ui::MakeFont(L"MS Sans Serif", -18, true);
   Create({L"TMainForm", text::kMainCaption, kFormStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT, CW_USEDEFAULT, kMinWidth,
           kMinHeight});
   tips_ = ui::Tooltip::Create(hwnd());

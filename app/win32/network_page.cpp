@@ -7,7 +7,7 @@ namespace zz {
 
 namespace {
 
-constexpr int kLabelX = 32, kFieldX = 264, kFieldWidth = 236, kRowHeight = 28;
+constexpr int kLabelX = 32, kLabelWidth = 262, kFieldX = 300, kFieldWidth = 204, kRowHeight = 28;
 
 }  // namespace
 
@@ -15,7 +15,7 @@ void NetworkPage::CreateFields() {
   const auto& yesNo = kYesNoItems;
   Group(text::kGroupNetwork, {16, 48, 504, 232});
   int y = 72;
-  auto labelAt = [&](const char* caption, DWORD extra = 0) { return Label(caption, {kLabelX, y + 3, 228, 16}, extra); };
+  auto labelAt = [&](const char* caption, DWORD extra = 0) { return Label(caption, {kLabelX, y + 3, kLabelWidth, 16}, extra); };
   labelAt(text::kLabelInterface);
   EditNetworkListenerInterface =
       EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintInterface, KeyFilter::kInterface));
@@ -39,25 +39,25 @@ void NetworkPage::CreateFields() {
   EditSystemName = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintSystemName));
 
   Group(text::kGroupControlServer, {536, 48, 282, 92});
-  Label(text::kLabelControlServerPort, {552, 75, 170, 16});
-  EditControlServerPort = EditField(EditBox({730, 72, 72, 21}, text::kHintControlServerPort, KeyFilter::kDigits));
-  Label(text::kLabelTimeout, {552, 103, 170, 16});
+  Label(text::kLabelControlServerPort, {552, 75, 196, 16});
+  EditControlServerPort = EditField(EditBox({752, 72, 56, 21}, text::kHintControlServerPort, KeyFilter::kDigits));
+  Label(text::kLabelTimeout, {552, 103, 196, 16});
   EditControlServerConnectionTimeout =
-      EditField(EditBox({730, 100, 72, 21}, text::kHintTimeout, KeyFilter::kDigits));
+      EditField(EditBox({752, 100, 56, 21}, text::kHintTimeout, KeyFilter::kDigits));
 
   Group(text::kGroupPollServer, {536, 152, 282, 56});
   EditPollServerBasePort = EditField(EditBox({552, 176, 100, 21}, text::kHintPollServer, KeyFilter::kDigits));
 
   Group(text::kGroupAdditional, {16, 292, 504, 56});
-  Label(text::kLabelSystemAdmin, {kLabelX, 319, 228, 16});
+  Label(text::kLabelSystemAdmin, {kLabelX, 319, kLabelWidth, 16});
   EditSystemAdmin = EditField(EditBox({kFieldX, 316, kFieldWidth, 21}, text::kHintSystemAdmin));
 
   Group(text::kGroupH323, {16, 360, 504, 116});
-  Label(text::kLabelFastStart, {kLabelX, 387, 228, 16});
+  Label(text::kLabelFastStart, {kLabelX, 387, kLabelWidth, 16});
   ComboBoxH323DisableFastStart = ComboField(DropDown({kFieldX, 384, 120, 21}, yesNo, text::kHintFastStart));
-  Label(text::kLabelH245Tunneling, {kLabelX, 415, 228, 16});
+  Label(text::kLabelH245Tunneling, {kLabelX, 415, kLabelWidth, 16});
   ComboBoxH323DisableH245Tunneling = ComboField(DropDown({kFieldX, 412, 120, 21}, yesNo, text::kHintH245Tunneling));
-  Label(text::kLabelH245InSetup, {kLabelX, 443, 228, 16});
+  Label(text::kLabelH245InSetup, {kLabelX, 443, kLabelWidth, 16});
   ComboBoxH323DisableH245InSetup = ComboField(DropDown({kFieldX, 440, 120, 21}, yesNo, text::kHintH245InSetup));
 
   GroupBox8 = Group(text::kGroupPrefixes, {536, 220, 282, 256});

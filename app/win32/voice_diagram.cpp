@@ -32,10 +32,12 @@ void Span(HDC dc, int x0, int x1, int y, const char* letter) {
 
 }  // namespace
 
-void VoiceDiagram::CreateDiagram(HWND parent, const ui::Rect& r, HFONT font) {
+void VoiceDiagram::CreateDiagram(HWND parent, const ui::Rect& r, HFONT font, const char* heading, POINT plot) {
   font_ = font;
+  heading_ = heading;
+  plot_ = plot;
   Create({L"ZzVoiceDiagram", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, r.x, r.y, r.width, r.height, parent,
-          nullptr, GetSysColorBrush(COLOR_WINDOW)});
+          nullptr, GetSysColorBrush(COLOR_BTNFACE)});
   // The fields stand on top of the picture.
   SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -45,15 +47,34 @@ LRESULT VoiceDiagram::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     ui::PaintDc dc(hwnd());
     RECT client{};
     GetClientRect(hwnd(), &client);
-    Paint(dc.get(), client);
+    PaintFrame(dc.get(), client);
+    POINT old{};
+    SetViewportOrgEx(dc.get(), plot_.x, plot_.y, &old);
+    Paint(dc.get(), {0, 0, kPlotWidth, kPlotHeight});
+    SetViewportOrgEx(dc.get(), old.x, old.y, nullptr);
     return 0;
   }
   return ui::Window::HandleMessage(msg, wp, lp);
 }
 
-void VoiceDiagram::Paint(HDC dc, const RECT& client) const {
-  const int bottom = client.bottom - 44;  // the time axis
-  const int right = client.right - 16;
+void VoiceDiagram::PaintFrame(HDC dc, const RECT& client) const {
+  ui::Selection font(dc, font_);
+  std::wstring heading = Widen(heading_);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, heading.c_str(), static_cast<int>(heading.size()), &extent);
+  RECT frame{client.left, client.top + extent.cy / 2, client.right, client.bottom};
+  DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+  RECT plot{plot_.x, plot_.y, plot_.x + kPlotWidth, plot_.y + kPlotHeight};
+  FillRect(dc, &plot, GetSysColorBrush(COLOR_WINDOW));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  SetBkMode(dc, OPAQUE);
+  TextOutW(dc, 8, 0, heading.c_str(), static_cast<int>(heading.size()));
+}
+
+void VoiceDiagram::Paint(HDC dc, const RECT& plot) const {
+  const int bottom = plot.bottom - 44;  // the time axis
+  const int right = plot.right - 16;
   ui::Selection font(dc, font_);
   SetBkMode(dc, TRANSPARENT);
   ui::Pen axis(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));

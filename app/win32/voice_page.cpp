@@ -12,8 +12,8 @@ void VoicePage::NumberField(EditField& edit, UpDownField& upDown, const ui::Rect
 
 void VoicePage::CreateFields() {
   constexpr int kDiagramX = 24, kDiagramY = 68;
-  Group(text::kGroupSwitching, {16, 48, 600, 276});
-  diagram_.CreateDiagram(hwnd(), {kDiagramX, kDiagramY, 584, 200}, ctx_.font);
+  // The diagram draws its own frame and heading, so that nothing paints over it.
+  diagram_.CreateDiagram(hwnd(), {16, 48, 600, 276}, ctx_.font, text::kGroupSwitching, {kDiagramX - 16, kDiagramY - 48});
   const int belowY = kDiagramY + 200 + 8;
   NumberField(EditSilenceDetectionThreshold, UpDownTresholdVoise,
               {kDiagramX + 8, kDiagramY + VoiceDiagram::kLevelY - 10, 60, 21}, kThresholdRange, text::kHintThreshold);
@@ -29,12 +29,12 @@ void VoicePage::CreateFields() {
   Group(text::kGroupMaxCall, {16, 336, 260, 56});
   ComboBoxMaxCall = ComboField(DropDown({32, 360, 160, 21}, kMaxCallItems, text::kHintMaxCall));
 
-  Label(text::kLabelTxBuffer, {16, 411, 300, 16});
-  NumberField(EditAudioTxBuffer, UpDownTxBufer, {320, 408, 64, 21}, kTxBufferRange, text::kHintTxBuffer);
-  Label(text::kMilliseconds, {392, 411, 24, 16});
-  Label(text::kLabelJitter, {16, 443, 300, 16});
-  EditAudioAudioJitterDelay = EditField(EditBox({320, 440, 64, 21}, nullptr));
-  Label(text::kMilliseconds, {392, 443, 24, 16});
+  Label(text::kLabelTxBuffer, {16, 411, 330, 16});
+  NumberField(EditAudioTxBuffer, UpDownTxBufer, {350, 408, 64, 21}, kTxBufferRange, text::kHintTxBuffer);
+  Label(text::kMilliseconds, {422, 411, 24, 16});
+  Label(text::kLabelJitter, {16, 443, 330, 16});
+  EditAudioAudioJitterDelay = EditField(EditBox({350, 440, 64, 21}, nullptr));
+  Label(text::kMilliseconds, {422, 443, 24, 16});
 
   CheckBoxLogLogAudio = CheckField(CheckBox(text::kCheckLogAudio, {16, 472, 320, 20}));
   CheckBoxLogLogAudio.control().Show(false);
