@@ -4,6 +4,7 @@
 
 #include "file_hold.h"
 #include "main_window_fixture.h"
+#include "win32/utf16.h"
 
 namespace zz::test {
 namespace {
@@ -83,6 +84,25 @@ TEST_F(FilesTest, OpeningAConfigurationLoadsItMarksItModifiedAndMergesItsUnits) 
   // The dialog now holds the chosen file.
   Menu(kMenuOpen);
   EXPECT_EQ(prompts.dialogs.back().fileName, dir.File("other.conf"));
+}
+
+TEST_F(FilesTest, AnErrorInAHandlerIsShownInAnErrorBoxAndTheWindowGoesOn) {
+  dir.Write("voice.ini", "");
+  dir.Write("other.conf", SampleConf());
+  Start();
+  ASSERT_TRUE(MakeReadOnly(dir.File("voice.ini")));
+  prompts.fileAnswers = {dir.File("other.conf")};
+  Menu(kMenuOpen);  // the merge cannot write voice.ini
+  std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, "Не удалось сохранить настройки в файл " + dir.File("voice.ini"));
+  EXPECT_EQ(seen[0].icon, MessageIcon::kError);
+  EXPECT_EQ(seen[0].caption, "zurerizeda");
+  // The load before it stands, and the window still answers.
+  EXPECT_EQ(Ed().EditSystemName().Text(), "Gate One");
+  Click(Form().Panel1().Button(NavButton::kAdd));
+  EXPECT_TRUE(Form().PanelAdd().Visible());
+  SetFileAttributesW(Widen(dir.File("voice.ini")).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST_F(FilesTest, SaveAsWritesTheChosenFileThroughThePromptsSeam) {
