@@ -161,7 +161,7 @@ TEST_F(FilesTest, LockedConfigurationKeepsTheWindowOpenWithTheLockMessage) {
     FileHold hold(Conf());
     ASSERT_TRUE(hold.held());
     PostMessageW(Form().hwnd(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 1; }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 1; }, 10000));
     Pump(100);
     EXPECT_TRUE(Form().Alive());
     SeenDialog lock = watcher.Seen()[0];

@@ -38,7 +38,7 @@ void MainWindowTest::Start(ServiceApi* service) {
 bool MainWindowTest::Close() {
   if (!form_ || !form_->Alive()) return true;
   PostMessageW(form_->hwnd(), WM_CLOSE, 0, 0);
-  return PumpUntil([&] { return !form_->Alive(); }, 2000);
+  return PumpUntil([&] { return !form_->Alive(); }, 10000);
 }
 
 void MainWindowTest::Restart() {

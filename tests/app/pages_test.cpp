@@ -46,7 +46,7 @@ TEST_F(PagesTest, EachNavigationButtonShowsItsPageOnly) {
 
 TEST_F(PagesTest, CloseButtonClosesTheWindow) {
   Click(Form().Panel1().Button(NavButton::kClose));
-  EXPECT_TRUE(PumpUntil([&] { return !Form().Alive(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return !Form().Alive(); }, 10000));
 }
 
 TEST_F(PagesTest, DoubleClickOnThePortLabelClosesTheWindow) {
@@ -54,7 +54,7 @@ TEST_F(PagesTest, DoubleClickOnThePortLabelClosesTheWindow) {
   SendMessageW(Form().PanelNetwork().hwnd(), WM_COMMAND,
                MAKEWPARAM(Form().PanelNetwork().Label8.Id(), STN_DBLCLK),
                reinterpret_cast<LPARAM>(Form().PanelNetwork().Label8.hwnd()));
-  EXPECT_TRUE(PumpUntil([&] { return !Form().Alive(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return !Form().Alive(); }, 10000));
 }
 
 TEST_F(PagesTest, KeyFiltersDiscardWithABeepAndLetThroughWhatTheyAdmit) {
