@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
