@@ -21,23 +21,23 @@ Window::~Window() {
   }
 }
 
-void Window::Create(const WindowSpec& spec) {
+void Window::Create(const WindowParams& params) {
   HINSTANCE instance = ModuleInstance();
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance, spec.className, &wc)) {
+  if (!GetClassInfoExW(instance, params.className, &wc)) {
     wc = {};
     wc.cbSize = sizeof wc;
-    wc.style = spec.classStyle;
+    wc.style = params.classStyle;
     wc.lpfnWndProc = &Window::Proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background;
-    wc.lpszClassName = spec.className;
+    wc.hbrBackground = params.background;
+    wc.lpszClassName = params.className;
     if (!RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW failed");
   }
-  HWND h = CreateWindowExW(spec.exStyle, spec.className, Widen(spec.text).c_str(), spec.style, spec.x, spec.y,
-                           spec.width, spec.height, spec.parent, spec.menuOrId, instance, this);
+  HWND h = CreateWindowExW(params.exStyle, params.className, Widen(params.text).c_str(), params.style, params.x, params.y,
+                           params.width, params.height, params.parent, params.menuOrId, instance, this);
   if (!h) throw std::runtime_error("CreateWindowExW failed");
 }
 

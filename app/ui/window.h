@@ -8,7 +8,7 @@
 
 namespace zz::ui {
 
-struct WindowSpec {
+struct WindowParams {
   const wchar_t* className;
   std::string text;
   DWORD style = WS_OVERLAPPEDWINDOW;
@@ -32,7 +32,7 @@ class Window {
 
  protected:
   // Registers the class on first use and creates the window bound to this object.
-  void Create(const WindowSpec& spec);
+  void Create(const WindowParams& params);
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   // Every handler runs inside one wrapper: an exception is shown here and the program goes on.
   virtual void ReportError(const std::string& message);

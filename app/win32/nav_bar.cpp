@@ -9,14 +9,14 @@ namespace zz {
 
 namespace {
 
-struct NavButtonSpec {
+struct NavButtonLook {
   const char* caption;
   int top, height;
   COLORREF captionColour;
   PictureKind picture;
 };
 
-constexpr std::array<NavButtonSpec, kNavButtonCount> kNavButtons{{
+constexpr std::array<NavButtonLook, kNavButtonCount> kNavButtons{{
     {text::kNavTrl, 8, 113, RGB(0, 0, 0), PictureKind::kBlocks},
     {text::kNavNetwork, 120, 89, RGB(255, 255, 255), PictureKind::kNetwork},
     {text::kNavVoice, 208, 89, RGB(255, 255, 255), PictureKind::kVoice},
@@ -49,11 +49,11 @@ void NavBar::CreateBar(HWND parent, HFONT font) {
   Create({L"ZzNavBar", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, kNavBarWidth, 100,
           parent, nullptr, GetSysColorBrush(COLOR_BTNFACE)});
   for (std::size_t i = 0; i < kNavButtons.size(); ++i) {
-    const NavButtonSpec& spec = kNavButtons[i];
-    buttons_[i] = ui::Button(ui::CreateControl(L"BUTTON", spec.caption, WS_VISIBLE | BS_OWNERDRAW, 0,
-                                               {kNavButtonLeft, spec.top, kNavButtonWidth, spec.height}, hwnd(),
+    const NavButtonLook& look = kNavButtons[i];
+    buttons_[i] = ui::Button(ui::CreateControl(L"BUTTON", look.caption, WS_VISIBLE | BS_OWNERDRAW, 0,
+                                               {kNavButtonLeft, look.top, kNavButtonWidth, look.height}, hwnd(),
                                                static_cast<int>(100 + i), font));
-    pictures_[i] = DrawPicture(spec.picture, kNavPictureSize);
+    pictures_[i] = DrawPicture(look.picture, kNavPictureSize);
   }
 }
 
@@ -75,16 +75,16 @@ void NavBar::PaintBox1Paint(HDC dc) const {
 void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
   std::size_t i = static_cast<std::size_t>(item.CtlID - 100);
   if (i >= kNavButtons.size()) return;
-  const NavButtonSpec& spec = kNavButtons[i];
+  const NavButtonLook& look = kNavButtons[i];
   RECT bar{};
   GetClientRect(hwnd(), &bar);
   // The flat button shows the gradient of the bar behind it.
   auto background = [&](HDC dc, const RECT&) {
-    GdiGradientCanvas canvas(dc, kNavButtonLeft, spec.top);
-    for (int y = spec.top; y < spec.top + spec.height && y <= bar.bottom - 2; ++y)
+    GdiGradientCanvas canvas(dc, kNavButtonLeft, look.top);
+    for (int y = look.top; y < look.top + look.height && y <= bar.bottom - 2; ++y)
       canvas.GreyLine(kNavButtonLeft, kNavButtonLeft + kNavButtonWidth, y, GradientLevel(y));
   };
-  DrawSpeedButton(item, pictures_[i], spec.caption, font_, spec.captionColour, true, background);
+  DrawSpeedButton(item, pictures_[i], look.caption, font_, look.captionColour, true, background);
 }
 
 LRESULT NavBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
