@@ -8,8 +8,15 @@ namespace zz::ui {
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
-void ShowErrorBox(HWND owner, const std::string& message) {
-  MessageBoxW(owner, Widen(message).c_str(), L"Error", MB_OK | MB_ICONERROR);
+void ShowErrorBox(HWND owner, const std::string& message, const std::string& caption) {
+  std::wstring title = Widen(caption);
+  if (title.empty() && owner) {
+    wchar_t text[256] = {};
+    GetWindowTextW(GetAncestor(owner, GA_ROOT), text, 256);
+    title = text;
+  }
+  if (title.empty()) title = L"Error";
+  MessageBoxW(owner, Widen(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
 Window::~Window() {

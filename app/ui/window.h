@@ -45,8 +45,9 @@ class Window {
   HWND hwnd_ = nullptr;
 };
 
-// Shows an exception's message in an error box; the program goes on.
-void ShowErrorBox(HWND owner, const std::string& message);
+// Shows an exception's message in an error box; the program goes on. An empty caption
+// takes the owner's, or "Error" without one.
+void ShowErrorBox(HWND owner, const std::string& message, const std::string& caption = "");
 
 HINSTANCE ModuleInstance();
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app_texts.h"
 #include "conf_param.h"
 #include "form_input.h"
 #include "form_pr.h"
@@ -75,9 +76,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   try {
     return zz::Run(show);
   } catch (const std::exception& e) {
-    zz::ui::ShowErrorBox(nullptr, e.what());
+    zz::ui::ShowErrorBox(nullptr, e.what(), zz::text::kProgramTitle);
   } catch (...) {
-    zz::ui::ShowErrorBox(nullptr, "");
+    zz::ui::ShowErrorBox(nullptr, "", zz::text::kProgramTitle);
   }
   return 1;
 }
