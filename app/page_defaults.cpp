@@ -25,13 +25,13 @@ void ButtonDefaultNetworkClick(Editor& editor, bool& modified) {
   editor.EditSystemAdmin().SetText("");
   editor.EditNetworkListenerInterface().SetText("0.0.0.0");
   editor.EditNetworkListenerPort().SetText("1720");
-  editor.ComboBoxNetworkNeedGatekeeper().SetItemIndex(kNo);
+  editor.ComboBoxNetworkNeedGatekeeper().SetItemIndex(kNoItem);
   editor.EditNetworkGatekeeper().SetText("");
   editor.EditGatekeeperID().SetText("");
   editor.EditGatekeeperPassword().SetText("");
-  editor.ComboBoxH323DisableFastStart().SetItemIndex(kNo);
-  editor.ComboBoxH323DisableH245Tunneling().SetItemIndex(kNo);
-  editor.ComboBoxH323DisableH245InSetup().SetItemIndex(kNo);
+  editor.ComboBoxH323DisableFastStart().SetItemIndex(kNoItem);
+  editor.ComboBoxH323DisableH245Tunneling().SetItemIndex(kNoItem);
+  editor.ComboBoxH323DisableH245InSetup().SetItemIndex(kNoItem);
   editor.ListBoxPrefixes().SetItems(DefaultPrefixes());
   editor.EditPollServerBasePort().SetText("3000");
   editor.EditControlServerPort().SetText("4000");
@@ -56,7 +56,7 @@ void ButtonDefaultAddClick(Editor& editor) {
 }
 
 void Button1DefClick(Editor& editor, bool& modified) {
-  editor.ComboBoxVoise().SetItemIndex(kNo);
+  editor.ComboBoxVoise().SetItemIndex(kNoItem);
   editor.CheckBoxDeviceSettingsRTS().SetChecked(false);
   modified = true;
 }

@@ -78,7 +78,7 @@ void LoadField(Editor& editor, const KeyField& field, const std::string& value) 
       ControlOf<TextControl>(editor, field).SetText(value);
       break;
     case Conversion::kYesNo:
-      ControlOf<IndexControl>(editor, field).SetItemIndex(IsYes(value) ? kYes : kNo);
+      ControlOf<IndexControl>(editor, field).SetItemIndex(IsYes(value) ? kYesItem : kNoItem);
       break;
     case Conversion::kMaxCalls: {
       int n = ParseStrict(value);
@@ -108,7 +108,7 @@ std::string FieldValue(Editor& editor, const KeyField& field, const CONF_PARAM& 
     case Conversion::kText:
       return ControlOf<TextControl>(editor, field).Text();
     case Conversion::kYesNo:
-      return ControlOf<IndexControl>(editor, field).ItemIndex() == kNo ? "no" : "yes";
+      return ControlOf<IndexControl>(editor, field).ItemIndex() == kNoItem ? "no" : "yes";
     case Conversion::kMaxCalls: {
       IndexControl& list = ControlOf<IndexControl>(editor, field);
       int index = list.ItemIndex();

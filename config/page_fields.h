@@ -7,7 +7,7 @@
 namespace zz {
 
 // Yes/no drop-down lists.
-constexpr int kNo = 0, kYes = 1;
+constexpr int kNoItem = 0, kYesItem = 1;
 inline constexpr std::array<const char*, 2> kYesNoItems = {"Нет", "Да"};
 
 inline constexpr std::array<const char*, 11> kMaxCallItems = {"Неограничено", "1", "2", "3", "4", "5",
