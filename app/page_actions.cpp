@@ -5,6 +5,7 @@
 
 #include "app_texts.h"
 #include "messages.h"
+#include "save_flows.h"
 
 namespace zz {
 
@@ -33,14 +34,8 @@ void ChooseTraceFile(TextControl& traces, Prompts& prompts) {
 }
 
 FileDialogSpec OpenDialog1(const std::string& fileName) {
-  FileDialogSpec dialog;
-  dialog.fileName = fileName;
-  dialog.defaultExt = "conf";
-  dialog.filter = "Zidezir file (*.conf)|*.conf";
-  dialog.hideReadOnly = true;
-  dialog.noChangeDir = true;
+  FileDialogSpec dialog = ConfFileDialog(fileName);
   dialog.fileMustExist = true;
-  dialog.resizable = true;
   return dialog;
 }
 

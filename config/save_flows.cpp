@@ -39,14 +39,19 @@ bool SaveSequence(ConfigSession& session) {
   return CommitConfiguration(session, session.ProgramFile(kConfFileName), final);
 }
 
-FileDialogSpec SaveDialog1() {
+FileDialogSpec ConfFileDialog(const std::string& fileName) {
   FileDialogSpec dialog;
-  dialog.fileName = kConfFileName;
+  dialog.fileName = fileName;
   dialog.filter = "Zidezir file (*.conf)|*.conf";
   dialog.defaultExt = "conf";
   dialog.hideReadOnly = true;
   dialog.noChangeDir = true;
   dialog.resizable = true;
+  return dialog;
+}
+
+FileDialogSpec SaveDialog1() {
+  FileDialogSpec dialog = ConfFileDialog(kConfFileName);
   dialog.overwritePrompt = false;
   return dialog;
 }

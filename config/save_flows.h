@@ -16,7 +16,11 @@ bool ChangeDetected(ConfigSession& session);
 // nothing was written (the lock test failed, or the file could not be replaced).
 bool SaveSequence(ConfigSession& session);
 
-// SaveDialog1 of the main window.
+// A dialog for configuration files: the zidezir filter and extension, read-only files
+// hidden, the current directory kept, resizable.
+FileDialogSpec ConfFileDialog(const std::string& fileName);
+
+// SaveDialog1 of the main window: no overwrite prompt.
 FileDialogSpec SaveDialog1();
 
 // Save As (the File menu's "&Сохранить файл конфигурации").
