@@ -5,8 +5,12 @@
 #include <string>
 
 #include "editor.h"
+#include "page_fields.h"
 
 namespace zz {
+
+// The block dialog's port up-down.
+inline constexpr UpDownRange kBlockPortRange = {1, 255, 1, 1};
 
 struct BlockDialogData {
   int typeIndex = 0;  // 0 ТРЛ-М, 1 ТРЛ-МЕ

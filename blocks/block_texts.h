@@ -22,6 +22,25 @@ inline constexpr std::array<int, 5> kUnitGridWidths = {30, 111, 81, 111, 137};
 // The unit types of the record dialog, by index.
 inline constexpr std::array<const char*, 3> kUnitTypeNames = {kPvkTypeName, kMsdTypeName, kTrlznTypeName};
 
+// The block dialog.
+inline constexpr const char* kBlockTypeGroup = "Тип блока";
+inline constexpr const char* kPortGroup = "Номер порта";
+inline constexpr const char* kIpGroup = "IP адрес ТРЛ-МЕ";
+inline constexpr const char* kCommentGroup = "Комментарий";
+inline constexpr const char* kUnitsGroup = "Перечень переговорных блоков для опроса шлюзом VELTO Gateway";
+inline constexpr const char* kUnitAddButton = "Добавить";
+inline constexpr const char* kUnitChangeButton = "Изменить";
+inline constexpr const char* kUnitDeleteButton = "Удалить";
+inline constexpr const char* kOkButton = "ОК";  // Cyrillic letters
+inline constexpr const char* kBlockCancelButton = "Отменить";
+
+// The record dialog.
+inline constexpr const char* kUnitTypeLabel = "Тип";
+inline constexpr const char* kUnitAddressLabel = "ВЛТ адрес";
+inline constexpr const char* kUnitNameLabel = "Наименование";
+inline constexpr const char* kUnitHostLabel = "Имя или IP-адрес";
+inline constexpr const char* kRecordCancelButton = "Отмена";
+
 inline constexpr const char* kAddUnitCaption = "Добавление записи";
 inline constexpr const char* kChangeUnitCaption = "Изменение записи";
 inline constexpr const char* kNewUnitHost = "127.0.0.1";

@@ -101,4 +101,12 @@ bool DeleteUnit(UnitRows& rows, std::size_t r) {
   return true;
 }
 
+UnitRows UnitRowsFromRecords(const std::vector<UnitRecord>& records) {
+  UnitRows rows;
+  for (const UnitRecord& r : records) rows.push_back({"", r.typeName, r.address, r.name, r.host});
+  if (rows.empty()) rows.emplace_back();
+  RenumberUnits(rows);
+  return rows;
+}
+
 }  // namespace zz

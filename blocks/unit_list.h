@@ -3,12 +3,16 @@
 
 #include <string>
 
+#include "page_fields.h"
 #include "voice_ini.h"
 
 namespace zz {
 
 // UnitRows (voice_ini.h): columns 0 number, 1 type name, 2 ВЛТ address, 3 name, 4 host.
 // The list always has at least one row; a list without units is one empty row.
+
+// The record dialog's address up-down.
+inline constexpr UpDownRange kUnitAddressRange = {1, 255, 1, 1};
 
 // The record dialog's fields.
 struct UnitFields {
@@ -17,6 +21,10 @@ struct UnitFields {
   std::string name;
   std::string host;
 };
+
+inline bool operator==(const UnitFields& a, const UnitFields& b) {
+  return a.typeIndex == b.typeIndex && a.address == b.address && a.name == b.name && a.host == b.host;
+}
 
 // 0 for a name beginning with "ПВК", 1 for "МСД", 2 for anything else.
 int UnitTypeIndex(const std::string& typeName);
@@ -60,5 +68,9 @@ bool DeleteUnit(UnitRows& rows, std::size_t r);
 
 // True when the list holds no unit (one row with an empty type cell).
 bool IsEmptyUnitList(const UnitRows& rows);
+
+// The unit grid filled with a block's records in their order and numbered; one empty row,
+// numbered "1", when there are none.
+UnitRows UnitRowsFromRecords(const std::vector<UnitRecord>& records);
 
 }  // namespace zz

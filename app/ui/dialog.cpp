@@ -12,10 +12,10 @@ namespace zz::ui {
 namespace {
 
 // An empty dialog template: style, no controls, the caption; sizes are set in pixels later.
-std::vector<DWORD> DialogTemplate(const std::wstring& caption) {
+std::vector<DWORD> DialogTemplate(const std::wstring& caption, DWORD style) {
   std::vector<WORD> words;
   DLGTEMPLATE head{};
-  head.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+  head.style = style;
   const WORD* raw = reinterpret_cast<const WORD*>(&head);
   words.insert(words.end(), raw, raw + sizeof head / sizeof(WORD));
   words.push_back(0);  // no menu
@@ -29,10 +29,10 @@ std::vector<DWORD> DialogTemplate(const std::wstring& caption) {
 
 }  // namespace
 
-INT_PTR Dialog::RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight) {
+INT_PTR Dialog::RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight, DWORD style) {
   clientWidth_ = clientWidth;
   clientHeight_ = clientHeight;
-  std::vector<DWORD> memory = DialogTemplate(Widen(caption));
+  std::vector<DWORD> memory = DialogTemplate(Widen(caption), style);
   return DialogBoxIndirectParamW(ModuleInstance(), reinterpret_cast<DLGTEMPLATE*>(memory.data()), owner,
                                  &Dialog::Proc, reinterpret_cast<LPARAM>(this));
 }
@@ -83,7 +83,7 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self->hwnd_ = nullptr;
         return FALSE;
       default:
-        return FALSE;
+        return self->OnMessage(msg, wp, lp);
     }
   } catch (const std::exception& e) {
     ShowErrorBox(hwnd, e.what());

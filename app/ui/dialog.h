@@ -15,8 +15,11 @@ class Dialog {
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
+  static constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
+
   // Shows the dialog with the caption and client size in pixels; IDOK or IDCANCEL.
-  INT_PTR RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight);
+  INT_PTR RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight,
+                   DWORD style = kModalStyle);
 
  protected:
   HWND hwnd() const { return hwnd_; }
@@ -26,6 +29,8 @@ class Dialog {
   virtual bool OnCommand(int id, int code, HWND control);
   virtual void OnOK() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
+  // Every other message, as a dialog procedure gets it: TRUE when handled.
+  virtual INT_PTR OnMessage(UINT, WPARAM, LPARAM) { return FALSE; }
   void End(INT_PTR result) { EndDialog(hwnd_, result); }
 
  private:

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "app_texts.h"
+#include "block_list_handlers.h"
 #include "conf_param.h"
-#include "form_input.h"
 #include "form_pr.h"
 #include "main_form.h"
 #include "program_dir.h"
 #include "system_beeper.h"
+#include "uinput.h"
 #include "win32/tscm.h"
 #include "win_prompts.h"
 
@@ -58,8 +59,8 @@ int Run(int show) {
   prompts.SetOwner(MainForm.hwnd());
   MainForm.EndProgramOnDestroy();
   Guarded(prompts, [&] { MainForm.FormCreate(); });
-  TFormInput FormInput;
-  FormInput.CreateForm(MainForm.hwnd());
+  TFormInput FormInput(beeper);
+  BlockListHandlers blocks(MainForm, FormInput, prompts);
   TFormPr FormPr;
   FormPr.CreateForm(MainForm.hwnd());
   MainForm.SetProgressWindow(&FormPr);

@@ -39,12 +39,17 @@ BlockRows BlockGridField::Rows() const {
 }
 
 void BlockGridField::SetRows(const BlockRows& rows) {
+  const int current = list_.Selected();
   list_.DeleteAll();
   const BlockRows shown = rows.empty() ? BlockRows(1) : rows;  // the grid always has one data row
   for (std::size_t r = 0; r < shown.size(); ++r) {
     int item = list_.InsertItem(static_cast<int>(r), shown[r][0]);
     for (int c = 1; c < kBlockColumns; ++c) list_.SetItemText(item, c, shown[r][static_cast<std::size_t>(c)]);
   }
+  // Like a string grid, the list always has a current row: the one it had, or the last
+  // when that is gone, or the first.
+  const int last = static_cast<int>(shown.size()) - 1;
+  list_.Select(current < 0 ? 0 : (current > last ? last : current));
 }
 
 std::vector<std::string> LinesField::Items() const {

@@ -77,7 +77,8 @@ class RadioGroupField : public IndexControl {
   std::vector<ui::Button> buttons_;
 };
 
-// StringGrid1 as a report list view: one item per block row, the header row as columns.
+// A string grid as a report list view: one item per row, the header row as columns
+// (StringGrid1 of the block list, StringGrid2 of the block dialog).
 class BlockGridField : public BlockGridControl {
  public:
   explicit BlockGridField(ui::ListView list = {}) : list_(list) {}

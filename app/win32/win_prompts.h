@@ -11,6 +11,7 @@ namespace zz {
 class WinPrompts : public Prompts {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
+  HWND Owner() const { return owner_; }
 
   MessageAnswer Show(const MessageSpec& message) override;
   void ShowError(const std::string& message) override;

@@ -81,17 +81,13 @@ void DialogWatcher::Run() {
   }
 }
 
-void DialogWatcher::Handle(HWND dialog) {
-  handled_.insert(dialog);
+SeenDialog DescribeDialog(HWND dialog) {
   SeenDialog seen;
   seen.caption = TextOf(dialog);
-  std::vector<std::pair<int, HWND>> buttons;
-  HWND edit = nullptr;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     std::string cls = ClassOf(child);
     LONG style = GetWindowLongW(child, GWL_STYLE);
     if (cls == "Button") {
-      buttons.emplace_back(GetDlgCtrlID(child), child);
       seen.buttons.push_back(TextOf(child));
     } else if (cls == "Static") {
       if ((style & SS_TYPEMASK) == SS_ICON)
@@ -99,9 +95,21 @@ void DialogWatcher::Handle(HWND dialog) {
       else if (seen.text.empty())
         seen.text = TextOf(child);
     } else if (cls == "Edit") {
-      edit = child;
       seen.editText = TextOf(child);
     }
+  }
+  return seen;
+}
+
+void DialogWatcher::Handle(HWND dialog) {
+  handled_.insert(dialog);
+  SeenDialog seen = DescribeDialog(dialog);
+  std::vector<int> buttons;
+  HWND edit = nullptr;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    std::string cls = ClassOf(child);
+    if (cls == "Button") buttons.push_back(GetDlgCtrlID(child));
+    if (cls == "Edit") edit = child;
   }
   std::optional<DialogAnswer> answer;
   {
@@ -116,12 +124,13 @@ void DialogWatcher::Handle(HWND dialog) {
     press = answer->button;
   } else {
     bool hasOk = false;
-    for (auto& b : buttons) hasOk = hasOk || b.first == IDOK;
+    for (int b : buttons) hasOk = hasOk || b == IDOK;
     press = hasOk ? IDOK : (GetDlgItem(dialog, IDNO) ? IDNO : IDCANCEL);
   }
   if (answer && answer->editText && edit)
     SendMessageTimeoutW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(*answer->editText).c_str()),
                         SMTO_ABORTIFHUNG, 2000, nullptr);
+  if (answer && answer->act) answer->act(dialog);
   {
     std::lock_guard<std::mutex> lock(mutex_);
     seen_.push_back(seen);

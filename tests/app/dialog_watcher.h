@@ -6,11 +6,13 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "prompts.h"
@@ -26,8 +28,15 @@ struct SeenDialog {
 };
 
 struct DialogAnswer {
+  DialogAnswer(int pressed, std::optional<std::string> typed = std::nullopt,
+               std::function<void(HWND dialog)> steps = nullptr)
+      : button(pressed), editText(std::move(typed)), act(std::move(steps)) {}
+
   int button;                          // IDOK, IDYES, IDNO, IDCANCEL
   std::optional<std::string> editText;  // typed into the dialog's edit before pressing
+  // Runs on the watcher's thread before the button is pressed: a form of ours is filled in
+  // here, and the dialogs it opens in turn are met here too.
+  std::function<void(HWND dialog)> act;
 };
 
 class DialogWatcher {
@@ -55,6 +64,9 @@ class DialogWatcher {
 };
 
 std::ostream& operator<<(std::ostream& out, const SeenDialog& d);
+
+// What a dialog shows: caption, message, icon, buttons and the text of its edit.
+SeenDialog DescribeDialog(HWND dialog);
 
 // Processes the window messages of this thread for a while.
 void Pump(int milliseconds);

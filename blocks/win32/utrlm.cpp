@@ -1,0 +1,199 @@
+#include "utrlm.h"
+
+#include "block_texts.h"
+#include "current_row.h"
+#include "page_fields.h"
+
+namespace zz {
+
+namespace {
+
+// Resizable in height only, with the system menu as its only border icon.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+constexpr int kUnitButtonWidth = 97, kUnitButtonHeight = 33;
+constexpr int kPanelButtonWidth = 145, kPanelButtonHeight = 41;
+constexpr int kUnitsTop = 152;
+
+}  // namespace
+
+TFormTRLM::TFormTRLM(TFormInput& formInput, WinPrompts& prompts)
+    : formInput_(formInput), prompts_(prompts), actions_(units, *this, prompts) {}
+
+bool TFormTRLM::ShowModal(HWND owner) {
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+  // Message boxes shown meanwhile are modal to this dialog rather than to the window behind.
+  const HWND savedOwner = prompts_.Owner();
+  INT_PTR result = RunModal(owner, block.caption, kWidth - (frame.right - frame.left),
+                            kHeight - (frame.bottom - frame.top), kStyle);
+  prompts_.SetOwner(savedOwner);
+  created_ = false;
+  return result == IDOK;
+}
+
+void TFormTRLM::OnInit() {
+  prompts_.SetOwner(hwnd());
+  CreateControls();
+  created_ = true;
+  FormShow();
+  RadioGroupType.SetItemIndex(block.typeIndex);
+  RadioGroupTypeClick();
+  EditIP.SetText(block.ip);
+  UpDownPort.SetPosition(block.port);
+  EditComment.SetText(block.comment);
+  ShowUnits();
+  Layout();
+}
+
+void TFormTRLM::CreateControls() {
+  font_ = ui::MakeFont(L"MS Sans Serif", -13);
+  HFONT f = font_.get();
+  HWND h = hwnd();
+  RECT client{};
+  GetClientRect(h, &client);
+  const int w = client.right;
+  auto make = [&](const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r, int id,
+                  DWORD exStyle = 0) { return ui::CreateControl(cls, text, WS_VISIBLE | style, exStyle, r, h, id, f); };
+  auto group = [&](const std::string& text, const ui::Rect& r, int id) {
+    return ui::Button(make(L"BUTTON", text, BS_GROUPBOX | WS_GROUP, r, id));
+  };
+  const DWORD edit = WS_TABSTOP | ES_AUTOHSCROLL | WS_GROUP;
+
+  // The tab order begins on the bottom panel; the rest is placed by Layout.
+  panelLine_ = ui::Control(make(L"STATIC", "", SS_ETCHEDHORZ, {0, 0, w, 2}, kPanelLine));
+  ButtonCancel = ui::Button(make(L"BUTTON", kBlockCancelButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, IDCANCEL));
+  Button1 = ui::Button(make(L"BUTTON", kOkButton, WS_TABSTOP | BS_DEFPUSHBUTTON, {0, 0, 1, 1}, IDOK));
+
+  ui::Button typeGroup = group(kBlockTypeGroup, {8, 8, 160, 72}, kRadioGroupType);
+  std::vector<ui::Button> radios;
+  radios.emplace_back(make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_RADIOBUTTON, {20, 28, 136, 20},
+                           kRadioSerial));
+  radios.emplace_back(make(L"BUTTON", kBlockTypeIp, BS_RADIOBUTTON, {20, 50, 136, 20}, kRadioIp));
+  RadioGroupType = RadioGroupField(typeGroup, std::move(radios));
+
+  group(kPortGroup, {176, 8, 112, 72}, kGroupBox1);
+  EditPort = ui::Edit(make(L"EDIT", "1", edit, {188, 36, 72, 22}, kEditPort, WS_EX_CLIENTEDGE));
+  ui::UpDown portUpDown(make(UPDOWN_CLASSW, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                             {0, 0, 0, 0}, kUpDownPort));
+  portUpDown.SetBuddy(EditPort.hwnd());
+  portUpDown.SetRange(kBlockPortRange.min, kBlockPortRange.max);
+  portUpDown.SetPos(kBlockPortRange.initial);
+  UpDownPort = UpDownField(portUpDown, kBlockPortRange);
+
+  GroupBoxIp = group(kIpGroup, {296, 8, w - 304, 72}, kGroupBoxIp);
+  EditIP = ui::Edit(make(L"EDIT", "", edit, {308, 36, w - 328, 22}, kEditIP, WS_EX_CLIENTEDGE));
+
+  group(kCommentGroup, {8, 88, w - 16, 56}, kGroupBox2);
+  EditComment = ui::Edit(make(L"EDIT", "", edit, {20, 110, w - 40, 22}, kEditComment, WS_EX_CLIENTEDGE));
+
+  GroupBox3 = group(kUnitsGroup, {8, kUnitsTop, w - 16, 100}, kGroupBox3);
+  ui::ListView grid(make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+                         {18, kUnitsTop + 20, w - 36, 40}, kStringGrid2, WS_EX_CLIENTEDGE));
+  grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  StringGrid2 = BlockGridField(grid);
+  Button2Add = ui::Button(make(L"BUTTON", kUnitAddButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, kButton2Add));
+  Button3Change = ui::Button(make(L"BUTTON", kUnitChangeButton, WS_TABSTOP, {0, 0, 1, 1}, kButton3Change));
+  Button4Delete = ui::Button(make(L"BUTTON", kUnitDeleteButton, WS_TABSTOP, {0, 0, 1, 1}, kButton4Delete));
+}
+
+void TFormTRLM::Layout() {
+  if (!created_) return;
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const int w = client.right, h = client.bottom;
+  const int panelTop = h - kPanelHeight;
+  panelLine_.Move({0, panelTop, w, 2});
+  const int okLeft = w / 2 - kPanelButtonWidth - 8;
+  const int buttonTop = panelTop + (kPanelHeight - kPanelButtonHeight) / 2;
+  Button1.Move({okLeft, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
+  ButtonCancel.Move({w / 2 + 8, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
+
+  // The unit list takes whatever height the window gives it.
+  const int groupHeight = panelTop - 8 - kUnitsTop;
+  GroupBox3.Move({8, kUnitsTop, w - 16, groupHeight});
+  const int buttonsTop = kUnitsTop + groupHeight - 10 - kUnitButtonHeight;
+  StringGrid2.control().Move({18, kUnitsTop + 22, w - 36, buttonsTop - 8 - (kUnitsTop + 22)});
+  const ui::Button* buttons[] = {&Button2Add, &Button3Change, &Button4Delete};
+  for (int i = 0; i < 3; ++i)
+    buttons[i]->Move({18 + i * (kUnitButtonWidth + 8), buttonsTop, kUnitButtonWidth, kUnitButtonHeight});
+}
+
+void TFormTRLM::FormShow() {
+  const ui::ListView& grid = StringGrid2.control();
+  if (grid.ColumnCount() > 0) return;
+  for (std::size_t c = 0; c < kUnitGridHeaders.size(); ++c)
+    grid.InsertColumn(static_cast<int>(c), kUnitGridHeaders[c], kUnitGridWidths[c]);
+}
+
+void TFormTRLM::RadioGroupTypeClick() {
+  const bool ip = RadioGroupType.ItemIndex() != 0;
+  GroupBoxIp.Show(ip);
+  EditIP.Show(ip);
+}
+
+std::size_t TFormTRLM::CurrentUnit() const {
+  int row = CurrentRow(StringGrid2.control());
+  return row < 0 ? units.size() : static_cast<std::size_t>(row);
+}
+
+void TFormTRLM::Button2AddClick() {
+  actions_.Button2AddClick();
+  ShowUnits();
+}
+
+void TFormTRLM::StringGrid2DblClick() {
+  actions_.StringGrid2DblClick(CurrentUnit());
+  ShowUnits();
+}
+
+void TFormTRLM::Button4DeleteClick() {
+  actions_.Button4DeleteClick(CurrentUnit());
+  ShowUnits();
+}
+
+bool TFormTRLM::OnCommand(int id, int code, HWND control) {
+  if (code == BN_CLICKED && RadioGroupType.Clicked(control)) {
+    RadioGroupTypeClick();
+    return true;
+  }
+  if (code == BN_CLICKED) {
+    switch (id) {
+      case kButton2Add: Button2AddClick(); return true;
+      case kButton3Change: StringGrid2DblClick(); return true;
+      case kButton4Delete: Button4DeleteClick(); return true;
+      default: break;
+    }
+  }
+  return ui::Dialog::OnCommand(id, code, control);
+}
+
+void TFormTRLM::OnOK() {
+  block.typeIndex = RadioGroupType.ItemIndex() < 0 ? 0 : RadioGroupType.ItemIndex();
+  block.ip = EditIP.Text();
+  block.port = UpDownPort.Position();
+  block.comment = EditComment.Text();
+  End(IDOK);
+}
+
+INT_PTR TFormTRLM::OnMessage(UINT msg, WPARAM, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE:
+      Layout();
+      return TRUE;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      info->ptMinTrackSize = {kWidth, kMinHeight};
+      info->ptMaxTrackSize.x = kWidth;
+      return TRUE;
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lp);
+      if (header->hwndFrom == StringGrid2.control().hwnd() && header->code == NM_DBLCLK) StringGrid2DblClick();
+      return FALSE;
+    }
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace zz

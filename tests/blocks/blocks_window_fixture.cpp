@@ -1,0 +1,47 @@
+#include "blocks_window_fixture.h"
+
+#include "cp1251.h"
+
+namespace zz::test {
+
+void BlocksWindowTest::TearDown() {
+  handlers_.reset();
+  MainWindowTest::TearDown();
+}
+
+void BlocksWindowTest::StartWithBlocks(const std::string& conf, const std::string& voiceLfText) {
+  if (!conf.empty()) dir.Write("zidezir.conf", Utf8ToCp1251(conf));
+  WriteVoice(voiceLfText);
+  Start();
+  handlers_ = std::make_unique<BlockListHandlers>(Form(), formInput, prompts);
+  watcher.Forget();
+}
+
+void BlocksWindowTest::SelectRow(int row) { Grid1().Select(row - 1); }
+
+std::string BlocksWindowTest::Voice() const { return Cp1251ToUtf8(dir.Read("voice.ini")); }
+
+void BlocksWindowTest::WriteVoice(const std::string& lfText) const {
+  dir.Write("voice.ini", Utf8ToCp1251(Crlf(lfText)));
+}
+
+std::string BlocksWindowTest::SavedConf() const { return Cp1251ToUtf8(dir.Read("zidezir.conf")); }
+
+bool BlocksWindowTest::WithBlockDialog(const std::function<void()>& open,
+                                       const std::function<void(const DialogSteps&)>& steps, int button) {
+  const std::size_t before = watcher.Seen().size();
+  watcher.Script({{button, std::nullopt, [steps](HWND dialog) { steps(DialogSteps(dialog)); }}});
+  open();
+  return watcher.Seen().size() > before;
+}
+
+std::string ConfWithBlocks(const std::string& devicesLf, const std::string& voiceSectionsLf) {
+  std::string conf = SampleConf();
+  const std::string body = "0=1\n;Hall\n1=4,192.168.1.201\n;Store\n";
+  conf.replace(conf.find(body), body.size(), devicesLf);
+  const std::string voice = "[VoiceDevices:1]\n0=PVK,5,Door,10.0.0.9\n";
+  conf.replace(conf.find(voice), voice.size(), voiceSectionsLf);
+  return conf;
+}
+
+}  // namespace zz::test
