@@ -2,14 +2,14 @@
 // list of its intercom units; made for one add or change, with the main window as owner.
 #pragma once
 
+#include "block_list.h"
 #include "field_controls.h"
-#include "uinput.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "ui/gdi.h"
+#include "uinput.h"
 #include "unit_list_actions.h"
 #include "win_prompts.h"
-#include "block_list.h"
 
 namespace zz {
 
