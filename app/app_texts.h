@@ -123,8 +123,6 @@ inline constexpr const char* kHintTraceChooser =
 
 // Block page.
 inline constexpr const char* kGroupBlocks = "Список блоков ТРЛ";
-inline constexpr std::array<const char*, 5> kBlockHeaders = {" N", " Тип блока", " Порт", " IP адрес", " Комментарий"};
-inline constexpr std::array<int, 5> kBlockColumnWidths = {48, 81, 69, 132, 245};
 inline constexpr const char* kButtonEdit = "Изменить";
 inline constexpr const char* kButtonAdd = "Добавить";
 inline constexpr const char* kButtonDel = "Удалить";

@@ -1,6 +1,7 @@
 #include "block_page.h"
 
 #include "app_texts.h"
+#include "block_texts.h"
 
 namespace zz {
 
@@ -18,8 +19,8 @@ void BlockPage::CreateFields() {
       WC_LISTVIEWW, "", WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
       WS_EX_CLIENTEDGE, {28, 70, 584, 266}, hwnd(), 901, ctx_.font));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (std::size_t c = 0; c < text::kBlockHeaders.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), text::kBlockHeaders[c], text::kBlockColumnWidths[c]);
+  for (std::size_t c = 0; c < kBlockGridHeaders.size(); ++c)
+    grid.InsertColumn(static_cast<int>(c), kBlockGridHeaders[c], kBlockGridWidths[c]);
   StringGrid1 = BlockGridField(grid);
   StringGrid1.SetRows({});
   ButtonEdit = PushButton(text::kButtonEdit, {633, 70, 185, 41});
