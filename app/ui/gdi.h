@@ -5,34 +5,18 @@
 
 #include <utility>
 
+#include "win32/unique_handle.h"
+
 namespace zz::ui {
 
 template <class T>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(T h) : h_(h) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& o) noexcept {
-    if (this != &o) {
-      Reset();
-      h_ = std::exchange(o.h_, nullptr);
-    }
-    return *this;
-  }
-  T get() const { return h_; }
-  explicit operator bool() const { return h_ != nullptr; }
-  void Reset(T h = nullptr) {
-    if (h_) DeleteObject(h_);
-    h_ = h;
-  }
-
- private:
-  T h_ = nullptr;
+struct GdiObjectTraits {
+  static T Adopt(T h) { return h; }
+  static void Close(T h) { DeleteObject(h); }
 };
+
+template <class T>
+using GdiObject = UniqueHandle<T, GdiObjectTraits<T>>;
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
