@@ -24,7 +24,7 @@ void ParseLine(CONF_LINE& line, std::string raw) {
     line.hasComment = true;
   }
 
-  if (s.front() == '[') {
+  if (IsSectionHeader(s)) {
     line.isSection = true;
     std::string name;
     for (std::size_t i = 1; i < s.size() && s[i] != ']'; ++i)
@@ -54,6 +54,11 @@ bool ReadLine(CONF_LINE& line, std::istream& in) {
   if (!std::getline(in, bytes, '\n')) return false;
   ParseLine(line, Cp1251ToUtf8(bytes));
   return true;
+}
+
+bool IsSectionHeader(std::string_view line) {
+  std::string_view s = Trim(line);
+  return !s.empty() && s.front() == '[';
 }
 
 bool SectionIs(const CONF_LINE& line, const std::string& name) { return EqualsAsciiNoCase(line.section, name); }

@@ -3,6 +3,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 
 namespace zz {
 
@@ -24,6 +25,9 @@ bool ReadLine(CONF_LINE& line, std::istream& in);
 
 // Classifies one line already read (bytes decoded to UTF-8); `line.section` is updated for headers.
 void ParseLine(CONF_LINE& line, std::string raw);
+
+// A section header: the first character of the trimmed line is '['.
+bool IsSectionHeader(std::string_view line);
 
 bool SectionIs(const CONF_LINE& line, const std::string& name);
 bool KeyIs(const CONF_LINE& line, const std::string& name);

@@ -1,5 +1,6 @@
 #include "conf_writer.h"
 
+#include "conf_line.h"
 #include "cp1251.h"
 #include "devices_body.h"
 #include "key_fields.h"
@@ -77,9 +78,11 @@ std::string RemoveEmptyValues(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    // Each line is judged by its own value; the first line of the file always stays.
+    // Each line is judged by its own value; the first line of the file always stays, and so
+    // does a section header, whose comment may end in "=" (without the header, the section's
+    // keys would be read into the section before it).
     std::string::size_type eq = lines[i].find('=');
-    bool empty = i > 0 && eq != std::string::npos && eq + 1 == lines[i].size();
+    bool empty = i > 0 && eq != std::string::npos && eq + 1 == lines[i].size() && !IsSectionHeader(lines[i]);
     if (!empty) WriteLine(out, lines[i]);
   }
   return out;

@@ -24,7 +24,8 @@ void WriteList(const CONF_PARAM& e, std::string& out);
 // the Devices section's old comment lines whose current form the list writer writes.
 std::string ComposeConfiguration(ConfParamTable& table);
 
-// Removes every line after the first whose value (the text after its first "=") is empty;
+// Removes every line after the first, section headers apart, whose value (the text after
+// its first "=") is empty;
 // the lines are written back with CR LF.
 std::string RemoveEmptyValues(std::string_view text);
 

@@ -144,6 +144,8 @@ TEST(RemoveEmptyValues, JudgesEachLineByItsOwnValue) {
       {"[VoiceDevices:1]\n0=\n[VoiceDevices:2]\n0=PVK,1,a,b\n", "[VoiceDevices:1]\n[VoiceDevices:2]\n0=PVK,1,a,b\n"},
       {"x\r\n0=\r\n0=1\r\n\r\n", "x\n0=1\n\n"},
       {"", ""},
+      // A section header stays whatever its comment holds.
+      {"[A]\n[Log] ;see x=\nLevel=\n", "[A]\n[Log] ;see x=\n"},
       // A CR that is no line end stays text, as the loader reads it.
       {"a\rb=\nc=\rd\n", "a\rb=\nc=\rd\n"},
   };
