@@ -63,19 +63,24 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Utf8ToCp1251(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+namespace {
+
+// Walks the characters of a UTF-8 text; malformed sequences come as one kMalformed each.
+constexpr char32_t kMalformed = 0xFFFFFFFF;
+
+template <class Visit>
+void ForEachChar(std::string_view text, Visit&& visit) {
   std::size_t i = 0;
   while (i < text.size()) {
     auto u = static_cast<unsigned char>(text[i]);
     if (u < 0x80) {
-      out += text[i++];
+      visit(static_cast<char32_t>(u));
+      ++i;
       continue;
     }
     int extra = (u >= 0xF0) ? 3 : (u >= 0xE0) ? 2 : (u >= 0xC0) ? 1 : -1;
     if (extra < 0 || i + extra >= text.size()) {
-      out += '?';
+      visit(kMalformed);
       ++i;
       continue;
     }
@@ -87,14 +92,30 @@ std::string Utf8ToCp1251(std::string_view text) {
       c = (c << 6) | (cont & 0x3F);
     }
     if (!valid) {
-      out += '?';
+      visit(kMalformed);
       ++i;
       continue;
     }
-    out += EncodeChar(c);
+    visit(c);
     i += extra + 1;
   }
+}
+
+}  // namespace
+
+std::string Utf8ToCp1251(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  ForEachChar(text, [&](char32_t c) { out += c == kMalformed ? '?' : EncodeChar(c); });
   return out;
+}
+
+bool Cp1251HasChar(char32_t c) { return c != kMalformed && (c == U'?' || EncodeChar(c) != '?'); }
+
+bool FitsCp1251(std::string_view text) {
+  bool fits = true;
+  ForEachChar(text, [&](char32_t c) { fits = fits && Cp1251HasChar(c); });
+  return fits;
 }
 
 }  // namespace zz

@@ -12,4 +12,11 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters outside Windows-1251 (and malformed UTF-8) become '?'.
 std::string Utf8ToCp1251(std::string_view text);
 
+// The character has a byte of its own in Windows-1251.
+bool Cp1251HasChar(char32_t c);
+
+// Every character of the UTF-8 text has a byte in Windows-1251 (malformed UTF-8 has none):
+// the text reaches a file as it stands.
+bool FitsCp1251(std::string_view text);
+
 }  // namespace zz

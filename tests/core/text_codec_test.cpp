@@ -21,6 +21,11 @@ TEST(Cp1251, MapsTheRussianLettersAndSigns) {
   // Not in the code page, or not UTF-8 at all.
   EXPECT_EQ(Utf8ToCp1251("a😀b"), "a?b");
   EXPECT_EQ(Utf8ToCp1251("a\xFF" "b\xD0"), "a?b?");
+  // What a file can hold as it stands.
+  EXPECT_TRUE(FitsCp1251("Шлюз ЁЖ №5 «x» €?"));
+  EXPECT_FALSE(FitsCp1251("a😀b"));
+  EXPECT_FALSE(FitsCp1251("Ω"));
+  EXPECT_FALSE(FitsCp1251("a\xFF"));
 }
 
 TEST(Text, NumberRules) {
