@@ -190,10 +190,10 @@ TOOLINFOW ToolOf(HWND tool, wchar_t* text) {
   return info;
 }
 
-TOOLINFOW AreaOf(HWND owner, UINT_PTR id, wchar_t* text) {
+TOOLINFOW TrackedOf(HWND owner, UINT_PTR id, wchar_t* text) {
   TOOLINFOW info{};
   info.cbSize = sizeof info;
-  info.uFlags = TTF_SUBCLASS;
+  info.uFlags = TTF_TRACK | TTF_ABSOLUTE;
   info.hwnd = owner;
   info.uId = id;
   info.lpszText = text;
@@ -202,33 +202,32 @@ TOOLINFOW AreaOf(HWND owner, UINT_PTR id, wchar_t* text) {
 
 }  // namespace
 
-void Tooltip::AddArea(HWND owner, UINT_PTR id, const Rect& area, const std::string& text) const {
+void Tooltip::AddTracked(HWND owner, UINT_PTR id, const std::string& text) const {
   std::wstring w = Widen(text);
-  TOOLINFOW info = AreaOf(owner, id, w.data());
-  info.rect = {area.x, area.y, area.x + area.width, area.y + area.height};
+  TOOLINFOW info = TrackedOf(owner, id, w.data());
   Send(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltip::RemoveArea(HWND owner, UINT_PTR id) const {
-  TOOLINFOW info = AreaOf(owner, id, nullptr);
-  Send(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-void Tooltip::SetAreaText(HWND owner, UINT_PTR id, const std::string& text) const {
+void Tooltip::SetTrackedText(HWND owner, UINT_PTR id, const std::string& text) const {
   std::wstring w = Widen(text);
-  TOOLINFOW info = AreaOf(owner, id, w.data());
+  TOOLINFOW info = TrackedOf(owner, id, w.data());
   Send(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
+void Tooltip::ShowTracked(HWND owner, UINT_PTR id, POINT screen) const {
+  TOOLINFOW info = TrackedOf(owner, id, nullptr);
+  Send(TTM_TRACKPOSITION, 0, MAKELPARAM(screen.x, screen.y));
+  Send(TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltip::HideTracked(HWND owner, UINT_PTR id) const {
+  TOOLINFOW info = TrackedOf(owner, id, nullptr);
+  Send(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
+}
+
 std::string Tooltip::ShownText() const {
-  if (!IsWindowVisible(h_)) return {};
-  std::wstring buffer(4096, L'\0');
-  TOOLINFOW info{};
-  info.cbSize = sizeof info;
-  info.lpszText = buffer.data();
-  if (!Send(TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info))) return {};
-  buffer.resize(wcslen(buffer.c_str()));
-  return Narrow(buffer);
+  // The text on show is the tooltip window's own text (a tracked hint is no current tool).
+  return IsWindowVisible(h_) ? Control::Text() : std::string();
 }
 
 void Tooltip::AddTool(HWND tool, const std::string& text) const {

@@ -128,10 +128,11 @@ class Tooltip : public Control {
   void AddTool(HWND tool, const std::string& text) const;
   void SetToolText(HWND tool, const std::string& text) const;
   std::string ToolText(HWND tool) const;
-  // A hint for an area of `owner`'s client (a rectangle in its coordinates), named by `id`.
-  void AddArea(HWND owner, UINT_PTR id, const Rect& area, const std::string& text) const;
-  void RemoveArea(HWND owner, UINT_PTR id) const;
-  void SetAreaText(HWND owner, UINT_PTR id, const std::string& text) const;
+  // A hint that shows where and while its owner says (a tracking tool), named by `id`.
+  void AddTracked(HWND owner, UINT_PTR id, const std::string& text) const;
+  void SetTrackedText(HWND owner, UINT_PTR id, const std::string& text) const;
+  void ShowTracked(HWND owner, UINT_PTR id, POINT screen) const;
+  void HideTracked(HWND owner, UINT_PTR id) const;
   // The text of the hint on show, empty when none is.
   std::string ShownText() const;
   void SetAutoPop(int milliseconds) const { Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, milliseconds); }

@@ -81,6 +81,32 @@ void Dialog::Rescale(int dpi, const RECT& suggested) {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+namespace {
+
+bool IsPushButton(HWND h) {
+  wchar_t cls[16] = {};
+  GetClassNameW(h, cls, 16);
+  const LONG_PTR type = GetWindowLongPtrW(h, GWL_STYLE) & BS_TYPEMASK;
+  return lstrcmpiW(cls, L"BUTTON") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+}  // namespace
+
+void Dialog::FollowFocus(HWND focus) const {
+  // The default button follows the focus, however it moved: the focused push button, or
+  // the dialog's own default (OK) when the focus is on any other control.
+  HWND def = IsPushButton(focus) ? focus : GetDlgItem(hwnd_, IDOK);
+  if (!def) return;
+  // The dialog's default answers Enter on a control that does not take it itself.
+  SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(def)), 0);
+  for (HWND c = GetWindow(hwnd_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!IsPushButton(c)) continue;
+    const LONG_PTR style = GetWindowLongPtrW(c, GWL_STYLE) & BS_TYPEMASK;
+    const LONG_PTR wanted = c == def ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if (style != wanted) SendMessageW(c, BM_SETSTYLE, static_cast<WPARAM>(wanted), TRUE);
+  }
+}
+
 INT_PTR Dialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
@@ -89,7 +115,21 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       // OnInit has put the focus where the dialog starts.
       return FALSE;
     case WM_COMMAND:
+      switch (HIWORD(wp)) {
+        case EN_SETFOCUS:
+        case CBN_SETFOCUS:
+        case LBN_SETFOCUS:
+        case BN_SETFOCUS:
+          if (lp) FollowFocus(reinterpret_cast<HWND>(lp));
+          break;
+        default:
+          break;
+      }
       return OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp)) ? TRUE : FALSE;
+    case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lp)->code == static_cast<UINT>(NM_SETFOCUS))
+        FollowFocus(reinterpret_cast<const NMHDR*>(lp)->hwndFrom);
+      return OnMessage(msg, wp, lp);
     case WM_DPICHANGED:
       Rescale(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return TRUE;

@@ -35,8 +35,11 @@ class Dialog {
             DWORD exStyle = 0, FontRole font = FontRole::kRegular) {
     return layout_.Create(cls, text, WS_VISIBLE | style, exStyle, design, hwnd_, id, font);
   }
-  // The focus on a control, with the default button following it as the Tab key moves it.
-  void FocusOn(HWND control) const { SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE); }
+  // The focus on a control, with the default button following it.
+  void FocusOn(HWND control) const {
+    SetFocus(control);
+    FollowFocus(control);
+  }
 
   virtual void OnInit() {}
   // True when handled.
@@ -56,6 +59,7 @@ class Dialog {
   INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
   void Init();
   void Rescale(int dpi, const RECT& suggested);
+  void FollowFocus(HWND focus) const;
 
   HWND hwnd_ = nullptr;
   int clientWidth_ = 0, clientHeight_ = 0;

@@ -27,6 +27,7 @@ void ExcludeFields(HWND page, HDC dc) {
 void Page::CreatePage(HWND parent, const std::string& title) {
   layout_.Use(ctx_.scale, *ctx_.fonts);
   Create({L"ZzPage", "", WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 0, 0, 100, 100, parent});
+  disabledHints_ = DisabledHints(hwnd(), ctx_.tips, ctx_.tips.AutoPop());
   if (!title.empty()) {
     title_ = ui::Control(Make(L"STATIC", title, WS_VISIBLE | SS_LEFT, kTitleRect, ui::FontRole::kTitle));
     Colour(title_.hwnd(), kTitleGrey);
@@ -37,7 +38,6 @@ void Page::CreatePage(HWND parent, const std::string& title) {
 void Page::Rescale() {
   layout_.Rescale(ctx_.scale, *ctx_.fonts);
   OnRescaled();
-  SyncHintAreas();
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -121,26 +121,12 @@ ui::ListView Page::Grid(const ui::Rect& r, DWORD extraStyle, const std::array<co
 
 void Page::Hint(HWND control, const char* hint) {
   ctx_.tips.AddTool(control, hint);
-  hints_.push_back({control, hint});
+  disabledHints_.Add(control, hint);
 }
 
 void Page::SetHint(HWND control, const std::string& hint) {
   ctx_.tips.SetToolText(control, hint);
-  for (HintedControl& h : hints_) {
-    if (h.control != control) continue;
-    h.text = hint;
-    if (h.areaShown) ctx_.tips.SetAreaText(hwnd(), GetDlgCtrlID(control), hint);
-  }
-}
-
-void Page::SyncHintAreas() {
-  for (HintedControl& h : hints_) {
-    const bool wanted = IsWindowVisible(h.control) && !IsWindowEnabled(h.control);
-    const UINT_PTR id = static_cast<UINT_PTR>(GetDlgCtrlID(h.control));
-    if (h.areaShown) ctx_.tips.RemoveArea(hwnd(), id);
-    h.areaShown = wanted;
-    if (wanted) ctx_.tips.AddArea(hwnd(), id, ui::Control(h.control).Bounds(), h.text);
-  }
+  disabledHints_.SetText(control, hint);
 }
 
 LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -152,6 +138,9 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_TIMER:
+      if (disabledHints_.OnTimer(wp)) return 0;
       break;
     case WM_SETFOCUS:
       // The panel itself takes no keys; it gets the focus when a focused field is hidden.

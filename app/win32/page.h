@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "config_session.h"
+#include "disabled_hints.h"
 #include "edit_filter.h"
 #include "field_controls.h"
 #include "key_filters.h"
@@ -85,12 +86,11 @@ class Page : public ui::Window {
   HWND Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r,
             ui::FontRole font = ui::FontRole::kRegular, DWORD exStyle = 0);
 
-  // A hint on the control; it also shows while the control is disabled (then the page,
-  // which gets the mouse instead, shows it for the control's area).
+  // A hint on the control; it also shows while the control is disabled.
   void Hint(HWND control, const char* hint);
   void SetHint(HWND control, const std::string& hint);
-  // The areas of disabled controls follow their controls; call after enabling or moving.
-  void SyncHintAreas();
+  // Call after enabling or disabling a control with a hint.
+  void SyncHints() { disabledHints_.Sync(); }
   void Colour(HWND label, COLORREF colour) { colours_.emplace_back(label, colour); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -100,16 +100,10 @@ class Page : public ui::Window {
   ui::DesignLayout layout_;
 
  private:
-  struct HintedControl {
-    HWND control;
-    std::string text;
-    bool areaShown = false;
-  };
-
   ui::Control title_;
   int nextId_ = 1000;
   std::vector<std::pair<HWND, COLORREF>> colours_;
-  std::vector<HintedControl> hints_;
+  DisabledHints disabledHints_{nullptr, {}, 0};
 };
 
 template <std::size_t N>

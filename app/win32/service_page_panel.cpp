@@ -72,8 +72,8 @@ void ServicePanel::SetPathText(const std::string& text) {
 void ServicePanel::SetRunEnabled(bool enabled) {
   const bool hadFocus = GetFocus() == RunButton.hwnd();
   RunButton.Enable(enabled);
-  // Its hint shows also while it is disabled, from the page.
-  SyncHintAreas();
+  // Its hint shows also while it is disabled.
+  SyncHints();
   if (hadFocus && !enabled) MoveFocusOn(RunButton.hwnd());
 }
 

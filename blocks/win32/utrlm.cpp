@@ -75,9 +75,9 @@ void TFormTRLM::CreateControls() {
   ui::Button typeGroup = group(kBlockTypeGroup, {8, 8, 160, 72}, kRadioGroupType);
   std::vector<ui::Button> radios;
   // Auto radio buttons of one group: the arrow keys move the selection.
-  radios.emplace_back(Make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {20, 28, 136, 20},
-                           kRadioSerial));
-  radios.emplace_back(Make(L"BUTTON", kBlockTypeIp, BS_AUTORADIOBUTTON, {20, 50, 136, 20}, kRadioIp));
+  radios.emplace_back(Make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON | BS_NOTIFY,
+                           {20, 28, 136, 20}, kRadioSerial));
+  radios.emplace_back(Make(L"BUTTON", kBlockTypeIp, BS_AUTORADIOBUTTON | BS_NOTIFY, {20, 50, 136, 20}, kRadioIp));
   RadioGroupType = RadioGroupField(typeGroup, std::move(radios));
 
   group(kPortGroup, {176, 8, 112, 72}, kGroupBox1);

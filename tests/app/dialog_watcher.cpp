@@ -143,11 +143,23 @@ std::ostream& operator<<(std::ostream& out, const SeenDialog& d) {
              << "}";
 }
 
+namespace {
+
+std::function<bool(MSG&)>& PumpFilter() {
+  static std::function<bool(MSG&)> filter;
+  return filter;
+}
+
+}  // namespace
+
+void SetPumpFilter(std::function<bool(MSG&)> filter) { PumpFilter() = std::move(filter); }
+
 void Pump(int milliseconds) {
   DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
   do {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (PumpFilter() && PumpFilter()(msg)) continue;
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

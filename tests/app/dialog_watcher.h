@@ -68,8 +68,10 @@ std::ostream& operator<<(std::ostream& out, const SeenDialog& d);
 // What a dialog shows: caption, message, icon, buttons and the text of its edit.
 SeenDialog DescribeDialog(HWND dialog);
 
-// Processes the window messages of this thread for a while.
+// Processes the window messages of this thread for a while. A filter, when set, sees each
+// message first, as the program's message loop lets its main window (keyboard navigation).
 void Pump(int milliseconds);
+void SetPumpFilter(std::function<bool(MSG&)> filter);
 // Processes messages until the condition holds or the time is up; the condition's result.
 template <class Condition>
 bool PumpUntil(Condition condition, int milliseconds = 10000) {

@@ -17,6 +17,7 @@ class FilesTest : public MainWindowTest {
     return r;
   }
   void Changed() { Ed().EditNetworkListenerPort().SetText("1721"); }
+  int ScaledWidth() { return MulDiv(kMinWidth, Form().Dpi(), 96); }
 };
 
 const char* kRestartText =
@@ -190,6 +191,51 @@ TEST_F(FilesTest, ConfigurationLoadedWhileTheProgramFileIsAbsentIsSavedAsANewFil
   ASSERT_EQ(watcher.Seen().size(), 1u);
   EXPECT_EQ(watcher.Seen()[0].text, kRestartText);
   EXPECT_EQ(dir.Read("other.conf"), SampleConf());
+}
+
+}  // namespace
+}  // namespace zz::test
+
+namespace zz::test {
+namespace {
+
+// The settings file is a convenience: whatever keeps it from being read or written, the
+// program says nothing of it, and the configuration is saved and the window closes as ever.
+TEST_F(FilesTest, ASettingsFileThatCannotBeWrittenNeitherTrapsTheWindowNorStopsTheSave) {
+  dir.Write("zidezir.conf", SampleConf());
+  dir.Write("voice.ini", "");
+  const std::string settings = "[MainForm]\r\nTop=40\r\nLeft=30\r\nHeight=700\r\nWidth=1100\r\n[CheckBoxVid]\r\nCheck=1\r\n";
+  dir.Write("Zurerizeda.ini", settings);
+  ASSERT_TRUE(MakeReadOnly(dir.File("Zurerizeda.ini")));
+  Start();
+  EXPECT_TRUE(watcher.Seen().empty());
+  EXPECT_EQ(Bounds().left, 30);  // a read-only file still reads
+  EXPECT_TRUE(Form().Extended());
+
+  Changed();
+  watcher.Script({{IDNO, {}}});
+  ASSERT_TRUE(Close());
+  ASSERT_EQ(watcher.Seen().size(), 1u);
+  EXPECT_EQ(watcher.Seen()[0].text, kRestartText);
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1721\r\n"), std::string::npos);
+  EXPECT_EQ(dir.Read("Zurerizeda.ini"), settings);
+}
+
+TEST_F(FilesTest, ASettingsFileHeldByAnotherProgramGivesTheDefaultsWithoutAMessage) {
+  dir.Write("voice.ini", "");
+  const std::string settings = "[MainForm]\r\nTop=40\r\nLeft=30\r\nHeight=700\r\nWidth=1200\r\n[CheckBoxVid]\r\nCheck=1\r\n";
+  dir.Write("Zurerizeda.ini", settings);
+  {
+    FileHold hold(dir.File("Zurerizeda.ini"));
+    ASSERT_TRUE(hold.held());
+    Start();
+    EXPECT_TRUE(watcher.Seen().empty());
+    EXPECT_EQ(Bounds().right - Bounds().left, ScaledWidth());  // the design size, not the stored one
+    EXPECT_FALSE(Form().Extended());
+    EXPECT_TRUE(Close());
+    EXPECT_TRUE(watcher.Seen().empty());
+  }
+  EXPECT_EQ(dir.Read("Zurerizeda.ini"), settings);
 }
 
 }  // namespace

@@ -32,6 +32,8 @@ void MainWindowTest::Start(ServiceApi* service) {
   formPr_->CreateForm(form_->hwnd());
   form_->SetProgressWindow(formPr_.get());
   form_->ShowForm();
+  // As the program's message loop: the keyboard of the main window.
+  SetPumpFilter([form = form_.get()](MSG& msg) { return form->Alive() && form->PreTranslateMessage(msg); });
   Pump(50);
 }
 
@@ -51,6 +53,7 @@ void MainWindowTest::TearDown() {
     watcher.Script({{IDNO, {}}});
     if (!Close()) DestroyWindow(form_->hwnd());
   }
+  SetPumpFilter(nullptr);
   formPr_.reset();
   form_.reset();
 }
