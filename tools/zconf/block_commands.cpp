@@ -5,9 +5,9 @@
 #include "commands.h"
 #include "conf_check.h"
 #include "conf_document.h"
-#include "key_rules.h"
 #include "devices_body.h"
 #include "json_writer.h"
+#include "key_rules.h"
 #include "text.h"
 #include "unit_list.h"
 #include "voice_ini.h"
@@ -49,7 +49,10 @@ std::optional<int> ApplyBlockOptions(const CommandLine& line, BlockDialogData& b
 // The block's row written, the list checked around it and handed to the editor.
 bool PutBlock(ConfDocument& doc, BlockRows rows, std::size_t index, Io& io) {
   std::vector<std::string> errors = BlockErrors(rows, index, rows.size());
-  if (!errors.empty()) return Refuse(io, errors.front()), false;
+  if (!errors.empty()) {
+    Refuse(io, errors.front());
+    return false;
+  }
   doc.Editor().StringGrid1().SetRows(rows);
   return true;
 }

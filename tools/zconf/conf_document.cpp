@@ -91,11 +91,20 @@ bool ConfDocument::Save() {
   // As the save sequence: the clean-up first, then voice.ini.
   std::string text = RemoveEmptyValues(ComposeConfiguration(table_));
   std::optional<std::string> voice = VoiceAppendix(voicePath_);
-  if (!voice) return Refuse(io_, CannotPrepareVoice()), false;
-  std::string bytes = Utf8ToCp1251(text + *voice);
-  if (bytes == bytes_) return true;
-  if (!LockTest(path_)) return Refuse(io_, FileLocked(path_)), false;
-  if (!WriteFileAtomic(path_, bytes)) return Refuse(io_, CannotWrite(path_)), false;
+  std::string bytes = Utf8ToCp1251(text + voice.value_or(""));
+  std::string refusal;
+  if (!voice)
+    refusal = CannotPrepareVoice();
+  else if (bytes == bytes_)
+    return true;  // nothing changes: the file is left alone
+  else if (!LockTest(path_))
+    refusal = FileLocked(path_);
+  else if (!WriteFileAtomic(path_, bytes))
+    refusal = CannotWrite(path_);
+  if (!refusal.empty()) {
+    Refuse(io_, refusal);
+    return false;
+  }
   bytes_ = bytes;
   return true;
 }
