@@ -14,6 +14,17 @@ const RunButtonLook& RunButtonLookFor(std::uint32_t state) {
   return kRunButtonWaiting;
 }
 
+const char* StateWord(std::uint32_t state) {
+  static constexpr const char* kWords[] = {"stopped",          "start-pending", "stop-pending", "running",
+                                           "continue-pending", "pause-pending", "paused"};
+  return state >= service_state::kStopped && state <= service_state::kPaused ? kWords[state - 1] : "unknown";
+}
+
+const char* StartTypeWord(std::uint32_t startType) {
+  static constexpr const char* kWords[] = {"boot", "system", "auto", "manual", "disabled"};
+  return startType <= start_type::kDisabled ? kWords[startType] : "unknown";
+}
+
 int StartTypeItemIndex(std::uint32_t startType) {
   for (std::size_t i = 0; i < kStartTypeItems.size(); ++i)
     if (kStartTypeItems[i].code == startType) return static_cast<int>(i);

@@ -30,15 +30,34 @@ class TSCM final : public ServiceApi {
   bool Start() override;
   bool Stop() override;
 
+  // The Windows error code of the last operation that failed (ERROR_INVALID_HANDLE when no
+  // service was open); 0 while none has. Callers that tell the user why use it.
+  std::uint32_t LastError() const;
+
  private:
+  // The opened service, shared with every call under way, so that closing it never pulls
+  // the handle from under a call of another thread.
+  using ServiceRef = std::shared_ptr<const ScHandle>;
+  ServiceRef Service() const;
+  ServiceRef StatusService() const;
+  bool Fail(DWORD error);  // keeps the code; false
   const QUERY_SERVICE_CONFIGW* Config() const;
 
-  ScHandle manager_;
-  ScHandle service_;
+  ScHandle manager_;  // set by the constructor only
+  DWORD managerError_ = 0;
+
+  // The lock guards the fields below and nothing else: every call into the service control
+  // manager is made outside it, as those calls can take seconds (a start waits for the
+  // service's process, a stop for its handler) and the poll of the window must not wait.
+  mutable std::mutex mutex_;
+  ServiceRef service_;
+  // The status is queried through a connection of its own: the service control manager may
+  // answer one call at a time per connection (Wine's does), and a poll must not queue
+  // behind a start or a stop.
+  ServiceRef statusService_;
   SERVICE_STATUS status_{};
   std::unique_ptr<unsigned char[]> config_;  // QUERY_SERVICE_CONFIGW with its strings
-  // The poll of the user-interface thread and the restart thread both reach the status.
-  mutable std::mutex mutex_;
+  DWORD lastError_ = 0;
 };
 
 }  // namespace zz

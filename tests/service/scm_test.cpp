@@ -2,6 +2,7 @@
 // registered under a name of the tests' own.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -196,6 +197,73 @@ TEST_F(ScmTest, TheRestartThreadBringsARunningServiceBackToRunning) {
   auto ms = [](Clock::duration d) { return static_cast<long long>(std::chrono::duration_cast<milliseconds>(d).count()); };
   std::printf("restart thread took %lld ms, the service showed stopped for %lld ms\n", ms(ended - begun),
               ms(startingAt - stoppedAt));
+}
+
+// A stop whose control handler takes its time keeps ControlService waiting; the poll of
+// another thread must not wait with it, or the window stops painting during a restart.
+TEST_F(ScmTest, ThePollAnswersWhileAStopWaitsForTheServicesHandler) {
+  const std::string name = std::string(kTestServiceName) + " медленная";
+  constexpr standin::PendingTimes kSlowHandler{100, 100, 2000};
+  ASSERT_EQ(standin::InstallService(Widen(name), Widen(standin::ServiceCommandLine(exe_.u8string(), kSlowHandler)),
+                                    SERVICE_DEMAND_START),
+            0u);
+  struct Removal {
+    std::wstring name;
+    ~Removal() { EXPECT_EQ(standin::RemoveService(name), 0u); }
+  } removal{Widen(name)};
+
+  TSCM scm;
+  ASSERT_TRUE(scm.Open(name));
+  ASSERT_TRUE(scm.Start());
+  ASSERT_EQ(TextsUntil(scm, "выполняется").back(), "выполняется");
+
+  std::atomic<bool> stopping{false};
+  Clock::time_point stopReturned{};
+  std::thread stopper([&] {
+    stopping = true;
+    EXPECT_TRUE(scm.Stop());
+    stopReturned = Clock::now();
+  });
+  while (!stopping) std::this_thread::yield();
+  auto asked = Clock::now();
+  std::this_thread::sleep_for(milliseconds(300));  // the request is now inside the handler
+  Clock::duration slowest{};
+  std::vector<std::string> texts;
+  for (int i = 0; i < 10; ++i) {
+    auto before = Clock::now();
+    texts.push_back(scm.StateText());
+    scm.CurrentState();
+    slowest = std::max(slowest, Clock::now() - before);
+    std::this_thread::sleep_for(milliseconds(50));
+  }
+  auto polled = Clock::now();
+  stopper.join();
+
+  EXPECT_GT(stopReturned, polled);  // every poll ran while the stop was still waiting
+  EXPECT_GE(stopReturned - asked, milliseconds(1500));
+  EXPECT_LT(slowest, milliseconds(300));
+  EXPECT_EQ(texts.front(), "выполняется");
+  EXPECT_EQ(TextsUntil(scm, "остановлена").back(), "остановлена");
+  std::printf("the stop waited %lld ms; the slowest poll took %lld ms\n",
+              static_cast<long long>(std::chrono::duration_cast<milliseconds>(stopReturned - asked).count()),
+              static_cast<long long>(std::chrono::duration_cast<milliseconds>(slowest).count()));
+}
+
+TEST_F(ScmTest, FailuresKeepTheSystemsErrorCode) {
+  TSCM absent;
+  EXPECT_EQ(absent.LastError(), 0u);
+  EXPECT_FALSE(absent.Open("VELTO Gateway отсутствует"));
+  EXPECT_EQ(absent.LastError(), static_cast<std::uint32_t>(ERROR_SERVICE_DOES_NOT_EXIST));
+  EXPECT_FALSE(absent.Start());
+  EXPECT_EQ(absent.LastError(), static_cast<std::uint32_t>(ERROR_INVALID_HANDLE));
+
+  TSCM scm;
+  ASSERT_TRUE(scm.Open(kTestServiceName));
+  EXPECT_FALSE(scm.Stop());
+  EXPECT_EQ(scm.LastError(), static_cast<std::uint32_t>(ERROR_SERVICE_NOT_ACTIVE));
+  ASSERT_TRUE(scm.SetStartType(start_type::kDisabled));
+  EXPECT_FALSE(scm.Start());
+  EXPECT_EQ(scm.LastError(), static_cast<std::uint32_t>(ERROR_SERVICE_DISABLED));
 }
 
 }  // namespace

@@ -40,6 +40,14 @@ TEST(StandinArgs, PendingTimes) {
 TEST(StandinArgs, TheRegisteredCommandLineQuotesTheProgram) {
   EXPECT_EQ(ServiceCommandLine("C:\\Program Files\\служба\\standin_service.exe", {250, 400}),
             "\"C:\\Program Files\\служба\\standin_service.exe\" --start-ms 250 --stop-ms 400");
+  // A slow control handler: the time travels to the service's own command line.
+  std::optional<CtlRequest> r = ParseCtlRequest({"install", "--block-ms", "2000"});
+  ASSERT_TRUE(r);
+  std::string line = ServiceCommandLine("s.exe", r->times);
+  EXPECT_EQ(line, "\"s.exe\" --start-ms 300 --stop-ms 300 --block-ms 2000");
+  std::optional<PendingTimes> times = ParsePendingTimes({"--start-ms", "300", "--stop-ms", "300", "--block-ms", "2000"});
+  ASSERT_TRUE(times);
+  EXPECT_EQ(times->blockMs, 2000u);
 }
 
 TEST(StandinArgs, HelperCommands) {

@@ -7,25 +7,13 @@
 #include <vector>
 
 #include "service_registry.h"
+#include "service_rules.h"
 #include "standin_args.h"
 #include "win32/utf16.h"
 
 namespace {
 
 using namespace zz::standin;
-
-const char* StateName(DWORD state) {
-  switch (state) {
-    case SERVICE_STOPPED: return "stopped";
-    case SERVICE_START_PENDING: return "start-pending";
-    case SERVICE_STOP_PENDING: return "stop-pending";
-    case SERVICE_RUNNING: return "running";
-    case SERVICE_CONTINUE_PENDING: return "continue-pending";
-    case SERVICE_PAUSE_PENDING: return "pause-pending";
-    case SERVICE_PAUSED: return "paused";
-    default: return "unknown";
-  }
-}
 
 DWORD Run(const CtlRequest& request) {
   std::wstring name = zz::Widen(request.name);
@@ -46,7 +34,7 @@ DWORD Run(const CtlRequest& request) {
     case CtlCommand::kStatus: {
       DWORD state = 0;
       DWORD error = QueryState(name, state);
-      if (!error) std::printf("%s\n", StateName(state));
+      if (!error) std::printf("%s\n", zz::StateWord(state));
       return error;
     }
   }

@@ -1,6 +1,7 @@
 // A stand-in for the gateway service: a real service program that passes through
 // start-pending to running, takes the stop control and passes through stop-pending to
-// stopped. Each pending state lasts as long as its command line says.
+// stopped. Each pending state lasts as long as its command line says, and so does the
+// control handler's answer to a stop (a slow handler keeps the caller's stop request waiting).
 #include <windows.h>
 #include <winsvc.h>
 
@@ -48,6 +49,7 @@ class StandinService {
   DWORD Control(DWORD control) {
     switch (control) {
       case SERVICE_CONTROL_STOP: {
+        if (times_.blockMs != 0) Sleep(times_.blockMs);
         std::lock_guard<std::mutex> lock(mutex_);
         if (state_ != SERVICE_RUNNING) return ERROR_SERVICE_CANNOT_ACCEPT_CTRL;
         // Stop-pending is reported before the control returns, so the caller sees it at once.
@@ -100,7 +102,7 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(zz::Narrow(argv[i]));
   std::optional<PendingTimes> times = zz::standin::ParsePendingTimes(args);
   if (!times) {
-    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N]\n", stderr);
+    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N] [--block-ms N]\n", stderr);
     return 2;
   }
   service.SetTimes(*times);

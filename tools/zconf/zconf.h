@@ -1,4 +1,4 @@
-// zconf: the configuration store on the command line, for scripts and support.
+// zconf: the program's command line, for administrators' scripts and for support.
 #pragma once
 
 #include <ostream>
@@ -7,7 +7,8 @@
 
 namespace zz {
 
-// args[0] is the command. Returns the exit code.
+// args[0] is the command. Results go to `out`, messages to `err`. Returns the exit code:
+// 0 success, 1 findings or a service that did not reach its state, 2 usage or input errors.
 int RunZconf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace zz

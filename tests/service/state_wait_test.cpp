@@ -1,0 +1,73 @@
+// The wait for a service state, on a clock of the test's own: each sleep moves it on.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "service_api.h"
+#include "state_wait.h"
+
+namespace zz::test {
+namespace {
+
+using std::chrono::milliseconds;
+using namespace service_state;
+
+struct FakeTime {
+  std::chrono::steady_clock::time_point now{};
+  std::vector<milliseconds> sleeps;
+  StateWaitClock Clock() {
+    return {[this] { return now; }, [this](milliseconds d) {
+              sleeps.push_back(d);
+              now += d;
+            }};
+  }
+};
+
+TEST(StateWait, EndsAtTheStateTheDeadlineOrAnotherRestingState) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint32_t> states;  // what each poll returns; the last repeats
+    std::uint32_t target;
+    milliseconds timeout;
+    StateWaitEnd end;
+    std::uint32_t last;
+    std::size_t polls;
+  };
+  const Case cases[] = {
+      {"already there", {kRunning}, kRunning, milliseconds(1000), StateWaitEnd::kReached, kRunning, 1},
+      {"through pending", {kStopped, kStartPending, kStartPending, kRunning}, kRunning, milliseconds(1000),
+       StateWaitEnd::kReached, kRunning, 4},
+      {"start failed", {kStartPending, kStartPending, kStopped}, kRunning, milliseconds(1000),
+       StateWaitEnd::kSettledElsewhere, kStopped, 3},
+      {"stop undone", {kRunning, kStopPending, kRunning}, kStopped, milliseconds(1000),
+       StateWaitEnd::kSettledElsewhere, kRunning, 3},
+      // Resting elsewhere before any pending state is no verdict: the request may not have
+      // reached the service yet.
+      {"not yet begun", {kStopped}, kRunning, milliseconds(350), StateWaitEnd::kTimedOut, kStopped, 5},
+      {"slow stop", {kStopPending}, kStopped, milliseconds(250), StateWaitEnd::kTimedOut, kStopPending, 4},
+      {"no wait", {kStopPending}, kStopped, milliseconds(0), StateWaitEnd::kTimedOut, kStopPending, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeTime time;
+    std::size_t polls = 0;
+    auto poll = [&] { return c.states[std::min(polls++, c.states.size() - 1)]; };
+    StateWaitResult r = WaitForServiceState(poll, c.target, c.timeout, milliseconds(100), time.Clock());
+    EXPECT_EQ(r.end, c.end);
+    EXPECT_EQ(r.state, c.last);
+    EXPECT_EQ(polls, c.polls);
+    // Slices of 100 ms, the last cut to the deadline, never beyond it.
+    milliseconds slept{0};
+    for (milliseconds s : time.sleeps) {
+      EXPECT_LE(s, milliseconds(100));
+      slept += s;
+    }
+    EXPECT_LE(slept, c.timeout);
+    if (c.end == StateWaitEnd::kTimedOut) {
+      EXPECT_EQ(slept, c.timeout);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zz::test

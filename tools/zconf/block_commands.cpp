@@ -1,0 +1,157 @@
+// The controller blocks of a configuration file, changed as the block page changes them,
+// with each block's VoiceDevices: section kept in step.
+#include "block_list.h"
+#include "block_texts.h"
+#include "commands.h"
+#include "conf_check.h"
+#include "conf_document.h"
+#include "devices_body.h"
+#include "json_writer.h"
+#include "key_rules.h"
+#include "text.h"
+#include "unit_list.h"
+#include "voice_ini.h"
+#include "zconf_texts.h"
+
+namespace zz::zconf {
+
+namespace {
+
+// The options of block-add and block-set, applied to the block dialog's data. The refusal's
+// exit code when an option cannot be taken.
+std::optional<int> ApplyBlockOptions(const CommandLine& line, BlockDialogData& block, Io& io) {
+  if (const std::string* type = line.Option("type")) {
+    std::string t(Trim(*type));
+    if (t == kBlockTypeSerial || EqualsAsciiNoCase(t, "TRL-M"))
+      block.typeIndex = 0;
+    else if (t == kBlockTypeIp || EqualsAsciiNoCase(t, "TRL-ME"))
+      block.typeIndex = 1;
+    else
+      return Refuse(io, BadBlockType(*type));
+  }
+  if (const std::string* port = line.Option("port")) {
+    std::optional<int> n = PlainNumber(Trim(*port));
+    if (!n || *n < kBlockPortRange.min || *n > kBlockPortRange.max) return Refuse(io, BadBlockPort(*port));
+    block.port = *n;
+  }
+  if (const std::string* ip = line.Option("ip")) {
+    if (block.typeIndex == 0) return Refuse(io, IpOnlyForIpBlocks());
+    block.ip = std::string(Trim(*ip));
+  }
+  if (const std::string* comment = line.Option("comment")) {
+    if (!IsLineText(*comment)) return Refuse(io, BadText("--comment"));
+    block.comment = std::string(Trim(*comment));
+  }
+  if (block.typeIndex == 1 && !IsLineText(block.ip)) return Refuse(io, BadText("--ip"));
+  return std::nullopt;
+}
+
+// The block's row written, the list checked around it and handed to the editor.
+bool PutBlock(ConfDocument& doc, BlockRows rows, std::size_t index, Io& io) {
+  std::vector<std::string> errors = BlockErrors(rows, index, rows.size());
+  if (!errors.empty()) {
+    Refuse(io, errors.front());
+    return false;
+  }
+  doc.Editor().StringGrid1().SetRows(rows);
+  return true;
+}
+
+int SaveOrRefuse(ConfDocument& doc) { return doc.Save() ? kExitOk : kExitUsage; }
+
+}  // namespace
+
+int BlocksCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  if (line.positional.size() != 1) return UsageError(io, line.command, "FILE");
+  ConfDocument doc(line.positional[0], io);
+  if (!doc.Load()) return kExitUsage;
+  JsonWriter json;
+  json.BeginArray();
+  BlockRows rows = doc.Blocks();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const BlockRow& row = rows[i];
+    int port = PortFromCell(row[2]);
+    if (line.json) {
+      json.BeginObject()
+          .Member("number", i + 1)
+          .Member("type", row[1])
+          .Member("port", port)
+          .Member("ip", row[3])
+          .Member("comment", row[4])
+          .EndObject();
+    } else {
+      io.out << i + 1 << "|" << row[1] << "|" << port << "|" << row[3] << "|" << row[4] << "\n";
+    }
+  }
+  if (line.json) io.out << json.EndArray().Text();
+  return kExitOk;
+}
+
+int BlockAddCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {"type", "port", "ip", "comment"}, io)) return kExitUsage;
+  if (line.positional.size() != 1) return UsageError(io, line.command, "FILE");
+  for (const char* required : {"type", "port"})
+    if (!line.Option(required)) return UsageError(io, line.command, MissingOption(required));
+  BlockDialogData block = NewBlockDialog();
+  if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
+
+  ConfDocument doc(line.positional[0], io);
+  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  BlockRows rows = doc.Editor().StringGrid1().Rows();
+  const int n = AddBlock(rows, block);
+  if (!PutBlock(doc, rows, static_cast<std::size_t>(n - 1), io) || doc.VoicePath().empty()) return kExitUsage;
+  try {
+    // The new block's empty unit list, stored as the dialog stores it.
+    StoreBlockUnits(doc.VoicePath(), n, UnitRows(1));
+  } catch (const std::exception& e) {
+    return Refuse(io, e.what());
+  }
+  int code = SaveOrRefuse(doc);
+  if (code == kExitOk) io.out << n << "\n";
+  return code;
+}
+
+int BlockSetCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {"type", "port", "ip", "comment"}, io)) return kExitUsage;
+  if (line.positional.size() != 2 || line.options.empty())
+    return UsageError(io, line.command, "FILE, N and at least one option");
+  ConfDocument doc(line.positional[0], io);
+  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  std::optional<int> n = doc.Block(line.positional[1]);
+  if (!n) return kExitUsage;
+  BlockRows rows = doc.Editor().StringGrid1().Rows();
+  BlockRow& row = rows[static_cast<std::size_t>(*n - 1)];
+  BlockDialogData block = BlockDialogFromRow(row);
+  if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
+  WriteBlockRow(row, block);
+  if (!PutBlock(doc, rows, static_cast<std::size_t>(*n - 1), io) || doc.VoicePath().empty()) return kExitUsage;
+  try {
+    // Confirming the dialog stores the block's units again, numbered afresh.
+    StoreBlockUnits(doc.VoicePath(), *n, UnitRowsFromRecords(ReadBlockUnits(doc.VoicePath(), *n)));
+  } catch (const std::exception& e) {
+    return Refuse(io, e.what());
+  }
+  return SaveOrRefuse(doc);
+}
+
+int BlockRemoveCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  if (line.positional.size() != 2) return UsageError(io, line.command, "FILE and N");
+  ConfDocument doc(line.positional[0], io);
+  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  std::optional<int> n = doc.Block(line.positional[1]);
+  if (!n) return kExitUsage;
+  BlockRows rows = doc.Editor().StringGrid1().Rows();
+  if (!DeleteBlock(rows, *n)) return Refuse(io, LastBlockStays());
+  doc.Editor().StringGrid1().SetRows(rows);
+  if (doc.VoicePath().empty()) return kExitUsage;
+  try {
+    if (!RemoveBlockSection(doc.VoicePath(), *n, doc.Messages())) return kExitUsage;
+  } catch (const std::exception& e) {
+    return Refuse(io, e.what());
+  }
+  return SaveOrRefuse(doc);
+}
+
+}  // namespace zz::zconf

@@ -1,0 +1,79 @@
+// One configuration file as the program holds it: loaded into an editor of its own, its
+// VoiceDevices: sections in a voice.ini of its own (a temporary file), and written back as
+// the program saves zidezir.conf.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "conf_scan.h"
+#include "config_session.h"
+#include "editor_model.h"
+
+namespace zz::zconf {
+
+// Messages of the core: shown as the window would show them, as "message: text" lines.
+class StreamPrompts : public Prompts {
+ public:
+  explicit StreamPrompts(std::ostream& err) : err_(err) {}
+  MessageAnswer Show(const MessageSpec& message) override;
+  void ShowError(const std::string& message) override;
+  std::optional<std::string> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> SaveFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+class ConfDocument {
+ public:
+  ConfDocument(std::string path, Io& io);
+  ~ConfDocument();  // removes its voice.ini
+  ConfDocument(const ConfDocument&) = delete;
+  ConfDocument& operator=(const ConfDocument&) = delete;
+
+  // Loads the file as the program does; the load's own messages go to standard error.
+  // False (with the message) when it cannot be read.
+  bool Load();
+
+  const std::string& Path() const { return path_; }
+  EditorModel& Editor() { return editor_; }
+  ConfParamTable& Table() { return table_; }
+  const std::vector<ScannedLine>& Lines() const { return lines_; }
+  Prompts& Messages() { return prompts_; }
+  // The block rows; none when the list holds no block.
+  BlockRows Blocks();
+  // The number of block `text` names, or nothing (with the message) when there is none.
+  std::optional<int> Block(const std::string& text);
+
+  // Refuses (message, false) when the load could not take a strict integer of a key that
+  // `willSet` does not replace: saving would silently put the field's old content there.
+  bool RefuseLoadErrors(const std::vector<const KeyField*>& willSet);
+
+  // voice.ini with the file's VoiceDevices: sections, made as the program makes it at
+  // start-up; empty (with the message) when no temporary file can be made.
+  const std::string& VoicePath();
+
+  // The file as the program saves it: the 39 entries, the clean-up, voice.ini appended.
+  // Replaces the file atomically unless the bytes are the same. False with the message.
+  bool Save();
+
+ private:
+  std::string path_;
+  Io& io_;
+  std::string bytes_;  // as loaded
+  ConfParamTable table_;
+  EditorModel editor_;
+  StreamPrompts prompts_;
+  ConfigSession session_;
+  std::vector<ScannedLine> lines_;
+  std::string voicePath_;
+};
+
+}  // namespace zz::zconf

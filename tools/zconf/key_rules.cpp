@@ -1,0 +1,156 @@
+#include "key_rules.h"
+
+#include "key_filters.h"
+#include "conf_param.h"
+#include "cp1251.h"
+#include "text.h"
+
+namespace zz::zconf {
+
+namespace {
+
+const ConfParamTable& Schema() {
+  static const ConfParamTable table;
+  return table;
+}
+
+inline constexpr UpDownRange kLevelRange = {0, static_cast<int>(kLevelItems.size()) - 1, 1, 0};
+inline constexpr UpDownRange kMaxCallsRange = {-1, static_cast<int>(kMaxCallItems.size()) - 1, 1, -1};
+
+// The edits with a key filter, by their entries.
+struct FilteredEntry {
+  int entry;
+  KeyFilter filter;
+};
+constexpr FilteredEntry kFilteredEntries[] = {
+    {entry::kListenerInterface, KeyFilter::kInterface}, {entry::kListenerPort, KeyFilter::kDigits},
+    {entry::kBasePort, KeyFilter::kDigits},           {entry::kControlServerPort, KeyFilter::kDigits},
+    {entry::kConnectionTimeout, KeyFilter::kDigits},
+};
+
+struct RangedEntry {
+  int entry;
+  UpDownRange range;
+};
+constexpr RangedEntry kRangedEntries[] = {
+    {entry::kTxBuffer, kTxBufferRange},
+    {entry::kThreshold, kThresholdRange},
+    {entry::kSignalDeadband, kSignalDeadbandRange},
+    {entry::kSilenceDeadband, kSilenceDeadbandRange},
+};
+
+bool PassesFilter(KeyFilter filter, std::string_view value) {
+  for (char c : value)
+    if (!KeyPasses(filter, static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+// A whole number as typed into a field: digits, a minus sign only where `negative` allows.
+std::optional<int> TypedNumber(std::string_view value, bool negative) {
+  std::string_view digits = (negative && !value.empty() && value[0] == '-') ? value.substr(1) : value;
+  if (digits.empty() || !PassesFilter(KeyFilter::kDigits, digits)) return std::nullopt;
+  return StrictInt(value);
+}
+
+bool InRange(std::optional<int> n, const UpDownRange& range) { return n && *n >= range.min && *n <= range.max; }
+
+}  // namespace
+
+const std::string& SectionOf(const KeyField& field) { return Schema()[field.entry].section; }
+const std::string& KeyOf(const KeyField& field) { return Schema()[field.entry].key; }
+std::string KeyName(const KeyField& field) { return SectionOf(field) + "/" + KeyOf(field); }
+
+const KeyField* FindKey(std::string_view name) {
+  std::size_t slash = name.find('/');
+  if (slash == std::string_view::npos) return nullptr;
+  std::string section = RemoveBlanks(name.substr(0, slash));
+  std::string_view key = Trim(name.substr(slash + 1));
+  for (const KeyField& field : KeyFields())
+    if (EqualsAsciiNoCase(section, SectionOf(field)) && EqualsAsciiNoCase(key, KeyOf(field))) return &field;
+  return nullptr;
+}
+
+KeyRule RuleOf(const KeyField& field) {
+  KeyRule rule{&field, Accepts::kText, {}};
+  switch (field.conversion) {
+    case Conversion::kText:
+      for (const FilteredEntry& f : kFilteredEntries)
+        if (f.entry == field.entry) rule.accepts = f.filter == KeyFilter::kDigits ? Accepts::kDigits : Accepts::kInterface;
+      break;
+    case Conversion::kYesNo:
+    case Conversion::kCheckYesNo: rule.accepts = Accepts::kYesNo; break;
+    case Conversion::kMaxCalls:
+      rule.accepts = Accepts::kMaxCalls;
+      rule.range = kMaxCallsRange;
+      break;
+    case Conversion::kPosition:
+      rule.accepts = Accepts::kPosition;
+      for (const RangedEntry& r : kRangedEntries)
+        if (r.entry == field.entry) rule.range = r.range;
+      break;
+    case Conversion::kLevel:
+      rule.accepts = Accepts::kLevel;
+      rule.range = kLevelRange;
+      break;
+    case Conversion::kFlowControl: rule.accepts = Accepts::kFlowControl; break;
+  }
+  return rule;
+}
+
+std::string AcceptsText(const KeyRule& rule) {
+  auto range = [&rule] { return std::to_string(rule.range.min) + " to " + std::to_string(rule.range.max); };
+  switch (rule.accepts) {
+    case Accepts::kText:
+      return "text of at most 127 characters that Windows-1251 can hold, without ';' or control characters";
+    case Accepts::kDigits: return "digits only";
+    case Accepts::kInterface: return "digits and full stops only";
+    case Accepts::kYesNo: return "yes or no";
+    case Accepts::kMaxCalls: return "-1 (no limit), 0 (no limit, written as -1) or 1 to 10";
+    case Accepts::kPosition: return "a whole number from " + range();
+    case Accepts::kLevel: return "a level from " + range();
+    case Accepts::kFlowControl: return "3 (RTS/CTS) or 1";
+  }
+  return {};
+}
+
+bool IsLineText(std::string_view text) {
+  if (!FitsCp1251(text)) return false;
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
+  return true;
+}
+
+std::optional<std::string> AcceptValue(const KeyRule& rule, std::string_view raw) {
+  std::string_view value = Trim(raw);
+  switch (rule.accepts) {
+    case Accepts::kText:
+      // A ';' would start a comment in the file, a control character would break the line,
+      // and the schema entry keeps 127 characters.
+      if (value.find(';') != std::string_view::npos || !IsLineText(value) || CharCount(value) > kValueCapacity)
+        return std::nullopt;
+      return std::string(value);
+    case Accepts::kDigits:
+    case Accepts::kInterface: {
+      KeyFilter filter = rule.accepts == Accepts::kDigits ? KeyFilter::kDigits : KeyFilter::kInterface;
+      if (!PassesFilter(filter, value) || CharCount(value) > kValueCapacity) return std::nullopt;
+      return std::string(value);
+    }
+    case Accepts::kYesNo:
+      if (IsYes(value)) return std::string("yes");
+      if (EqualsAsciiNoCase(value, "no")) return std::string("no");
+      return std::nullopt;
+    case Accepts::kMaxCalls:
+    case Accepts::kPosition:
+    case Accepts::kLevel: {
+      std::optional<int> n = TypedNumber(value, rule.accepts == Accepts::kMaxCalls);
+      if (!InRange(n, rule.range)) return std::nullopt;
+      return std::to_string(*n);
+    }
+    case Accepts::kFlowControl:
+      if (value == "3" || value == "1") return std::string(value);
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace zz::zconf

@@ -1,0 +1,161 @@
+// service: the gateway service through the program's own wrapper, waiting for each state.
+#include <windows.h>
+
+#include <chrono>
+
+#include "commands.h"
+#include "service_rules.h"
+#include "service_texts.h"
+#include "state_wait.h"
+#include "text.h"
+#include "win32/tscm.h"
+#include "win32/utf16.h"
+#include "zconf_texts.h"
+
+namespace zz::zconf {
+
+namespace {
+
+constexpr int kDefaultWaitSeconds = 30, kMaxWaitSeconds = 86400;
+
+struct StartTypeArg {
+  const char* word;
+  std::uint32_t code;
+};
+constexpr StartTypeArg kStartTypeArgs[] = {
+    {"auto", start_type::kAuto}, {"manual", start_type::kDemand}, {"disabled", start_type::kDisabled}};
+
+// The system's own text for an error code, without its line break.
+std::string SystemMessage(DWORD code) {
+  wchar_t* buffer = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  std::string text = n ? Narrow(std::wstring(buffer, n)) : std::string();
+  if (buffer) LocalFree(buffer);
+  return std::string(Trim(text));
+}
+
+// Why the service could not be opened or asked: the causes an administrator can act on by
+// name, every other one by its code and the system's text.
+std::string Cause(const std::string& name, const char* what, DWORD code) {
+  switch (code) {
+    case ERROR_SERVICE_DOES_NOT_EXIST: return ServiceAbsent(name);
+    case ERROR_ACCESS_DENIED: return AccessDenied(name);
+    case ERROR_SERVICE_DISABLED: return ServiceDisabled(name);
+    default: return ServiceFailed(name, what, code, SystemMessage(code));
+  }
+}
+
+class ServiceRun {
+ public:
+  ServiceRun(TSCM& scm, std::string name, std::chrono::seconds wait, Io& io)
+      : scm_(scm), name_(std::move(name)), wait_(wait), io_(io) {}
+
+  int Status() {
+    std::string text = scm_.StateText();
+    if (text == kStateUnknownText && scm_.LastError() != 0) return Fail("query", scm_.LastError());
+    io_.out << "state=" << StateWord(scm_.CurrentState()) << "\n"
+            << "start-type=" << StartTypeWord(scm_.StartType()) << "\n";
+    return kExitOk;
+  }
+
+  int Start() {
+    std::uint32_t state = Poll();
+    if (state == service_state::kStopPending && !WaitFor(service_state::kStopped)) return kExitFindings;
+    if (state != service_state::kRunning && state != service_state::kStartPending && !scm_.Start() &&
+        scm_.LastError() != ERROR_SERVICE_ALREADY_RUNNING)
+      return Fail("start", scm_.LastError());
+    return Done(WaitFor(service_state::kRunning));
+  }
+
+  int Stop(bool report = true) {
+    std::uint32_t state = Poll();
+    // A service still starting cannot take the stop yet.
+    if (state == service_state::kStartPending && !WaitFor(service_state::kRunning)) return kExitFindings;
+    if (state != service_state::kStopped && state != service_state::kStopPending && !scm_.Stop() &&
+        scm_.LastError() != ERROR_SERVICE_NOT_ACTIVE)
+      return Fail("stop", scm_.LastError());
+    bool stopped = WaitFor(service_state::kStopped);
+    return report ? Done(stopped) : (stopped ? kExitOk : kExitFindings);
+  }
+
+  // Stops, waits for the stopped state, then starts: no fixed pause.
+  int Restart() {
+    int code = Stop(false);
+    return code == kExitOk ? Start() : code;
+  }
+
+  int SetStartType(std::uint32_t code) {
+    if (!scm_.SetStartType(code)) return Fail("change the start type of", scm_.LastError());
+    io_.out << "start-type=" << StartTypeWord(scm_.StartType()) << "\n";
+    return kExitOk;
+  }
+
+ private:
+  std::uint32_t Poll() {
+    scm_.StateText();  // a fresh query; a failed one leaves the last state
+    return scm_.CurrentState();
+  }
+
+  bool WaitFor(std::uint32_t target) {
+    StateWaitResult r = WaitForServiceState([this] { return Poll(); }, target, wait_);
+    if (r.end == StateWaitEnd::kTimedOut)
+      Refuse(io_, NotReached(name_, StateWord(target), wait_.count(), StateWord(r.state)), kExitFindings);
+    else if (r.end == StateWaitEnd::kSettledElsewhere)
+      Refuse(io_, SettledElsewhere(name_, StateWord(target), StateWord(r.state)), kExitFindings);
+    return r.end == StateWaitEnd::kReached;
+  }
+
+  int Done(bool reached) {
+    if (!reached) return kExitFindings;
+    io_.out << StateWord(scm_.CurrentState()) << "\n";
+    return kExitOk;
+  }
+
+  int Fail(const char* what, DWORD code) { return Refuse(io_, Cause(name_, what, code), kExitFindings); }
+
+  TSCM& scm_;
+  std::string name_;
+  std::chrono::seconds wait_;
+  Io& io_;
+};
+
+}  // namespace
+
+int ServiceCommand(const CommandLine& line, Io& io) {
+  // --name is for tests and support: it reaches a service other than the gateway's.
+  if (!OnlyOptions(line, {"wait", "name"}, io)) return kExitUsage;
+  const auto& p = line.positional;
+  if (p.empty()) return UsageError(io, line.command, "an action");
+  const std::string& action = p[0];
+  std::optional<std::uint32_t> startType;
+  if (action == "start-type") {
+    if (p.size() != 2) return UsageError(io, line.command, "start-type takes auto, manual or disabled");
+    for (const StartTypeArg& arg : kStartTypeArgs)
+      if (EqualsAsciiNoCase(p[1], arg.word)) startType = arg.code;
+    if (!startType) return Refuse(io, BadStartType(p[1]));
+  } else if (action != "status" && action != "start" && action != "stop" && action != "restart") {
+    return Refuse(io, BadServiceAction(action));
+  } else if (p.size() != 1) {
+    return UsageError(io, line.command, "one action");
+  }
+  int seconds = kDefaultWaitSeconds;
+  if (const std::string* wait = line.Option("wait")) {
+    std::optional<int> n = PlainNumber(*wait);
+    if (!n || *n > kMaxWaitSeconds) return Refuse(io, BadWait(*wait));
+    seconds = *n;
+  }
+  const std::string* nameOption = line.Option("name");
+  const std::string name = nameOption ? *nameOption : std::string(kServiceName);
+
+  TSCM scm;
+  if (!scm.Open(name)) return Refuse(io, Cause(name, "open", scm.LastError()));
+  ServiceRun run(scm, name, std::chrono::seconds(seconds), io);
+  if (startType) return run.SetStartType(*startType);
+  if (action == "status") return run.Status();
+  if (action == "start") return run.Start();
+  if (action == "stop") return run.Stop();
+  return run.Restart();
+}
+
+}  // namespace zz::zconf
