@@ -120,18 +120,21 @@ std::map<std::wstring, std::string> FilesUnder(const fs::path& dir) {
   return files;
 }
 
-std::wstring PackageProperty(const std::wstring& msi, const std::wstring& name) {
+std::wstring PackageValue(const std::wstring& msi, const std::wstring& query) {
   MsiHandle database, view, record;
   if (MsiOpenDatabaseW(msi.c_str(), MSIDBOPEN_READONLY, database.Out()) != ERROR_SUCCESS) return {};
-  std::wstring query = L"SELECT `Value` FROM `Property` WHERE `Property` = '" + name + L"'";
   if (MsiDatabaseOpenViewW(database.get(), query.c_str(), view.Out()) != ERROR_SUCCESS) return {};
   if (MsiViewExecute(view.get(), 0) != ERROR_SUCCESS || MsiViewFetch(view.get(), record.Out()) != ERROR_SUCCESS) {
     return {};
   }
-  wchar_t value[256] = {};
-  DWORD size = 256;
+  wchar_t value[1024] = {};
+  DWORD size = 1024;
   if (MsiRecordGetStringW(record.get(), 1, value, &size) != ERROR_SUCCESS) return {};
   return value;
+}
+
+std::wstring PackageProperty(const std::wstring& msi, const std::wstring& name) {
+  return PackageValue(msi, L"SELECT `Value` FROM `Property` WHERE `Property` = '" + name + L"'");
 }
 
 std::vector<std::wstring> RelatedProducts(const std::wstring& upgradeCode) {

@@ -32,7 +32,10 @@ long RunToEnd(const std::wstring& commandLine, DWORD milliseconds = 180000);
 std::map<std::wstring, std::string> FilesUnder(const fs::path& dir);
 std::optional<std::string> ReadBytes(const fs::path& file);
 
-// A property of a package's Property table, read from the .msi file.
+// The first column of the first row a query of a package's database finds, read from the
+// .msi file; "" when there is none.
+std::wstring PackageValue(const std::wstring& msi, const std::wstring& query);
+// A value of the package's Property table.
 std::wstring PackageProperty(const std::wstring& msi, const std::wstring& name);
 // The installed products of an upgrade code.
 std::vector<std::wstring> RelatedProducts(const std::wstring& upgradeCode);

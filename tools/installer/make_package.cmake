@@ -59,6 +59,8 @@ string(UUID product_code NAMESPACE 0A4C7E2F-91B3-4D58-8E06-3F7B2C1D5A94 NAME "${
 # wixl leaves the database's code page neutral and writes its strings in the code page of
 # WINDOWS_LANGUAGE, so the Cyrillic names are stored as Windows-1251; msibuild then marks the
 # database as 1251, so that Windows Installer reads them right on a system of any language.
+# wixl has no Secure properties either: msibuild adds the installation folder and the one found
+# in the registry to those the installer's elevated part takes from the part the user runs.
 set(msi "${WORK_DIR}/${base_name}.msi")
 set(ENV{WINDOWS_LANGUAGE} ru)
 run(${CMAKE_COMMAND} -E chdir "${stage}"
@@ -66,7 +68,14 @@ run(${CMAKE_COMMAND} -E chdir "${stage}"
     -D "ProductName=${PRODUCT_NAME}" -D "Manufacturer=${MANUFACTURER}" -D "IconFile=../program.ico"
     -o "${msi}" "${CMAKE_CURRENT_LIST_DIR}/zurerizeda.wxs")
 file(WRITE "${WORK_DIR}/_ForceCodepage.idt" "\r\n\r\n1251\t_ForceCodepage\r\n")
-run(${CMAKE_COMMAND} -E chdir "${WORK_DIR}" ${MSIBUILD} "${msi}" -i _ForceCodepage.idt)
+set(secure "WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;INSTALLDIR;PREVIOUSINSTALLDIR")
+set(query "UPDATE `Property` SET `Value` = '${secure}' WHERE `Property` = 'SecureCustomProperties'")
+# Called directly: run() would split the query at the semicolons of the list.
+execute_process(COMMAND ${MSIBUILD} "${msi}" -q "${query}" -i _ForceCodepage.idt
+                WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE rc ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_package: msibuild ${msi}\n${out}")
+endif()
 
 # Names in the zip are UTF-8 and flagged so (libarchive does it in a UTF-8 locale): Windows
 # then shows the Cyrillic name of the installation manual as it is.
