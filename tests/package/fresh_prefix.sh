@@ -2,7 +2,8 @@
 # Runs a Windows program under Wine in a new, empty prefix, as a first installation meets it:
 #   fresh_prefix.sh PREFIX WINE_EXEC PROGRAM [ARG...]
 # The prefix is made anew on every run; its wineserver, and whatever still runs in it, ends
-# with the program. Without a DISPLAY an Xvfb of its own is started, and stopped at the end.
+# with the program. The prefix is removed when the program succeeds and kept for a look when it
+# fails. Without a DISPLAY an Xvfb of its own is started, and stopped at the end.
 set -eu
 prefix=$1 wine_exec=$2
 shift 2
@@ -36,4 +37,13 @@ fi
 "$wine_exec" wineboot >/dev/null 2>&1 || true
 # No window manager under Xvfb: unmanaged windows spare Wine its wait for one.
 "$wine_exec" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-"$wine_exec" "$@"
+status=0
+"$wine_exec" "$@" || status=$?
+if [ "$status" -eq 0 ]; then
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w 2>/dev/null || true
+  rm -rf "$prefix"
+else
+  echo "the prefix is kept: $prefix" >&2
+fi
+exit "$status"
