@@ -5,6 +5,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
+#include <wrl/client.h>
 
 #include <fstream>
 #include <iterator>
@@ -16,41 +17,9 @@ namespace zz::test {
 
 namespace {
 
-class MsiHandle {
- public:
-  MsiHandle() = default;
-  ~MsiHandle() {
-    if (h_) MsiCloseHandle(h_);
-  }
-  MsiHandle(const MsiHandle&) = delete;
-  MsiHandle& operator=(const MsiHandle&) = delete;
-  MSIHANDLE* Out() { return &h_; }
-  MSIHANDLE get() const { return h_; }
-
- private:
-  MSIHANDLE h_ = 0;
-};
-
-template <class T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (p_) p_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  void** Out() { return reinterpret_cast<void**>(&p_); }
-  T* operator->() const { return p_; }
-  explicit operator bool() const { return p_ != nullptr; }
-
- private:
-  T* p_ = nullptr;
-};
-
 std::wstring TextOf(HWND window) {
-  wchar_t text[512] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  wchar_t text[1024] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
   return text;
 }
 
@@ -121,15 +90,14 @@ std::map<std::wstring, std::string> FilesUnder(const fs::path& dir) {
 }
 
 std::wstring PackageValue(const std::wstring& msi, const std::wstring& query) {
-  MsiHandle database, view, record;
-  if (MsiOpenDatabaseW(msi.c_str(), MSIDBOPEN_READONLY, database.Out()) != ERROR_SUCCESS) return {};
-  if (MsiDatabaseOpenViewW(database.get(), query.c_str(), view.Out()) != ERROR_SUCCESS) return {};
-  if (MsiViewExecute(view.get(), 0) != ERROR_SUCCESS || MsiViewFetch(view.get(), record.Out()) != ERROR_SUCCESS) {
-    return {};
-  }
+  PMSIHANDLE database, view, record;
   wchar_t value[1024] = {};
   DWORD size = 1024;
-  if (MsiRecordGetStringW(record.get(), 1, value, &size) != ERROR_SUCCESS) return {};
+  if (MsiOpenDatabaseW(msi.c_str(), MSIDBOPEN_READONLY, &database) != ERROR_SUCCESS ||
+      MsiDatabaseOpenViewW(database, query.c_str(), &view) != ERROR_SUCCESS || MsiViewExecute(view, 0) != ERROR_SUCCESS ||
+      MsiViewFetch(view, &record) != ERROR_SUCCESS || MsiRecordGetStringW(record, 1, value, &size) != ERROR_SUCCESS) {
+    return {};
+  }
   return value;
 }
 
@@ -195,17 +163,15 @@ std::vector<fs::path> ProgramsShortcuts(const std::wstring& caption) {
 
 ShortcutTarget ReadShortcut(const fs::path& link) {
   ShortcutTarget target;
-  ComRef<IShellLinkW> shell;
-  ComRef<IPersistFile> file;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shell.Out())) ||
-      FAILED(shell->QueryInterface(IID_IPersistFile, file.Out())) ||
-      FAILED(file->Load(link.wstring().c_str(), STGM_READ))) {
-    return target;
+  Microsoft::WRL::ComPtr<IShellLinkW> shell;
+  Microsoft::WRL::ComPtr<IPersistFile> file;
+  wchar_t path[MAX_PATH] = {}, directory[MAX_PATH] = {};
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shell))) &&
+      SUCCEEDED(shell.As(&file)) && SUCCEEDED(file->Load(link.wstring().c_str(), STGM_READ)) &&
+      SUCCEEDED(shell->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+      SUCCEEDED(shell->GetWorkingDirectory(directory, MAX_PATH))) {
+    target = {path, directory};
   }
-  wchar_t text[MAX_PATH] = {};
-  if (SUCCEEDED(shell->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH))) target.path = text;
-  text[0] = 0;
-  if (SUCCEEDED(shell->GetWorkingDirectory(text, MAX_PATH))) target.workingDirectory = text;
   return target;
 }
 
@@ -215,9 +181,18 @@ std::vector<HWND> WindowsOf(DWORD process, const std::wstring& className, const 
   return query.found;
 }
 
-HWND FindWindowCaptioned(const std::wstring& caption) {
-  std::vector<HWND> found = WindowsOf(0, L"", caption);
-  return found.empty() ? nullptr : found.front();
+HWND WaitForWindow(DWORD process, const std::wstring& className, const std::wstring& caption, DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start <= milliseconds; Sleep(100)) {
+    std::vector<HWND> found = WindowsOf(process, className, caption);
+    if (!found.empty()) return found.front();
+  }
+  return nullptr;
+}
+
+std::string MessagesOf(DWORD process) {
+  std::string texts;
+  for (HWND box : WindowsOf(process, L"#32770")) texts += "[" + Narrow(TextOf(GetDlgItem(box, 0xFFFF))) + "] ";
+  return texts;
 }
 
 std::wstring ProcessImage(DWORD process) {

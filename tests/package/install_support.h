@@ -58,21 +58,12 @@ struct ShortcutTarget {
 };
 ShortcutTarget ReadShortcut(const fs::path& link);
 
-// Visible top-level windows of a process, with a class and a caption when they are given.
+// Visible top-level windows of a process (0: of any), with a class and a caption when given.
 std::vector<HWND> WindowsOf(DWORD process, const std::wstring& className = L"", const std::wstring& caption = L"");
-// The first visible top-level window with that caption in any process, or null.
-HWND FindWindowCaptioned(const std::wstring& caption);
+// The first such window that shows up within the time given, or null.
+HWND WaitForWindow(DWORD process, const std::wstring& className, const std::wstring& caption, DWORD milliseconds);
+// The texts of the message boxes a process shows, each in brackets.
+std::string MessagesOf(DWORD process);
 std::wstring ProcessImage(DWORD process);
-
-// Waits for a condition for up to the given time; whether it came true.
-template <class Condition>
-bool WaitUntil(Condition condition, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    Sleep(100);
-  }
-  return true;
-}
 
 }  // namespace zz::test

@@ -142,18 +142,6 @@ void WriteFile(const fs::path& file, const std::string& bytes) {
   ASSERT_TRUE(out.good()) << Narrow(file.wstring());
 }
 
-// The texts of the message boxes a process shows.
-std::string MessagesOf(DWORD process) {
-  std::string texts;
-  for (HWND box : WindowsOf(process, L"#32770")) {
-    wchar_t text[1024] = {};
-    SendMessageTimeoutW(GetDlgItem(box, 0xFFFF), WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, nullptr);
-    texts += "[" + Narrow(text) + "] ";
-  }
-  return texts;
-}
-
 // Opens the program from its Start-menu shortcut, finds its window and closes it: the program
 // runs from its folder and works on the files there.
 void RunFromStartMenu(const fs::path& folder) {
@@ -179,9 +167,8 @@ void RunFromStartMenu(const fs::path& folder) {
   ASSERT_TRUE(ShellExecuteExW(&open)) << GetLastError();
   Handle launched(open.hProcess);
 
-  HWND window = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (window = FindWindowCaptioned(kCaption)) != nullptr; }, 30000))
-      << "no window captioned " << Narrow(kCaption);
+  HWND window = WaitForWindow(0, L"", kCaption, 30000);
+  ASSERT_TRUE(window) << "no window captioned " << Narrow(kCaption);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
   EXPECT_EQ(ProcessImage(process), (folder / L"zurerizeda.exe").wstring());
@@ -204,15 +191,8 @@ void RunFromStartMenu(const fs::path& folder) {
 // A downgrade with the basic interface: the refusal is a message box of msiexec's.
 void ExpectDowngradeRefused(const Package& older) {
   Started msiexec = Start(L"msiexec.exe /i " + Quoted(older.msi) + L" /qb");
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        std::vector<HWND> boxes = WindowsOf(msiexec.id, L"#32770");
-        box = boxes.empty() ? nullptr : boxes.front();
-        return box != nullptr;
-      },
-      60000))
-      << "no message from msiexec";
+  HWND box = WaitForWindow(msiexec.id, L"#32770", L"", 60000);
+  ASSERT_TRUE(box) << "no message from msiexec";
   EXPECT_EQ(MessagesOf(msiexec.id), "[" + std::string(kDowngradeMessage) + "] ");
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_EQ(WaitForExit(msiexec.process.get(), 60000), kInstallFailure);
