@@ -112,6 +112,15 @@ std::string Utf8ToCp1251(std::string_view text) {
 
 bool Cp1251HasChar(char32_t c) { return c != kMalformed && (c == U'?' || EncodeChar(c) != '?'); }
 
+std::string KeepCp1251Chars(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  ForEachChar(text, [&](char32_t c) {
+    if (Cp1251HasChar(c)) AppendUtf8(out, c);
+  });
+  return out;
+}
+
 bool FitsCp1251(std::string_view text) {
   bool fits = true;
   ForEachChar(text, [&](char32_t c) { fits = fits && Cp1251HasChar(c); });

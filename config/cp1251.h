@@ -19,4 +19,7 @@ bool Cp1251HasChar(char32_t c);
 // the text reaches a file as it stands.
 bool FitsCp1251(std::string_view text);
 
+// The text without the characters that have no byte in Windows-1251 (and malformed UTF-8).
+std::string KeepCp1251Chars(std::string_view text);
+
 }  // namespace zz

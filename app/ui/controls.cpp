@@ -190,7 +190,46 @@ TOOLINFOW ToolOf(HWND tool, wchar_t* text) {
   return info;
 }
 
+TOOLINFOW AreaOf(HWND owner, UINT_PTR id, wchar_t* text) {
+  TOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_SUBCLASS;
+  info.hwnd = owner;
+  info.uId = id;
+  info.lpszText = text;
+  return info;
+}
+
 }  // namespace
+
+void Tooltip::AddArea(HWND owner, UINT_PTR id, const Rect& area, const std::string& text) const {
+  std::wstring w = Widen(text);
+  TOOLINFOW info = AreaOf(owner, id, w.data());
+  info.rect = {area.x, area.y, area.x + area.width, area.y + area.height};
+  Send(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltip::RemoveArea(HWND owner, UINT_PTR id) const {
+  TOOLINFOW info = AreaOf(owner, id, nullptr);
+  Send(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltip::SetAreaText(HWND owner, UINT_PTR id, const std::string& text) const {
+  std::wstring w = Widen(text);
+  TOOLINFOW info = AreaOf(owner, id, w.data());
+  Send(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+std::string Tooltip::ShownText() const {
+  if (!IsWindowVisible(h_)) return {};
+  std::wstring buffer(4096, L'\0');
+  TOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.lpszText = buffer.data();
+  if (!Send(TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info))) return {};
+  buffer.resize(wcslen(buffer.c_str()));
+  return Narrow(buffer);
+}
 
 void Tooltip::AddTool(HWND tool, const std::string& text) const {
   std::wstring w = Widen(text);

@@ -128,6 +128,12 @@ class Tooltip : public Control {
   void AddTool(HWND tool, const std::string& text) const;
   void SetToolText(HWND tool, const std::string& text) const;
   std::string ToolText(HWND tool) const;
+  // A hint for an area of `owner`'s client (a rectangle in its coordinates), named by `id`.
+  void AddArea(HWND owner, UINT_PTR id, const Rect& area, const std::string& text) const;
+  void RemoveArea(HWND owner, UINT_PTR id) const;
+  void SetAreaText(HWND owner, UINT_PTR id, const std::string& text) const;
+  // The text of the hint on show, empty when none is.
+  std::string ShownText() const;
   void SetAutoPop(int milliseconds) const { Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, milliseconds); }
   int AutoPop() const { return static_cast<int>(Send(TTM_GETDELAYTIME, TTDT_AUTOPOP)); }
 };

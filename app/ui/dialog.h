@@ -1,10 +1,15 @@
 // The base of our modal dialogs: built from an in-memory template (a real #32770 dialog),
 // `this` bound at WM_INITDIALOG, dispatch to OnInit/OnCommand, and no exception lets out.
+// Its controls are laid out in the design's pixels and scaled to the dialog's DPI.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+#include "fonts.h"
+#include "layout.h"
 
 namespace zz::ui {
 
@@ -17,27 +22,44 @@ class Dialog {
 
   static constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
 
-  // Shows the dialog with the caption and client size in pixels; IDOK or IDCANCEL.
+  // Shows the dialog with the caption and the client size in design pixels; IDOK or IDCANCEL.
   INT_PTR RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight,
                    DWORD style = kModalStyle);
 
  protected:
   HWND hwnd() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+  const Scale& scale() const { return layout_.scale(); }
+  // A control of the dialog at its design rectangle, with the dialog's font.
+  HWND Make(const wchar_t* cls, const std::string& text, DWORD style, const Rect& design, int id,
+            DWORD exStyle = 0, FontRole font = FontRole::kRegular) {
+    return layout_.Create(cls, text, WS_VISIBLE | style, exStyle, design, hwnd_, id, font);
+  }
+  // The focus on a control, with the default button following it as the Tab key moves it.
+  void FocusOn(HWND control) const { SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE); }
+
   virtual void OnInit() {}
   // True when handled.
   virtual bool OnCommand(int id, int code, HWND control);
   virtual void OnOK() { End(IDOK); }
   virtual void OnCancel() { End(IDCANCEL); }
+  // After the controls were placed and given fonts for a new DPI.
+  virtual void OnRescaled() {}
   // Every other message, as a dialog procedure gets it: TRUE when handled.
   virtual INT_PTR OnMessage(UINT, WPARAM, LPARAM) { return FALSE; }
   void End(INT_PTR result) { EndDialog(hwnd_, result); }
 
+  DesignLayout layout_;
+
  private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+  void Init();
+  void Rescale(int dpi, const RECT& suggested);
 
   HWND hwnd_ = nullptr;
   int clientWidth_ = 0, clientHeight_ = 0;
+  std::unique_ptr<FontSet> fonts_;
 };
 
 }  // namespace zz::ui

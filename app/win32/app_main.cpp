@@ -38,11 +38,10 @@ void Guarded(Prompts& prompts, Handler&& handler) {
   }
 }
 
-void MessageLoop(HWND mainWindow) {
+void MessageLoop(TMainForm& mainForm) {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab and the arrows move between the fields of the pages.
-    if (IsWindow(mainWindow) && IsDialogMessageW(mainWindow, &msg)) continue;
+    if (mainForm.PreTranslateMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -52,8 +51,9 @@ int Run(int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_ANIMATE_CLASS |
                                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
-  WinPrompts prompts;
   SystemBeeper beeper;
+  WinPrompts prompts;
+  prompts.SetBeeper(beeper);
   TMainForm MainForm({ProgramDirectory(), ConfParams, SettingsFileName, prompts, beeper, ServiceControl});
   MainForm.CreateForm();
   prompts.SetOwner(MainForm.hwnd());
@@ -65,7 +65,7 @@ int Run(int show) {
   FormPr.CreateForm(MainForm.hwnd());
   MainForm.SetProgressWindow(&FormPr);
   MainForm.ShowForm(show);
-  MessageLoop(MainForm.hwnd());
+  MessageLoop(MainForm);
   return 0;
 }
 

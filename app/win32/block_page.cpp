@@ -7,6 +7,15 @@ namespace zz {
 
 namespace {
 
+constexpr int ColumnsWidth() {
+  int sum = 0;
+  for (int w : kBlockGridWidths) sum += w;
+  return sum;
+}
+// The columns, a vertical scroll bar and the sunken edges, with a little to spare for rounding.
+constexpr int kBlockGridWidth = 600;
+static_assert(kBlockGridWidth >= ColumnsWidth() + ui::kDesignScrollBarWidth + 4, "the grid holds its columns and a scroll bar");
+
 void Call(const std::function<void()>& handler) {
   if (handler) handler();
 }
@@ -14,14 +23,10 @@ void Call(const std::function<void()>& handler) {
 }  // namespace
 
 void BlockPage::CreateFields() {
-  Group(text::kGroupBlocks, {16, 48, 608, 300});
-  ui::ListView grid(ui::CreateControl(
-      WC_LISTVIEWW, "", WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-      WS_EX_CLIENTEDGE, {28, 70, 584, 266}, hwnd(), 901, ctx_.font));
-  grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
-  for (std::size_t c = 0; c < kBlockGridHeaders.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), kBlockGridHeaders[c], kBlockGridWidths[c]);
-  StringGrid1 = BlockGridField(grid);
+  // The grid is as wide as its columns and a vertical scroll bar: with many blocks only the
+  // vertical bar appears.
+  Group(text::kGroupBlocks, {16, 48, 612, 300});
+  StringGrid1 = BlockGridField(Grid({22, 70, kBlockGridWidth, 266}, LVS_SINGLESEL, kBlockGridHeaders, kBlockGridWidths));
   StringGrid1.SetRows({});
   ButtonEdit = PushButton(text::kButtonEdit, {633, 70, 185, 41});
   ButtonAdd = PushButton(text::kButtonAdd, {633, 119, 185, 41});
@@ -39,6 +44,12 @@ void BlockPage::OnCommand(HWND control, int code) {
   if (control == ButtonAdd.hwnd()) Call(onAdd);
   if (control == ButtonDel.hwnd()) Call(onDel);
   if (control == Button1Def.hwnd()) Call(onDefaults);
+}
+
+bool BlockPage::OnEnter(HWND focus) {
+  if (focus != StringGrid1.control().hwnd()) return false;
+  Call(onEdit);  // as a double-click on the row
+  return true;
 }
 
 LRESULT BlockPage::OnNotify(const NMHDR& header) {

@@ -24,6 +24,7 @@ class BlockPage : public Page {
   void CreateFields() override;
   void OnCommand(HWND control, int code) override;
   LRESULT OnNotify(const NMHDR& header) override;
+  bool OnEnter(HWND focus) override;
 };
 
 }  // namespace zz

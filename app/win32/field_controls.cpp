@@ -2,6 +2,33 @@
 
 namespace zz {
 
+namespace {
+
+LRESULT CALLBACK CurrentRowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_KEYDOWN: {
+      const ui::ListView list(hwnd);
+      const int before = list.Selected();
+      LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+      if (before >= 0 && list.Selected() < 0 && before < list.ItemCount()) list.Select(before);
+      return result;
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(hwnd, &CurrentRowProc, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+void KeepCurrentRow(HWND listView) { SetWindowSubclass(listView, &CurrentRowProc, 1, 0); }
+
 int RadioGroupField::ItemIndex() const {
   for (std::size_t i = 0; i < buttons_.size(); ++i)
     if (buttons_[i].Checked()) return static_cast<int>(i);

@@ -77,6 +77,10 @@ class RadioGroupField : public IndexControl {
   std::vector<ui::Button> buttons_;
 };
 
+// Like a string grid, the list keeps a current row: a click on its empty area below the
+// rows, or any other key or click that would leave no row selected, leaves the row it had.
+void KeepCurrentRow(HWND listView);
+
 // A string grid as a report list view: one item per row, the header row as columns
 // (StringGrid1 of the block list, StringGrid2 of the block dialog).
 class BlockGridField : public BlockGridControl {

@@ -2,8 +2,10 @@
 // BOLSHOI_FILE in a loop.
 #pragma once
 
+#include <memory>
+
 #include "ui/controls.h"
-#include "ui/gdi.h"
+#include "ui/fonts.h"
 #include "ui/window.h"
 
 namespace zz {
@@ -12,10 +14,11 @@ class TFormPr : public ui::Window {
  public:
   static constexpr int kClientWidth = 334, kClientHeight = 89;
 
-  // Created hidden, the animation loaded and running from the start.
+  // Created hidden at the owner's DPI, the animation loaded and running from the start.
   void CreateForm(HWND owner);
-  // Shows the window centred on `over`, without taking the focus from it.
-  void ShowCentred(HWND over);
+  // Shows the window centred on `over` and within `area` (the screen's work area), without
+  // taking the focus from the window behind it.
+  void ShowCentred(const RECT& over, const RECT& area);
   void Close() { ShowWindow(hwnd(), SW_HIDE); }
 
   const ui::Animate& Animate1() const { return animate_; }
@@ -26,7 +29,7 @@ class TFormPr : public ui::Window {
 
  private:
   ui::Animate animate_;
-  ui::Font font_;
+  std::unique_ptr<ui::FontSet> fonts_;
   bool clipOpened_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "input_box.h"
 
 #include "app_texts.h"
+#include "edit_filter.h"
 #include "ui/controls.h"
 
 namespace zz {
@@ -14,16 +15,14 @@ std::optional<std::string> InputBoxDialog::Run(HWND owner, const std::string& ca
 }
 
 void InputBoxDialog::OnInit() {
-  font_ = ui::MakeFont(L"MS Sans Serif", -13);
-  HFONT f = font_.get();
-  ui::CreateControl(L"STATIC", prompt_, WS_VISIBLE | SS_LEFT, 0, {12, 10, 336, 16}, hwnd(), -1, f);
-  ui::Edit edit(ui::CreateControl(L"EDIT", value_, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                                  {12, 30, 336, 22}, hwnd(), kEditId, f));
-  ui::CreateControl(L"BUTTON", text::kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {184, 72, 78, 26},
-                    hwnd(), IDOK, f);
-  ui::CreateControl(L"BUTTON", text::kCancelButton, WS_VISIBLE | WS_TABSTOP, 0, {270, 72, 78, 26}, hwnd(), IDCANCEL,
-                    f);
-  SetFocus(edit.hwnd());
+  Make(L"STATIC", prompt_, SS_LEFT, {12, 10, 336, 16}, -1);
+  ui::Edit edit(Make(L"EDIT", value_, WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, {12, 30, 336, 22}, kEditId,
+                     WS_EX_CLIENTEDGE));
+  // The line reaches zidezir.conf: what Windows-1251 cannot hold does not get in.
+  AttachEditInput(edit.hwnd(), {}, beeper_);
+  Make(L"BUTTON", text::kOkButton, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, {184, 72, 78, 26}, IDOK);
+  Make(L"BUTTON", text::kCancelButton, WS_TABSTOP, {270, 72, 78, 26}, IDCANCEL);
+  FocusOn(edit.hwnd());
   edit.SelectAll();
 }
 

@@ -4,13 +4,15 @@
 #include <optional>
 #include <string>
 
+#include "key_filters.h"
 #include "ui/dialog.h"
-#include "ui/gdi.h"
 
 namespace zz {
 
 class InputBoxDialog : public ui::Dialog {
  public:
+  explicit InputBoxDialog(Beeper& beeper) : beeper_(beeper) {}
+
   // The entered text, or nothing when the user cancels.
   std::optional<std::string> Run(HWND owner, const std::string& caption, const std::string& prompt,
                                  const std::string& value);
@@ -22,8 +24,8 @@ class InputBoxDialog : public ui::Dialog {
   void OnOK() override;
 
  private:
+  Beeper& beeper_;
   std::string prompt_, value_;
-  ui::Font font_;
 };
 
 }  // namespace zz

@@ -13,7 +13,7 @@ void LogsPage::CreateFields() {
   EditLogTraces = EditField(EditBox({32, 246, 481, 21}, nullptr));
   SpeedButton1 = PushButton("", {520, 244, 25, 25}, BS_OWNERDRAW);
   Hint(SpeedButton1.hwnd(), text::kHintTraceChooser);
-  folder_ = DrawPicture(PictureKind::kOpenFile, 16);
+  OnRescaled();
   RadioGroupLogLevel = RadioGroup(text::kGroupLogLevel, {16, 292, 600, 160}, kLevelItems);
   ButtonDefaultAdd = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
 }
@@ -26,6 +26,8 @@ void LogsPage::OnCommand(HWND control, int code) {
   else if (control == ButtonDefaultAdd.hwnd() && onDefaults)
     onDefaults();
 }
+
+void LogsPage::OnRescaled() { folder_ = DrawPicture(PictureKind::kOpenFile, layout_.scale()(16)); }
 
 bool LogsPage::OnDrawItem(const DRAWITEMSTRUCT& item) {
   if (item.hwndItem != SpeedButton1.hwnd()) return false;

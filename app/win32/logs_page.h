@@ -20,6 +20,7 @@ class LogsPage : public Page {
   void CreateFields() override;
   void OnCommand(HWND control, int code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void OnRescaled() override;
 
  private:
   ui::Picture folder_;

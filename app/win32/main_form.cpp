@@ -24,7 +24,7 @@ constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 TMainForm::TMainForm(const MainFormParts& parts)
     : parts_(parts),
-      context_{nullptr, nullptr, nullptr, {}, parts.beeper, parts.prompts, session_.state, [this] { mExitClick(); }},
+      context_{nullptr, ui::Scale(), {}, parts.beeper, parts.prompts, session_.state, [this] { mExitClick(); }},
       trl_(context_),
       network_(context_),
       voice_(context_),
@@ -38,36 +38,43 @@ TMainForm::~TMainForm() {
   if (hwnd()) KillTimer(hwnd(), kTimerId);
 }
 
+std::array<Page*, 5> TMainForm::Pages() { return {&trl_, &network_, &voice_, &add_, &service_}; }
+
 void TMainForm::CreateForm() {
-  font_ = ui::MakeFont(L"MS Sans Serif", -13);
-  boldFont_ = ui::MakeFont(L"MS Sans Serif", -13, true);
-  titleFont_ = ui::MakeFont(L"MS Sans Serif", -18, true);
-  Create({L"TMainForm", text::kMainCaption, kFormStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT, CW_USEDEFAULT, kMinWidth,
-          kMinHeight});
+  // The window opens at the system's DPI; a monitor of another DPI rescales it at once.
+  const ui::Scale scale(ui::SystemDpi());
+  fonts_ = std::make_unique<ui::FontSet>(scale.Dpi());
+  context_.scale = scale;
+  context_.fonts = fonts_.get();
+  Create({L"TMainForm", text::kMainCaption, kFormStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT, CW_USEDEFAULT,
+          scale(kMinWidth), scale(kMinHeight)});
   tips_ = ui::Tooltip::Create(hwnd());
   tips_.SetAutoPop(kHintHidePause);
-  context_.font = font_.get();
-  context_.boldFont = boldFont_.get();
-  context_.titleFont = titleFont_.get();
   context_.tips = tips_;
 
   CreateMenu();
-  panel1_.CreateBar(hwnd(), font_.get());
+  panel1_.CreateBar(hwnd(), scale, *fonts_);
   trl_.CreatePage(hwnd(), text::kNavTrl);
-  network_.CreatePage(hwnd(), text::kNavNetwork);
+  network_.CreatePage(hwnd(), "");  // the network page has no title of its own
   voice_.CreatePage(hwnd(), text::kNavVoice);
   add_.CreatePage(hwnd(), text::kNavAdd);
   service_.CreatePage(hwnd(), kServicePageHeading);
   status_ = ui::StatusBar(ui::CreateControl(STATUSCLASSNAMEW, "", WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                                                        CCS_NODIVIDER | SBARS_SIZEGRIP,
-                                            0, {0, 0, 100, kStatusBarHeight}, hwnd(), 2, font_.get()));
-  status_.SetParts({500, 300, 50});
+                                            0, {0, 0, 100, scale(kStatusBarHeight)}, hwnd(), 2, fonts_->Regular()));
+  status_.SetParts({scale(500), scale(300), scale(50)});
   BindHandlers();
   Layout();
 
   // The creation's own steps: the service page, the grid header (made with the grid), the hints.
   servicePage_.Initialize();
   SetTimer(hwnd(), kTimerId, static_cast<UINT>(kServicePollInterval.count()), nullptr);
+  const int dpi = ui::WindowDpi(hwnd());
+  if (dpi != scale.Dpi()) {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    OnDpiChanged(dpi, {r.left, r.top, r.left + ui::Scale(dpi)(kMinWidth), r.top + ui::Scale(dpi)(kMinHeight)});
+  }
 }
 
 void TMainForm::BindHandlers() {
@@ -90,12 +97,7 @@ void TMainForm::CreateMenu() {
   };
   auto add = [this](HMENU popup, const Item& item) {
     AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.caption).c_str());
-    menuPictures_.push_back(DrawPicture(item.picture, 16));
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_BITMAP;
-    info.hbmpItem = menuPictures_.back().handle();
-    SetMenuItemInfoW(popup, static_cast<UINT>(item.id), FALSE, &info);
+    menuItemPictures_.emplace_back(item.id, item.picture);
   };
   menu_ = ::CreateMenu();
   HMENU file = CreatePopupMenu();
@@ -112,23 +114,57 @@ void TMainForm::CreateMenu() {
   AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(view), Widen(text::kMenuView).c_str());
   AppendMenuW(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(help), Widen(text::kMenuHelp).c_str());
   SetMenu(hwnd(), menu_);
+  DrawMenuPictures();
+}
+
+void TMainForm::DrawMenuPictures() {
+  std::vector<ui::Picture> pictures;
+  for (const auto& [id, kind] : menuItemPictures_) {
+    pictures.push_back(DrawPicture(kind, context_.scale(16)));
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = pictures.back().handle();
+    SetMenuItemInfoW(menu_, static_cast<UINT>(id), FALSE, &info);
+  }
+  menuPictures_ = std::move(pictures);  // the old ones only now: the menu held them till here
 }
 
 void TMainForm::Layout() {
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const int height = client.bottom - kStatusBarHeight;
+  const int statusHeight = context_.scale(kStatusBarHeight);
+  const int height = client.bottom - statusHeight;
   panel1_.Place(height);
-  const ui::Rect pageArea{kNavBarWidth, 0, client.right - kNavBarWidth, height};
-  for (Page* page : {static_cast<Page*>(&trl_), static_cast<Page*>(&network_), static_cast<Page*>(&voice_),
-                     static_cast<Page*>(&add_), static_cast<Page*>(&service_)})
-    page->Place(pageArea);
-  status_.Move({0, height, client.right, kStatusBarHeight});
+  const int barWidth = panel1_.Width();
+  const ui::Rect pageArea{barWidth, 0, client.right - barWidth, height};
+  for (Page* page : Pages()) page->Place(pageArea);
+  status_.Move({0, height, client.right, statusHeight});
+}
+
+void TMainForm::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (dpi == context_.scale.Dpi()) return;
+  const ui::Scale scale(dpi);
+  auto fonts = std::make_unique<ui::FontSet>(dpi);
+  context_.scale = scale;
+  context_.fonts = fonts.get();  // the controls take the new fonts before the old ones go
+  panel1_.Rescale(scale, *fonts);
+  for (Page* page : Pages()) page->Rescale();
+  status_.SetFont(fonts->Regular());
+  status_.SetParts({scale(500), scale(300), scale(50)});
+  fonts_ = std::move(fonts);
+  DrawMenuPictures();
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Layout();
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TMainForm::ShowForm(int show) {
   ShowWindow(hwnd(), show);
   UpdateWindow(hwnd());
+  lastFocus_ = trl_.StringGrid1.control().hwnd();
+  SetFocus(lastFocus_);
 }
 
 void TMainForm::FormCreate() {
@@ -158,7 +194,21 @@ void TMainForm::ShowPage(Page& page) {
   HidePages();
   Layout();
   page.Show(true);
+  // The focus follows to the page shown, unless it is elsewhere on the window (the bar).
+  HWND focus = GetFocus();
+  if (!focus || focus == hwnd() || !IsWindowVisible(focus) || IsChild(panel1_.hwnd(), focus)) {
+    if (HWND first = page.FirstField()) SetFocus(first);
+  }
 }
+
+int TMainForm::CurrentPage() const {
+  const Page* pages[] = {&trl_, &network_, &voice_, &add_, &service_};
+  for (int i = 0; i < 5; ++i)
+    if (pages[i]->Visible()) return i;
+  return 0;
+}
+
+void TMainForm::ShowPageAt(int index) { NavClick(static_cast<NavButton>(((index % 5) + 5) % 5)); }
 
 void TMainForm::NavClick(NavButton button) {
   switch (button) {
@@ -229,13 +279,19 @@ void TMainForm::SavePlacement() {
   else
     GetWindowRect(hwnd(), &r);
   IniFile ini(parts_.settingsFileName);
-  ini.Batch([&] {
-    ini.WriteInteger(kPlacementSection, "Top", r.top);
-    ini.WriteInteger(kPlacementSection, "Left", r.left);
-    ini.WriteInteger(kPlacementSection, "Height", r.bottom - r.top);
-    ini.WriteInteger(kPlacementSection, "Width", r.right - r.left);
-    ini.WriteString(kViewSection, kViewKey, Extended() ? "1" : "0");
-  });
+  try {
+    ini.Batch([&] {
+      ini.WriteInteger(kPlacementSection, "Top", r.top);
+      ini.WriteInteger(kPlacementSection, "Left", r.left);
+      ini.WriteInteger(kPlacementSection, "Height", r.bottom - r.top);
+      ini.WriteInteger(kPlacementSection, "Width", r.right - r.left);
+      ini.WriteString(kViewSection, kViewKey, Extended() ? "1" : "0");
+    });
+  } catch (const IniWriteError&) {
+    // The placement is a convenience: a settings file that cannot be written (read-only,
+    // locked, a folder the user may not write to, a full disk) must not keep the window
+    // open or stand in the way of saving the configuration.
+  }
 }
 
 void TMainForm::FormCloseQuery(bool& canClose) { servicePage_.FormCloseQuery(canClose); }
@@ -270,9 +326,18 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {kMinWidth, kMinHeight};
+      info->ptMinTrackSize = {context_.scale(kMinWidth), context_.scale(kMinHeight)};
       return 0;
     }
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
+    case WM_ACTIVATE:
+      OnActivate(LOWORD(wp) != WA_INACTIVE);
+      return 0;
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_TIMER:
       if (wp == kTimerId) servicePage_.TimerTimer();
       return 0;
@@ -296,8 +361,63 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   return ui::Window::HandleMessage(msg, wp, lp);
 }
 
+void TMainForm::OnActivate(bool active) {
+  if (!active) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+    return;
+  }
+  if (!IsIconic(hwnd())) RestoreFocus();
+}
+
+void TMainForm::RestoreFocus() {
+  // The window itself takes no keys: the focus goes to the field that had it last, or to
+  // the first field of the page on show.
+  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+    SetFocus(lastFocus_);
+    return;
+  }
+  for (Page* page : Pages()) {
+    if (!page->Visible()) continue;
+    if (HWND first = page->FirstField()) SetFocus(first);
+    return;
+  }
+}
+
+bool TMainForm::PreTranslateMessage(MSG& msg) {
+  if (!IsWindow(hwnd()) || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
+  if (msg.message == WM_KEYDOWN) {
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0, shift = GetKeyState(VK_SHIFT) < 0;
+    if (ctrl && msg.wParam == VK_TAB) {
+      ShowPageAt(CurrentPage() + (shift ? -1 : 1));
+      return true;
+    }
+    if (ctrl && msg.wParam >= '1' && msg.wParam <= '5') {
+      ShowPageAt(static_cast<int>(msg.wParam - '1'));
+      return true;
+    }
+    if (msg.wParam == VK_RETURN && !ctrl) {
+      for (Page* page : Pages())
+        if (page->Visible() && page->PressEnter(GetFocus())) return true;
+    }
+  }
+  return IsDialogMessageW(hwnd(), &msg) != FALSE;
+}
+
 void TMainForm::ShowProgress() {
-  if (formPr_) formPr_->ShowCentred(hwnd());
+  if (!formPr_) return;
+  // Over the window where it stands when restored, and always on the screen.
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  RECT over{};
+  if (IsIconic(hwnd()) && GetWindowPlacement(hwnd(), &placement))
+    over = placement.rcNormalPosition;
+  else
+    GetWindowRect(hwnd(), &over);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromRect(&over, MONITOR_DEFAULTTONEAREST), &monitor);
+  formPr_->ShowCentred(over, monitor.rcWork);
 }
 
 void TMainForm::CloseProgress() {

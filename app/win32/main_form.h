@@ -3,6 +3,7 @@
 // tests run the real window on a temporary directory.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -18,6 +19,7 @@
 #include "pictures.h"
 #include "service_page.h"
 #include "service_page_panel.h"
+#include "ui/fonts.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 #include "voice_page.h"
@@ -58,7 +60,12 @@ class TMainForm : public ui::Window, private RestartUi {
   void CreateForm();
   void FormCreate();
   void SetProgressWindow(TFormPr* progress) { formPr_ = progress; }
+  // Shows the window with the focus on the block grid.
   void ShowForm(int show = SW_SHOW);
+  // The keyboard of the main window, for the message loop before the message is dispatched:
+  // Enter presses the focused button, Ctrl+Tab, Ctrl+Shift+Tab and Ctrl+1 to Ctrl+5 switch
+  // the pages, Tab and the arrows move between the fields. True when the message is used.
+  bool PreTranslateMessage(MSG& msg);
   // The program ends when this window is destroyed.
   void EndProgramOnDestroy() { quitOnDestroy_ = true; }
 
@@ -93,6 +100,9 @@ class TMainForm : public ui::Window, private RestartUi {
   HMENU MainMenu1() const { return menu_; }
   bool Extended() const;
   std::int32_t LastServiceState() const { return servicePage_.LastServiceState(); }
+  int Dpi() const { return context_.scale.Dpi(); }
+  // The page on show, in the navigation bar's order (0: blocks ... 4: service).
+  int CurrentPage() const;
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -100,8 +110,14 @@ class TMainForm : public ui::Window, private RestartUi {
 
  private:
   void CreateMenu();
+  void DrawMenuPictures();
   void Layout();
   void ShowPage(Page& page);
+  void ShowPageAt(int index);
+  std::array<Page*, 5> Pages();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnActivate(bool active);
+  void RestoreFocus();
   void OnCommand(int id);
   void OpenDocument(const HelpDocument& document);
   void FormCloseQuery(bool& canClose);
@@ -119,7 +135,7 @@ class TMainForm : public ui::Window, private RestartUi {
   void PumpMessages() override;
 
   MainFormParts parts_;
-  ui::Font font_, boldFont_, titleFont_;
+  std::unique_ptr<ui::FontSet> fonts_;  // the pages hold on to it: replaced, never moved
   ui::Tooltip tips_;
   PageContext context_;
   NavBar panel1_;
@@ -133,7 +149,9 @@ class TMainForm : public ui::Window, private RestartUi {
   ConfigSession session_;
   ServicePage servicePage_;
   HMENU menu_ = nullptr;
+  std::vector<std::pair<int, PictureKind>> menuItemPictures_;
   std::vector<ui::Picture> menuPictures_;
+  HWND lastFocus_ = nullptr;  // given back when the window is activated again
   TFormPr* formPr_ = nullptr;
   bool quitOnDestroy_ = false;
   bool waitCursor_ = false;

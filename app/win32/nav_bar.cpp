@@ -16,12 +16,14 @@ struct NavButtonLook {
   PictureKind picture;
 };
 
+// Each button ends where the next begins: stacked one row over the next, the row between
+// two would belong to both, and the click on it to whichever lies on top.
 constexpr std::array<NavButtonLook, kNavButtonCount> kNavButtons{{
-    {text::kNavTrl, 8, 113, RGB(0, 0, 0), PictureKind::kBlocks},
-    {text::kNavNetwork, 120, 89, RGB(255, 255, 255), PictureKind::kNetwork},
-    {text::kNavVoice, 208, 89, RGB(255, 255, 255), PictureKind::kVoice},
-    {text::kNavAdd, 296, 89, RGB(255, 255, 255), PictureKind::kLogs},
-    {text::kNavService, 384, 89, RGB(255, 255, 255), PictureKind::kService},
+    {text::kNavTrl, 8, 112, RGB(0, 0, 0), PictureKind::kBlocks},
+    {text::kNavNetwork, 120, 88, RGB(255, 255, 255), PictureKind::kNetwork},
+    {text::kNavVoice, 208, 88, RGB(255, 255, 255), PictureKind::kVoice},
+    {text::kNavAdd, 296, 88, RGB(255, 255, 255), PictureKind::kLogs},
+    {text::kNavService, 384, 88, RGB(255, 255, 255), PictureKind::kService},
     {text::kNavClose, 472, 89, RGB(255, 255, 255), PictureKind::kClose},
 }};
 constexpr int kNavButtonLeft = 8, kNavButtonWidth = 185, kNavPictureSize = 48;
@@ -44,17 +46,28 @@ class GdiGradientCanvas : public GradientCanvas {
 
 }  // namespace
 
-void NavBar::CreateBar(HWND parent, HFONT font) {
-  font_ = font;
-  Create({L"ZzNavBar", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, kNavBarWidth, 100,
-          parent, nullptr, GetSysColorBrush(COLOR_BTNFACE)});
+void NavBar::CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& fonts) {
+  layout_.Use(scale, fonts);
+  Create({L"ZzNavBar", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0, Width(), 100, parent,
+          nullptr, GetSysColorBrush(COLOR_BTNFACE)});
   for (std::size_t i = 0; i < kNavButtons.size(); ++i) {
     const NavButtonLook& look = kNavButtons[i];
-    buttons_[i] = ui::Button(ui::CreateControl(L"BUTTON", look.caption, WS_VISIBLE | BS_OWNERDRAW, 0,
-                                               {kNavButtonLeft, look.top, kNavButtonWidth, look.height}, hwnd(),
-                                               static_cast<int>(100 + i), font));
-    pictures_[i] = DrawPicture(look.picture, kNavPictureSize);
+    buttons_[i] = ui::Button(layout_.Create(L"BUTTON", look.caption, WS_VISIBLE | BS_OWNERDRAW, 0,
+                                            {kNavButtonLeft, look.top, kNavButtonWidth, look.height}, hwnd(),
+                                            static_cast<int>(100 + i)));
   }
+  DrawPictures();
+}
+
+void NavBar::Rescale(const ui::Scale& scale, const ui::FontSet& fonts) {
+  layout_.Rescale(scale, fonts);
+  DrawPictures();
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void NavBar::DrawPictures() {
+  for (std::size_t i = 0; i < kNavButtons.size(); ++i)
+    pictures_[i] = DrawPicture(kNavButtons[i].picture, layout_.scale()(kNavPictureSize));
 }
 
 void NavBar::ReportError(const std::string& message) {
@@ -69,7 +82,7 @@ void NavBar::PaintBox1Paint(HDC dc) const {
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   GdiGradientCanvas canvas(dc, 0, 0);
-  PaintGradient(canvas, client.right, client.bottom);
+  PaintGradient(canvas, client.right, client.bottom, layout_.scale().Dpi());
 }
 
 void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
@@ -78,13 +91,16 @@ void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
   const NavButtonLook& look = kNavButtons[i];
   RECT bar{};
   GetClientRect(hwnd(), &bar);
+  const ui::Rect at = ui::Control(item.hwndItem).Bounds();
+  const int dpi = layout_.scale().Dpi();
   // The flat button shows the gradient of the bar behind it.
   auto background = [&](HDC dc, const RECT&) {
-    GdiGradientCanvas canvas(dc, kNavButtonLeft, look.top);
-    for (int y = look.top; y < look.top + look.height && y <= bar.bottom - 2; ++y)
-      canvas.GreyLine(kNavButtonLeft, kNavButtonLeft + kNavButtonWidth, y, GradientLevel(y));
+    GdiGradientCanvas canvas(dc, at.x, at.y);
+    for (int y = at.y; y < at.y + at.height && y <= bar.bottom - 2; ++y)
+      canvas.GreyLine(at.x, at.x + at.width, y, GradientLevel(y, dpi));
   };
-  DrawSpeedButton(item, pictures_[i], look.caption, font_, look.captionColour, true, background);
+  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular), look.captionColour, true,
+                  background);
 }
 
 LRESULT NavBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -7,6 +7,7 @@
 
 #include "pictures.h"
 #include "ui/controls.h"
+#include "ui/layout.h"
 #include "ui/window.h"
 
 namespace zz {
@@ -17,8 +18,11 @@ inline constexpr int kNavBarWidth = 201;
 
 class NavBar : public ui::Window {
  public:
-  void CreateBar(HWND parent, HFONT font);
-  void Place(int height) const { MoveWindow(hwnd(), 0, 0, kNavBarWidth, height, TRUE); }
+  void CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& fonts);
+  // The bar at a new DPI: its buttons, their captions and pictures.
+  void Rescale(const ui::Scale& scale, const ui::FontSet& fonts);
+  void Place(int height) const { MoveWindow(hwnd(), 0, 0, Width(), height, TRUE); }
+  int Width() const { return layout_.scale()(kNavBarWidth); }
   const ui::Button& Button(NavButton b) const { return buttons_[static_cast<std::size_t>(b)]; }
 
   std::function<void(NavButton)> onClick;
@@ -29,10 +33,11 @@ class NavBar : public ui::Window {
   void ReportError(const std::string& message) override;
 
  private:
+  void DrawPictures();
   void PaintBox1Paint(HDC dc) const;
   void DrawButton(const DRAWITEMSTRUCT& item) const;
 
-  HFONT font_ = nullptr;
+  ui::DesignLayout layout_;
   std::array<ui::Button, kNavButtonCount> buttons_;
   std::array<ui::Picture, kNavButtonCount> pictures_;
 };

@@ -61,9 +61,8 @@ void NetworkPage::CreateFields() {
   ComboBoxH323DisableH245InSetup = ComboField(DropDown({kFieldX, 440, 120, 21}, yesNo, text::kHintH245InSetup));
 
   GroupBox8 = Group(text::kGroupPrefixes, {536, 220, 282, 256});
-  ListBoxPrefixes = LinesField(ui::ListBox(ui::CreateControl(
-      L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
-      {552, 244, 250, 220}, hwnd(), 900, ctx_.font)));
+  ListBoxPrefixes = LinesField(ui::ListBox(Make(L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                                {552, 244, 250, 220}, ui::FontRole::kRegular, WS_EX_CLIENTEDGE)));
   ShowPrefixes(false);
 
   ButtonDefaultNetwork = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
@@ -78,6 +77,12 @@ void NetworkPage::ListBoxPrefixesDblClick() {
   int selected = ListBoxPrefixes.control().CurSel();
   EditPrefixLine(ListBoxPrefixes, selected, ctx_.prompts, ctx_.state.modified);
   if (selected >= 0) ListBoxPrefixes.control().SetCurSel(selected);
+}
+
+bool NetworkPage::OnEnter(HWND focus) {
+  if (focus != ListBoxPrefixes.control().hwnd()) return false;
+  ListBoxPrefixesDblClick();  // as a double-click on the line
+  return true;
 }
 
 void NetworkPage::OnCommand(HWND control, int code) {

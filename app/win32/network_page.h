@@ -26,6 +26,7 @@ class NetworkPage : public Page {
  protected:
   void CreateFields() override;
   void OnCommand(HWND control, int code) override;
+  bool OnEnter(HWND focus) override;
 
  private:
   void ListBoxPrefixesDblClick();

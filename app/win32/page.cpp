@@ -6,76 +6,142 @@ namespace zz {
 
 namespace {
 
-LRESULT CALLBACK FilterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data) {
-  if (msg == WM_CHAR && !KeyPasses(static_cast<KeyFilter>(id - 1), static_cast<unsigned>(wp))) {
-    reinterpret_cast<Beeper*>(data)->Beep();
-    return 0;
+constexpr ui::Rect kTitleRect{208, 12, 400, 28};
+constexpr int kDropDownListHeight = 300;
+
+// What the page paints itself stays out of its fields, as with a clipping of the children,
+// but group boxes, which paint only their frame, let the page's picture show inside them.
+void ExcludeFields(HWND page, HDC dc) {
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    wchar_t cls[16] = {};
+    GetClassNameW(child, cls, 16);
+    if (lstrcmpiW(cls, L"BUTTON") == 0 && (GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) continue;
+    ui::Rect r = ui::Control(child).Bounds();
+    ExcludeClipRect(dc, r.x, r.y, r.x + r.width, r.y + r.height);
   }
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &FilterProc, id);
-  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace
 
-void AttachKeyFilter(HWND edit, KeyFilter filter, Beeper& beeper) {
-  SetWindowSubclass(edit, &FilterProc, static_cast<UINT_PTR>(filter) + 1, reinterpret_cast<DWORD_PTR>(&beeper));
-}
-
 void Page::CreatePage(HWND parent, const std::string& title) {
+  layout_.Use(ctx_.scale, *ctx_.fonts);
   Create({L"ZzPage", "", WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 0, 0, 100, 100, parent});
-  title_ = ui::Control(Make(L"STATIC", title, WS_VISIBLE | SS_LEFT, {208, 12, 400, 28}, ctx_.titleFont));
-  Colour(title_.hwnd(), kTitleGrey);
+  if (!title.empty()) {
+    title_ = ui::Control(Make(L"STATIC", title, WS_VISIBLE | SS_LEFT, kTitleRect, ui::FontRole::kTitle));
+    Colour(title_.hwnd(), kTitleGrey);
+  }
   CreateFields();
 }
 
-HWND Page::Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r, HFONT font,
-                DWORD exStyle) {
-  return ui::CreateControl(cls, text, style, exStyle, r, hwnd(), nextId_++, font);
+void Page::Rescale() {
+  layout_.Rescale(ctx_.scale, *ctx_.fonts);
+  OnRescaled();
+  SyncHintAreas();
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-ui::Control Page::Label(const std::string& text, const ui::Rect& r, DWORD extraStyle) {
-  return ui::Control(Make(L"STATIC", text, WS_VISIBLE | SS_LEFT | extraStyle, r, ctx_.font));
+void Page::MoveFocusOn(HWND from) const {
+  HWND next = GetNextDlgTabItem(hwnd(), from, FALSE);
+  if (next && next != from) SetFocus(next);
+}
+
+bool Page::PressEnter(HWND focus) {
+  if (!focus || !IsChild(hwnd(), focus) || !IsWindowEnabled(focus)) return false;
+  wchar_t cls[16] = {};
+  GetClassNameW(focus, cls, 16);
+  const LONG_PTR type = GetWindowLongPtrW(focus, GWL_STYLE) & BS_TYPEMASK;
+  if (lstrcmpiW(cls, L"BUTTON") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW)) {
+    ui::Button(focus).Click();
+    return true;
+  }
+  return OnEnter(focus);
+}
+
+HWND Page::Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r, ui::FontRole font,
+                DWORD exStyle) {
+  // Every field that the Tab key reaches starts a group of its own, so that the arrow keys
+  // move only within a radio group.
+  if (style & WS_TABSTOP) style |= WS_GROUP;
+  return layout_.Create(cls, text, style, exStyle, r, hwnd(), nextId_++, font);
+}
+
+ui::Control Page::Label(const std::string& text, const ui::Rect& r, DWORD extraStyle, ui::FontRole font) {
+  return ui::Control(Make(L"STATIC", text, WS_VISIBLE | SS_LEFT | extraStyle, r, font));
 }
 
 ui::Button Page::Group(const std::string& text, const ui::Rect& r) {
-  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | BS_GROUPBOX, r, ctx_.font));
+  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | WS_GROUP | BS_GROUPBOX, r));
 }
 
 ui::Edit Page::EditBox(const ui::Rect& r, const char* hint, std::optional<KeyFilter> filter) {
-  ui::Edit edit(Make(L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, r, ctx_.font, WS_EX_CLIENTEDGE));
+  ui::Edit edit(Make(L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, r, ui::FontRole::kRegular,
+                     WS_EX_CLIENTEDGE));
   if (hint) Hint(edit.hwnd(), hint);
-  if (filter) AttachKeyFilter(edit.hwnd(), *filter, ctx_.beeper);
+  AttachEditInput(edit.hwnd(), {filter, true}, ctx_.beeper);
   return edit;
 }
 
 ui::ComboBox Page::DropDown(const ui::Rect& r, const std::vector<std::string>& items, const char* hint) {
   ui::ComboBox combo(Make(L"COMBOBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                          {r.x, r.y, r.width, 300}, ctx_.font));
+                          {r.x, r.y, r.width, kDropDownListHeight}));
   for (const std::string& item : items) combo.Add(item);
   if (hint) Hint(combo.hwnd(), hint);
   return combo;
 }
 
 ui::Button Page::PushButton(const std::string& text, const ui::Rect& r, DWORD extraStyle) {
-  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | extraStyle, r, ctx_.font));
+  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | extraStyle, r));
 }
 
 ui::Button Page::CheckBox(const std::string& text, const ui::Rect& r) {
-  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, r, ctx_.font));
+  return ui::Button(Make(L"BUTTON", text, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, r));
 }
 
 ui::UpDown Page::UpDownFor(const ui::Edit& buddy, const UpDownRange& range) {
-  ui::UpDown upDown(Make(UPDOWN_CLASSW, "",
-                         WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                         {0, 0, 0, 0}, nullptr));
-  upDown.SetBuddy(buddy.hwnd());
+  ui::UpDown upDown(layout_.CreateUpDown(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                                         buddy.hwnd(), nextId_++));
   upDown.SetRange(range.min, range.max);
   upDown.SetStep(range.step);
   upDown.SetPos(range.initial);
   return upDown;
 }
 
-void Page::Hint(HWND control, const char* hint) const { ctx_.tips.AddTool(control, hint); }
+ui::ListView Page::Grid(const ui::Rect& r, DWORD extraStyle, const std::array<const char*, 5>& headers,
+                        const std::array<int, 5>& widths) {
+  ui::ListView grid(Make(WC_LISTVIEWW, "",
+                         WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | extraStyle, r,
+                         ui::FontRole::kRegular, WS_EX_CLIENTEDGE));
+  grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  KeepCurrentRow(grid.hwnd());
+  for (std::size_t c = 0; c < headers.size(); ++c)
+    grid.InsertColumn(static_cast<int>(c), headers[c], layout_.scale()(widths[c]));
+  return grid;
+}
+
+void Page::Hint(HWND control, const char* hint) {
+  ctx_.tips.AddTool(control, hint);
+  hints_.push_back({control, hint});
+}
+
+void Page::SetHint(HWND control, const std::string& hint) {
+  ctx_.tips.SetToolText(control, hint);
+  for (HintedControl& h : hints_) {
+    if (h.control != control) continue;
+    h.text = hint;
+    if (h.areaShown) ctx_.tips.SetAreaText(hwnd(), GetDlgCtrlID(control), hint);
+  }
+}
+
+void Page::SyncHintAreas() {
+  for (HintedControl& h : hints_) {
+    const bool wanted = IsWindowVisible(h.control) && !IsWindowEnabled(h.control);
+    const UINT_PTR id = static_cast<UINT_PTR>(GetDlgCtrlID(h.control));
+    if (h.areaShown) ctx_.tips.RemoveArea(hwnd(), id);
+    h.areaShown = wanted;
+    if (wanted) ctx_.tips.AddArea(hwnd(), id, ui::Control(h.control).Bounds(), h.text);
+  }
+}
 
 LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -87,6 +153,16 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
       break;
+    case WM_SETFOCUS:
+      // The panel itself takes no keys; it gets the focus when a focused field is hidden.
+      if (HWND first = FirstField()) SetFocus(first);
+      return 0;
+    case WM_PAINT: {
+      ui::PaintDc dc(hwnd());
+      ExcludeFields(hwnd(), dc.get());
+      OnPaint(dc.get());
+      return 0;
+    }
     case WM_CTLCOLORSTATIC:
       for (const auto& [label, colour] : colours_) {
         if (label == reinterpret_cast<HWND>(lp)) {

@@ -1,5 +1,5 @@
 // A page of the main window: a panel right of the navigation bar that holds its fields,
-// builds them with the window's fonts and hints, and gets their notifications.
+// builds them at the window's DPI with its fonts and hints, and gets their notifications.
 #pragma once
 
 #include <functional>
@@ -9,19 +9,21 @@
 #include <vector>
 
 #include "config_session.h"
+#include "edit_filter.h"
 #include "field_controls.h"
 #include "key_filters.h"
 #include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/layout.h"
 #include "ui/window.h"
 
 namespace zz {
 
 // What every page shares with the main window.
 struct PageContext {
-  HFONT font = nullptr;       // MS Sans Serif, 13 pixels
-  HFONT boldFont = nullptr;
-  HFONT titleFont = nullptr;  // the grey page titles
-  ui::Tooltip tips;           // hints, 15 s
+  const ui::FontSet* fonts = nullptr;  // at the window's DPI
+  ui::Scale scale;
+  ui::Tooltip tips;  // hints, 15 s
   Beeper& beeper;
   Prompts& prompts;
   ConfigState& state;
@@ -35,21 +37,37 @@ class Page : public ui::Window {
  public:
   explicit Page(PageContext& context) : ctx_(context) {}
 
-  // Creates the panel, hidden, with its grey title and then its fields.
+  // Creates the panel, hidden, with its grey title (none for an empty one), then its fields.
   void CreatePage(HWND parent, const std::string& title);
   void Place(const ui::Rect& r) const { MoveWindow(hwnd(), r.x, r.y, r.width, r.height, TRUE); }
   void Show(bool visible) const { ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE); }
   bool Visible() const { return IsWindowVisible(hwnd()) != FALSE; }
   const ui::Control& Title() const { return title_; }
+  // The fields again at the context's new DPI and fonts.
+  void Rescale();
+  // The first field in the tab order, for the focus when the page is shown.
+  HWND FirstField() const { return GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
+  // The focus goes on from a field that has just been disabled or hidden to the next one.
+  void MoveFocusOn(HWND from) const;
+  // Enter on a focused field of this page: a push button is pressed, a list acts as on a
+  // double-click. False when the field does nothing with it.
+  bool PressEnter(HWND focus);
 
  protected:
   virtual void CreateFields() = 0;
   virtual void OnCommand(HWND control, int code) = 0;
   virtual LRESULT OnNotify(const NMHDR&) { return 0; }
   virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
+  // Pictures and anything else drawn for one DPI are made again here.
+  virtual void OnRescaled() {}
+  // Paints what the page draws itself, under its fields.
+  virtual void OnPaint(HDC) {}
+  // Enter on a field other than a push button; true when the page acted on it.
+  virtual bool OnEnter(HWND) { return false; }
 
-  // Builders of the fields, in tab order.
-  ui::Control Label(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0);
+  // Builders of the fields, in tab order, at their design rectangles.
+  ui::Control Label(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0,
+                    ui::FontRole font = ui::FontRole::kRegular);
   ui::Button Group(const std::string& text, const ui::Rect& r);
   ui::Edit EditBox(const ui::Rect& r, const char* hint, std::optional<KeyFilter> filter = std::nullopt);
   ui::ComboBox DropDown(const ui::Rect& r, const std::vector<std::string>& items, const char* hint);
@@ -60,23 +78,38 @@ class Page : public ui::Window {
   ui::Button PushButton(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0);
   ui::Button CheckBox(const std::string& text, const ui::Rect& r);
   ui::UpDown UpDownFor(const ui::Edit& buddy, const UpDownRange& range);
+  ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, const std::array<const char*, 5>& headers,
+                    const std::array<int, 5>& widths);
   template <std::size_t N>
   RadioGroupField RadioGroup(const std::string& caption, const ui::Rect& r, const std::array<const char*, N>& items);
-  void Hint(HWND control, const char* hint) const;
+  HWND Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r,
+            ui::FontRole font = ui::FontRole::kRegular, DWORD exStyle = 0);
+
+  // A hint on the control; it also shows while the control is disabled (then the page,
+  // which gets the mouse instead, shows it for the control's area).
+  void Hint(HWND control, const char* hint);
+  void SetHint(HWND control, const std::string& hint);
+  // The areas of disabled controls follow their controls; call after enabling or moving.
+  void SyncHintAreas();
   void Colour(HWND label, COLORREF colour) { colours_.emplace_back(label, colour); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void ReportError(const std::string& message) override { ctx_.prompts.ShowError(message); }
 
   PageContext& ctx_;
+  ui::DesignLayout layout_;
 
  private:
-  HWND Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r, HFONT font,
-            DWORD exStyle = 0);
+  struct HintedControl {
+    HWND control;
+    std::string text;
+    bool areaShown = false;
+  };
 
   ui::Control title_;
   int nextId_ = 1000;
   std::vector<std::pair<HWND, COLORREF>> colours_;
+  std::vector<HintedControl> hints_;
 };
 
 template <std::size_t N>
@@ -85,14 +118,11 @@ RadioGroupField Page::RadioGroup(const std::string& caption, const ui::Rect& r,
   ui::Button group = Group(caption, r);
   std::vector<ui::Button> buttons;
   for (std::size_t i = 0; i < N; ++i) {
-    DWORD style = WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON | (i == 0 ? WS_GROUP : 0);
-    buttons.emplace_back(Make(L"BUTTON", items[i], style,
-                              {r.x + 12, r.y + 20 + static_cast<int>(i) * 22, r.width - 24, 20}, ctx_.font));
+    // Auto radio buttons of one group: the arrow keys move the selection, not only the focus.
+    DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
+    buttons.emplace_back(Make(L"BUTTON", items[i], style, {r.x + 12, r.y + 20 + static_cast<int>(i) * 22, r.width - 24, 20}));
   }
   return RadioGroupField(group, std::move(buttons));
 }
-
-// Discards the characters the filter rejects, with the beep, before the edit sees them.
-void AttachKeyFilter(HWND edit, KeyFilter filter, Beeper& beeper);
 
 }  // namespace zz

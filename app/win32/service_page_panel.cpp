@@ -2,26 +2,79 @@
 
 #include "pictures.h"
 #include "speed_button.h"
+#include "text_wrap.h"
+#include "win32/utf16.h"
 
 namespace zz {
 
+namespace {
+
+constexpr int gx = 16, gy = 32;  // GroupBox1; the positions below are inside it
+constexpr ui::Rect kGroupRect{gx, gy, 473, 137};
+constexpr ui::Rect kPathRect{gx + 168, gy + 104, 296, 16};
+constexpr int kPathLineHeight = 16;
+
+}  // namespace
+
 void ServicePanel::CreateFields() {
-  constexpr int gx = 16, gy = 32;  // GroupBox1; the positions below are inside it
-  GroupBox1 = Group(kServiceGroupCaption, {gx, gy, 473, 137});
+  GroupBox1 = Group(kServiceGroupCaption, kGroupRect);
   RunButton = PushButton("", {gx + 16, gy + 24, 73, 41}, BS_OWNERDRAW);
   Hint(RunButton.hwnd(), "");
-  Label1 = Label("", {gx + 104, gy + 40, 300, 16}, SS_NOTIFY);
-  Label1.SetFont(ctx_.boldFont);
+  Label1 = Label("", {gx + 104, gy + 40, 300, 16}, SS_NOTIFY, ui::FontRole::kBold);
   Colour(Label1.hwnd(), kStateBlue);
   Hint(Label1.hwnd(), kStateLabelHint);
   Label4 = Label(kStartTypeCaption, {gx + 16, gy + 72, 140, 16}, SS_NOTIFY);
   StartTypeCB = ComboField(DropDown({gx + 168, gy + 68, 185, 21}, std::vector<std::string>{}, kStartTypeHint));
   Label5 = Label(kExecutableCaption, {gx + 16, gy + 104, 140, 16});
-  Label3 = Label("", {gx + 168, gy + 104, 296, 16}, SS_NOTIFY | SS_PATHELLIPSIS);
-  Label3.SetFont(ctx_.boldFont);
+  // The whole path, on as many lines as it takes.
+  Label3 = Label("", kPathRect, SS_NOTIFY | SS_OWNERDRAW, ui::FontRole::kBold);
   Hint(Label3.hwnd(), kPathLabelHint);
-  StartImage = DrawPicture(PictureKind::kStart, 20);
-  StopImage = DrawPicture(PictureKind::kStop, 32);
+  OnRescaled();
+}
+
+void ServicePanel::OnRescaled() {
+  StartImage = DrawPicture(PictureKind::kStart, layout_.scale()(20));
+  StopImage = DrawPicture(PictureKind::kStop, layout_.scale()(32));
+  FitPathLabel();
+}
+
+std::vector<std::string> ServicePanel::PathLines() const {
+  HDC dc = GetDC(Label3.hwnd());
+  ui::Selection font(dc, layout_.Font(ui::FontRole::kBold));
+  auto measure = [dc](std::string_view piece) {
+    std::wstring w = Widen(std::string(piece));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &extent);
+    return static_cast<int>(extent.cx);
+  };
+  std::vector<std::string> lines = WrapText(Label3.Text(), layout_.scale()(kPathRect.width), measure);
+  ReleaseDC(Label3.hwnd(), dc);
+  return lines;
+}
+
+void ServicePanel::FitPathLabel() {
+  const int lines = static_cast<int>(PathLines().size());
+  const int height = kPathLineHeight * (lines > 1 ? lines : 1);
+  layout_.Move(Label3.hwnd(), {kPathRect.x, kPathRect.y, kPathRect.width, height});
+  // The frame grows with a path of many lines.
+  const int groupBottom = kPathRect.y + height + 12;
+  ui::Rect group = kGroupRect;
+  if (groupBottom > group.y + group.height) group.height = groupBottom - group.y;
+  layout_.Move(GroupBox1.hwnd(), group);
+  Label3.Redraw();
+}
+
+void ServicePanel::SetPathText(const std::string& text) {
+  Label3.SetText(text);
+  FitPathLabel();
+}
+
+void ServicePanel::SetRunEnabled(bool enabled) {
+  const bool hadFocus = GetFocus() == RunButton.hwnd();
+  RunButton.Enable(enabled);
+  // Its hint shows also while it is disabled, from the page.
+  SyncHintAreas();
+  if (hadFocus && !enabled) MoveFocusOn(RunButton.hwnd());
 }
 
 void ServicePanel::SetRunGlyph(RunGlyph glyph) {
@@ -30,7 +83,7 @@ void ServicePanel::SetRunGlyph(RunGlyph glyph) {
   RunButton.Redraw();
 }
 
-void ServicePanel::SetRunHint(const std::string& hint) { ctx_.tips.SetToolText(RunButton.hwnd(), hint); }
+void ServicePanel::SetRunHint(const std::string& hint) { SetHint(RunButton.hwnd(), hint); }
 
 void ServicePanel::SetStartTypeItems(const std::vector<std::string>& items) {
   StartTypeCB.control().Send(CB_RESETCONTENT);
@@ -47,7 +100,25 @@ void ServicePanel::OnCommand(HWND control, int code) {
   }
 }
 
+void ServicePanel::DrawPath(const DRAWITEMSTRUCT& item) const {
+  HDC dc = item.hDC;
+  FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+  ui::Selection font(dc, layout_.Font(ui::FontRole::kBold));
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  int y = item.rcItem.top;
+  for (const std::string& line : PathLines()) {
+    std::wstring w = Widen(line);
+    TextOutW(dc, item.rcItem.left, y, w.c_str(), static_cast<int>(w.size()));
+    y += layout_.scale()(kPathLineHeight);
+  }
+}
+
 bool ServicePanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.hwndItem == Label3.hwnd()) {
+    DrawPath(item);
+    return true;
+  }
   if (item.hwndItem != RunButton.hwnd()) return false;
   const ui::Picture& glyph = !glyphSet_ ? noGlyph_ : (glyph_ == RunGlyph::kStop ? StopImage : StartImage);
   DrawSpeedButton(item, glyph, "", nullptr, GetSysColor(COLOR_BTNTEXT), false);

@@ -20,8 +20,8 @@ class ServicePanel : public Page, public ServicePageView {
   std::function<void()> onRun, onStartType;  // RunButtonClick, StartTypeCBClick
 
   void SetStateText(const std::string& text) override { Label1.SetText(text); }
-  void SetPathText(const std::string& text) override { Label3.SetText(text); }
-  void SetRunEnabled(bool enabled) override { RunButton.Enable(enabled); }
+  void SetPathText(const std::string& text) override;
+  void SetRunEnabled(bool enabled) override;
   void SetRunGlyph(RunGlyph glyph) override;
   void SetRunHint(const std::string& hint) override;
   void SetRunTag(int tag) override { runTag_ = tag; }
@@ -32,13 +32,19 @@ class ServicePanel : public Page, public ServicePageView {
 
   RunGlyph Glyph() const { return glyph_; }
   std::string RunHint() const { return ctx_.tips.ToolText(RunButton.hwnd()); }
+  // The executable path as Label3 shows it, one line each.
+  std::vector<std::string> PathLines() const;
 
  protected:
   void CreateFields() override;
   void OnCommand(HWND control, int code) override;
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  void OnRescaled() override;
 
  private:
+  void FitPathLabel();
+  void DrawPath(const DRAWITEMSTRUCT& item) const;
+
   ui::Picture StartImage, StopImage, noGlyph_;
   RunGlyph glyph_ = RunGlyph::kStart;
   bool glyphSet_ = false;  // no glyph before the first poll

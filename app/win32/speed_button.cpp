@@ -21,20 +21,21 @@ void DrawSpeedButton(const DRAWITEMSTRUCT& item, const ui::Picture& picture, con
 
   const int shift = pressed ? 1 : 0;
   const int width = r.right - r.left, height = r.bottom - r.top;
-  int textHeight = 0;
+  int textHeight = 0, gap = 0;
   std::wstring text = Widen(caption);
   HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
   if (!text.empty()) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    textHeight = extent.cy + 4;
+    gap = extent.cy / 4;  // a quarter line between picture and caption, at any DPI
+    textHeight = extent.cy + gap;
   }
   const int top = r.top + (height - picture.height() - textHeight) / 2 + shift;
   picture.Draw(dc, r.left + (width - picture.width()) / 2 + shift, top, disabled);
   if (!text.empty()) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : textColour);
-    RECT line{r.left + shift, top + picture.height() + 4, r.right + shift, top + picture.height() + 4 + textHeight};
+    RECT line{r.left + shift, top + picture.height() + gap, r.right + shift, top + picture.height() + gap + textHeight};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (oldFont) SelectObject(dc, oldFont);

@@ -1,6 +1,7 @@
 #include "voice_diagram.h"
 
 #include <array>
+#include <vector>
 
 #include "app_texts.h"
 #include "ui/gdi.h"
@@ -10,134 +11,141 @@ namespace zz {
 
 namespace {
 
-void Text(HDC dc, int x, int y, const char* text) {
-  std::wstring w = Widen(text);
-  TextOutW(dc, x, y, w.c_str(), static_cast<int>(w.size()));
-}
+// Drawing in the design's pixels from an origin, scaled to the page's DPI.
+class Sketch {
+ public:
+  Sketch(HDC dc, const ui::Scale& scale, POINT origin) : dc_(dc), s_(scale), origin_(origin) {}
 
-void Line(HDC dc, int x0, int y0, int x1, int y1) {
-  MoveToEx(dc, x0, y0, nullptr);
-  LineTo(dc, x1, y1);
-}
+  POINT At(int x, int y) const { return {s_(origin_.x + x), s_(origin_.y + y)}; }
+  int Width(int w) const { return s_(w) > 0 ? s_(w) : 1; }
 
-// A span between two marks with arrow heads and its letter above.
-void Span(HDC dc, int x0, int x1, int y, const char* letter) {
-  Line(dc, x0, y, x1, y);
-  POINT left[3] = {{x0, y}, {x0 + 6, y - 3}, {x0 + 6, y + 3}};
-  POINT right[3] = {{x1, y}, {x1 - 6, y - 3}, {x1 - 6, y + 3}};
-  Polygon(dc, left, 3);
-  Polygon(dc, right, 3);
-  Text(dc, (x0 + x1) / 2 - 4, y - 16, letter);
-}
-
-}  // namespace
-
-void VoiceDiagram::CreateDiagram(HWND parent, const ui::Rect& r, HFONT font, const char* heading, POINT plot) {
-  font_ = font;
-  heading_ = heading;
-  plot_ = plot;
-  Create({L"ZzVoiceDiagram", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, r.x, r.y, r.width, r.height, parent,
-          nullptr, GetSysColorBrush(COLOR_BTNFACE)});
-  // The fields stand on top of the picture.
-  SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-LRESULT VoiceDiagram::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_PAINT) {
-    ui::PaintDc dc(hwnd());
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    PaintFrame(dc.get(), client);
-    POINT old{};
-    SetViewportOrgEx(dc.get(), plot_.x, plot_.y, &old);
-    Paint(dc.get(), {0, 0, kPlotWidth, kPlotHeight});
-    SetViewportOrgEx(dc.get(), old.x, old.y, nullptr);
-    return 0;
+  void Line(int x0, int y0, int x1, int y1) const {
+    POINT a = At(x0, y0), b = At(x1, y1);
+    MoveToEx(dc_, a.x, a.y, nullptr);
+    LineTo(dc_, b.x, b.y);
   }
-  return ui::Window::HandleMessage(msg, wp, lp);
-}
+  void Shape(std::initializer_list<POINT> design) const {
+    std::vector<POINT> points;
+    for (POINT p : design) points.push_back(At(p.x, p.y));
+    Polygon(dc_, points.data(), static_cast<int>(points.size()));
+  }
+  void Curve(const POINT* design, std::size_t count) const {
+    std::vector<POINT> points;
+    for (std::size_t i = 0; i < count; ++i) points.push_back(At(design[i].x, design[i].y));
+    Polyline(dc_, points.data(), static_cast<int>(points.size()));
+  }
+  void Text(int x, int y, const char* text) const {
+    std::wstring w = Widen(text);
+    POINT p = At(x, y);
+    TextOutW(dc_, p.x, p.y, w.c_str(), static_cast<int>(w.size()));
+  }
+  void Bar(int x0, int y0, int x1, int y1, HBRUSH brush) const {
+    POINT a = At(x0, y0), b = At(x1, y1);
+    RECT r{a.x, a.y, b.x, b.y};
+    FillRect(dc_, &r, brush);
+  }
+  // A span between two marks with arrow heads and its letter above.
+  void Span(int x0, int x1, int y, const char* letter) const {
+    Line(x0, y, x1, y);
+    Shape({{x0, y}, {x0 + 6, y - 3}, {x0 + 6, y + 3}});
+    Shape({{x1, y}, {x1 - 6, y - 3}, {x1 - 6, y + 3}});
+    Text((x0 + x1) / 2 - 4, y - 16, letter);
+  }
 
-void VoiceDiagram::PaintFrame(HDC dc, const RECT& client) const {
-  ui::Selection font(dc, font_);
-  std::wstring heading = Widen(heading_);
+ private:
+  HDC dc_;
+  const ui::Scale& s_;
+  POINT origin_;
+};
+
+using D = VoiceDiagram;
+
+void PaintFrame(HDC dc, const ui::Scale& s, HFONT font, const char* heading) {
+  ui::Selection keepFont(dc, font);
+  std::wstring text = Widen(heading);
   SIZE extent{};
-  GetTextExtentPoint32W(dc, heading.c_str(), static_cast<int>(heading.size()), &extent);
-  RECT frame{client.left, client.top + extent.cy / 2, client.right, client.bottom};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  ui::Rect f = s(D::kFrame);
+  RECT frame{f.x, f.y + extent.cy / 2, f.x + f.width, f.y + f.height};
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  RECT plot{plot_.x, plot_.y, plot_.x + kPlotWidth, plot_.y + kPlotHeight};
+  ui::Rect p = s(ui::Rect{D::kPlot.x, D::kPlot.y, D::kPlotWidth, D::kPlotHeight});
+  RECT plot{p.x, p.y, p.x + p.width, p.y + p.height};
   FillRect(dc, &plot, GetSysColorBrush(COLOR_WINDOW));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   SetBkMode(dc, OPAQUE);
-  TextOutW(dc, 8, 0, heading.c_str(), static_cast<int>(heading.size()));
+  TextOutW(dc, f.x + s(8), f.y, text.c_str(), static_cast<int>(text.size()));
 }
 
-void VoiceDiagram::Paint(HDC dc, const RECT& plot) const {
-  const int bottom = plot.bottom - 44;  // the time axis
-  const int right = plot.right - 16;
-  ui::Selection font(dc, font_);
+void PaintPlot(HDC dc, const ui::Scale& s, HFONT font) {
+  const Sketch k(dc, s, D::kPlot);
+  const int bottom = D::kPlotHeight - 44;  // the time axis
+  const int right = D::kPlotWidth - 16;
+  ui::Selection keepFont(dc, font);
   SetBkMode(dc, TRANSPARENT);
-  ui::Pen axis(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+  ui::Pen axis(CreatePen(PS_SOLID, k.Width(1), RGB(0, 0, 0)));
   ui::Brush black(CreateSolidBrush(RGB(0, 0, 0)));
   {
     ui::Selection pen(dc, axis.get());
     ui::Selection brush(dc, black.get());
-    Line(dc, kAxisX, 8, kAxisX, bottom);
-    Line(dc, kAxisX, bottom, right, bottom);
-    POINT up[3] = {{kAxisX, 4}, {kAxisX - 3, 12}, {kAxisX + 3, 12}};
-    POINT along[3] = {{right + 4, bottom}, {right - 4, bottom - 3}, {right - 4, bottom + 3}};
-    Polygon(dc, up, 3);
-    Polygon(dc, along, 3);
-    Text(dc, kAxisX + 6, 2, text::kDiagramLevel);
-    Text(dc, right - 4, bottom + 2, text::kDiagramTime);
+    k.Line(D::kAxisX, 8, D::kAxisX, bottom);
+    k.Line(D::kAxisX, bottom, right, bottom);
+    k.Shape({{D::kAxisX, 4}, {D::kAxisX - 3, 12}, {D::kAxisX + 3, 12}});
+    k.Shape({{right + 4, bottom}, {right - 4, bottom - 3}, {right - 4, bottom + 3}});
+    k.Text(D::kAxisX + 6, 2, text::kDiagramLevel);
+    k.Text(right - 4, bottom + 2, text::kDiagramTime);
     // The spans B and C just above the time axis.
-    Span(dc, kSpanB[0], kSpanB[1], bottom - 12, "B");
-    Span(dc, kSpanC[0], kSpanC[1], bottom - 12, "C");
+    k.Span(D::kSpanB[0], D::kSpanB[1], bottom - 12, "B");
+    k.Span(D::kSpanC[0], D::kSpanC[1], bottom - 12, "C");
   }
   {
     ui::Pen dashed(CreatePen(PS_DOT, 1, RGB(200, 0, 0)));
     ui::Selection pen(dc, dashed.get());
-    Line(dc, kAxisX, kLevelY, right, kLevelY);
+    k.Line(D::kAxisX, D::kLevelY, right, D::kLevelY);
     SetTextColor(dc, RGB(200, 0, 0));
-    Text(dc, right - 12, kLevelY - 16, "A");
-    Line(dc, kSpanB[0], kLevelY, kSpanB[0], bottom);
-    Line(dc, kSpanB[1], 8, kSpanB[1], bottom);
-    Line(dc, kSpanC[0], kLevelY, kSpanC[0], bottom);
-    Line(dc, kSpanC[1], 8, kSpanC[1], bottom);
+    k.Text(right - 12, D::kLevelY - 16, "A");
+    k.Line(D::kSpanB[0], D::kLevelY, D::kSpanB[0], bottom);
+    k.Line(D::kSpanB[1], 8, D::kSpanB[1], bottom);
+    k.Line(D::kSpanC[0], D::kLevelY, D::kSpanC[0], bottom);
+    k.Line(D::kSpanC[1], 8, D::kSpanC[1], bottom);
   }
   {
     // The sound level: quiet, a phrase of the dispatcher above A, quiet again.
-    ui::Pen signal(CreatePen(PS_SOLID, 2, RGB(0, 90, 200)));
+    ui::Pen signal(CreatePen(PS_SOLID, k.Width(2), RGB(0, 90, 200)));
     ui::Selection pen(dc, signal.get());
-    const std::array<POINT, 14> curve{{{kAxisX, bottom - 30},
+    const std::array<POINT, 14> curve{{{D::kAxisX, bottom - 30},
                                        {140, bottom - 38},
                                        {170, bottom - 26},
-                                       {kSpanB[0], kLevelY},
-                                       {215, kLevelY - 30},
-                                       {245, kLevelY - 12},
-                                       {275, kLevelY - 40},
-                                       {310, kLevelY - 20},
-                                       {340, kLevelY - 36},
-                                       {kSpanC[0], kLevelY},
+                                       {D::kSpanB[0], D::kLevelY},
+                                       {215, D::kLevelY - 30},
+                                       {245, D::kLevelY - 12},
+                                       {275, D::kLevelY - 40},
+                                       {310, D::kLevelY - 20},
+                                       {340, D::kLevelY - 36},
+                                       {D::kSpanC[0], D::kLevelY},
                                        {410, bottom - 36},
                                        {450, bottom - 28},
                                        {500, bottom - 34},
                                        {right, bottom - 30}}};
-    Polyline(dc, curve.data(), static_cast<int>(curve.size()));
+    k.Curve(curve.data(), curve.size());
   }
   // Which microphone is on, below the time axis.
   ui::Brush dispatcher(CreateSolidBrush(RGB(60, 160, 60)));
   ui::Brush unit(CreateSolidBrush(RGB(230, 170, 40)));
-  RECT before{kAxisX, bottom + 20, kSpanB[1], bottom + 30};
-  RECT on{kSpanB[1], bottom + 20, kSpanC[1], bottom + 30};
-  RECT after{kSpanC[1], bottom + 20, right, bottom + 30};
-  FillRect(dc, &before, unit.get());
-  FillRect(dc, &on, dispatcher.get());
-  FillRect(dc, &after, unit.get());
+  k.Bar(D::kAxisX, bottom + 20, D::kSpanB[1], bottom + 30, unit.get());
+  k.Bar(D::kSpanB[1], bottom + 20, D::kSpanC[1], bottom + 30, dispatcher.get());
+  k.Bar(D::kSpanC[1], bottom + 20, right, bottom + 30, unit.get());
   SetTextColor(dc, RGB(0, 0, 0));
-  Text(dc, kSpanB[1] + 4, bottom + 4, text::kDiagramDispatcher);
+  k.Text(D::kSpanB[1] + 4, bottom + 4, text::kDiagramDispatcher);
   SetTextColor(dc, RGB(140, 90, 0));
-  Text(dc, kAxisX + 4, bottom + 4, text::kDiagramUnit);
+  k.Text(D::kAxisX + 4, bottom + 4, text::kDiagramUnit);
+}
+
+}  // namespace
+
+void VoiceDiagram::Paint(HDC dc, const ui::Scale& scale, HFONT font, const char* heading) {
+  PaintFrame(dc, scale, font, heading);
+  PaintPlot(dc, scale, font);
 }
 
 }  // namespace zz

@@ -11,20 +11,17 @@ void VoicePage::NumberField(EditField& edit, UpDownField& upDown, const ui::Rect
 }
 
 void VoicePage::CreateFields() {
-  constexpr int kDiagramX = 24, kDiagramY = 68;
-  // The diagram draws its own frame and heading, so that nothing paints over it.
-  diagram_.CreateDiagram(hwnd(), {16, 48, 600, 276}, ctx_.font, text::kGroupSwitching, {kDiagramX - 16, kDiagramY - 48});
-  const int belowY = kDiagramY + 200 + 8;
-  NumberField(EditSilenceDetectionThreshold, UpDownTresholdVoise,
-              {kDiagramX + 8, kDiagramY + VoiceDiagram::kLevelY - 10, 60, 21}, kThresholdRange, text::kHintThreshold);
-  NumberField(EditSilenceDetectionSignalDeadband, UpDownDirectionalSignal,
-              {kDiagramX + VoiceDiagram::kSpanB[0] + 16, belowY, 60, 21}, kSignalDeadbandRange,
-              text::kHintSignalDeadband);
-  Label(text::kMilliseconds, {kDiagramX + VoiceDiagram::kSpanB[0] + 82, belowY + 3, 24, 16});
-  NumberField(EditSilenceDetectionSilenceDeadband, UpDownDirectionSilents,
-              {kDiagramX + VoiceDiagram::kSpanC[0] + 26, belowY, 60, 21}, kSilenceDeadbandRange,
-              text::kHintSilenceDeadband);
-  Label(text::kMilliseconds, {kDiagramX + VoiceDiagram::kSpanC[0] + 92, belowY + 3, 24, 16});
+  using D = VoiceDiagram;
+  constexpr int x = D::kPlot.x, y = D::kPlot.y;
+  const int belowY = y + D::kPlotHeight + 8;
+  NumberField(EditSilenceDetectionThreshold, UpDownTresholdVoise, {x + 8, y + D::kLevelY - 10, 60, 21},
+              kThresholdRange, text::kHintThreshold);
+  NumberField(EditSilenceDetectionSignalDeadband, UpDownDirectionalSignal, {x + D::kSpanB[0] + 16, belowY, 60, 21},
+              kSignalDeadbandRange, text::kHintSignalDeadband);
+  Label(text::kMilliseconds, {x + D::kSpanB[0] + 82, belowY + 3, 24, 16});
+  NumberField(EditSilenceDetectionSilenceDeadband, UpDownDirectionSilents, {x + D::kSpanC[0] + 26, belowY, 60, 21},
+              kSilenceDeadbandRange, text::kHintSilenceDeadband);
+  Label(text::kMilliseconds, {x + D::kSpanC[0] + 92, belowY + 3, 24, 16});
 
   Group(text::kGroupMaxCall, {16, 336, 260, 56});
   ComboBoxMaxCall = ComboField(DropDown({32, 360, 160, 21}, kMaxCallItems, text::kHintMaxCall));
@@ -41,6 +38,8 @@ void VoicePage::CreateFields() {
 
   ButtonDefaultAudio = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
 }
+
+void VoicePage::OnPaint(HDC dc) { VoiceDiagram::Paint(dc, layout_.scale(), layout_.Font(ui::FontRole::kRegular), text::kGroupSwitching); }
 
 void VoicePage::OnCommand(HWND control, int code) {
   if (control == ButtonDefaultAudio.hwnd() && code == BN_CLICKED && onDefaults) onDefaults();

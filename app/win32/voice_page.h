@@ -21,12 +21,12 @@ class VoicePage : public Page {
  protected:
   void CreateFields() override;
   void OnCommand(HWND control, int code) override;
+  void OnPaint(HDC dc) override;
 
  private:
   // An edit with its up-down at the given place, the digits filter and the hint.
   void NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, const UpDownRange& range,
                    const char* hint);
-  VoiceDiagram diagram_;
 };
 
 }  // namespace zz

@@ -70,7 +70,7 @@ std::optional<std::string> WinPrompts::SaveFile(const FileDialogSpec& dialog) { 
 
 std::optional<std::string> WinPrompts::InputBox(const std::string& caption, const std::string& prompt,
                                                 const std::string& value) {
-  InputBoxDialog box;
+  InputBoxDialog box(*beeper_);
   return box.Run(owner_, caption, prompt, value);
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "prompts.h"
+#include "system_beeper.h"
 
 namespace zz {
 
@@ -12,6 +13,8 @@ class WinPrompts : public Prompts {
  public:
   void SetOwner(HWND owner) { owner_ = owner; }
   HWND Owner() const { return owner_; }
+  // The beep of the input box's refused characters; the system's unless set.
+  void SetBeeper(Beeper& beeper) { beeper_ = &beeper; }
 
   MessageAnswer Show(const MessageSpec& message) override;
   void ShowError(const std::string& message) override;
@@ -23,6 +26,8 @@ class WinPrompts : public Prompts {
  private:
   std::optional<std::string> FileDialog(const FileDialogSpec& dialog, bool save);
   HWND owner_ = nullptr;
+  SystemBeeper systemBeeper_;
+  Beeper* beeper_ = &systemBeeper_;
 };
 
 // The flags of MessageBoxW for a message.

@@ -1,7 +1,7 @@
 #include "uinput.h"
 
 #include "block_texts.h"
-#include "page.h"
+#include "edit_filter.h"
 #include "text.h"
 #include "ui/controls.h"
 
@@ -12,27 +12,24 @@ bool TFormInput::ShowModal(HWND owner, const std::string& caption) {
 }
 
 void TFormInput::OnInit() {
-  font_ = ui::MakeFont(L"MS Sans Serif", -13);
-  HFONT f = font_.get();
-  HWND h = hwnd();
-  auto label = [&](const char* text, int y) {
-    ui::CreateControl(L"STATIC", text, WS_VISIBLE | SS_LEFT, 0, {8, y, 259, 16}, h, -1, f);
+  auto label = [&](const char* text, int y) { Make(L"STATIC", text, SS_LEFT, {8, y, 259, 16}, -1); };
+  const DWORD edit = WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL;
+  // The name and the host reach voice.ini: what Windows-1251 cannot hold does not get in.
+  auto textEdit = [&](const std::string& text, const ui::Rect& r, int id) {
+    AttachEditInput(Make(L"EDIT", text, edit, r, id, WS_EX_CLIENTEDGE), {}, beeper_);
   };
-  const DWORD edit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
 
   label(kUnitTypeLabel, 8);
-  ui::ComboBox combo(ui::CreateControl(L"COMBOBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                                       {8, 26, 259, 200}, h, kComboBox1, f));
+  ui::ComboBox combo(Make(L"COMBOBOX", "", WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST, {8, 26, 259, 200},
+                          kComboBox1));
   for (const char* name : kUnitTypeNames) combo.Add(name);
   combo.SetCurSel(fields.typeIndex);
 
   label(kUnitAddressLabel, 56);
-  ui::Edit type(ui::CreateControl(L"EDIT", "", edit, WS_EX_CLIENTEDGE, {8, 74, 80, 21}, h, kEditType, f));
-  AttachKeyFilter(type.hwnd(), KeyFilter::kDigits, beeper_);
-  ui::UpDown upDown(ui::CreateControl(UPDOWN_CLASSW, "",
-                                      WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                                      0, {0, 0, 0, 0}, h, kUpDown1, nullptr));
-  upDown.SetBuddy(type.hwnd());
+  ui::Edit type(Make(L"EDIT", "", edit, {8, 74, 80, 21}, kEditType, WS_EX_CLIENTEDGE));
+  AttachEditInput(type.hwnd(), {KeyFilter::kDigits, false}, beeper_);
+  ui::UpDown upDown(layout_.CreateUpDown(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, type.hwnd(),
+                                         kUpDown1));
   upDown.SetRange(kUnitAddressRange.min, kUnitAddressRange.max);
   // The arrows start from the address shown; the text itself stays as the fields hold it,
   // whatever it is.
@@ -41,13 +38,13 @@ void TFormInput::OnInit() {
   type.SetText(fields.address);
 
   label(kUnitNameLabel, 104);
-  ui::CreateControl(L"EDIT", fields.name, edit, WS_EX_CLIENTEDGE, {8, 122, 260, 21}, h, kEditName, f);
+  textEdit(fields.name, {8, 122, 260, 21}, kEditName);
   label(kUnitHostLabel, 152);
-  ui::CreateControl(L"EDIT", fields.host, edit, WS_EX_CLIENTEDGE, {8, 170, 260, 21}, h, kEditIP, f);
+  textEdit(fields.host, {8, 170, 260, 21}, kEditIP);
 
-  ui::CreateControl(L"BUTTON", kOkButton, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {48, 202, 100, 26}, h, IDOK,
-                    f);
-  ui::CreateControl(L"BUTTON", kRecordCancelButton, WS_VISIBLE | WS_TABSTOP, 0, {156, 202, 100, 26}, h, IDCANCEL, f);
+  Make(L"BUTTON", kOkButton, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, {48, 202, 100, 26}, IDOK);
+  Make(L"BUTTON", kRecordCancelButton, WS_TABSTOP, {156, 202, 100, 26}, IDCANCEL);
+  FocusOn(combo.hwnd());
 }
 
 void TFormInput::KeepFields() {

@@ -6,7 +6,6 @@
 
 #include "key_filters.h"
 #include "ui/dialog.h"
-#include "ui/gdi.h"
 #include "unit_list_actions.h"
 
 namespace zz {
@@ -23,6 +22,8 @@ class TFormInput : public ui::Dialog {
 
   // ComboBox1's index, EditType's, EditName's and EditIP's texts.
   UnitFields fields;
+  // The beep of the key filters, for the block dialog's fields too.
+  Beeper& Beeps() { return beeper_; }
 
  protected:
   void OnInit() override;
@@ -34,7 +35,6 @@ class TFormInput : public ui::Dialog {
   void KeepFields();
 
   Beeper& beeper_;
-  ui::Font font_;
 };
 
 }  // namespace zz

@@ -2,6 +2,8 @@
 
 #include "block_texts.h"
 #include "current_row.h"
+#include "edit_filter.h"
+#include "field_controls.h"
 #include "page_fields.h"
 
 namespace zz {
@@ -43,86 +45,96 @@ void TFormTRLM::OnInit() {
   EditComment.SetText(block.comment);
   ShowUnits();
   Layout();
+  // The tab order begins on "Отменить": Enter at opening cancels, as the focus shows.
+  FocusOn(ButtonCancel.hwnd());
+}
+
+int TFormTRLM::DesignClientWidth() const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  return DesignPixel(client.right, scale().Dpi());
 }
 
 void TFormTRLM::CreateControls() {
-  font_ = ui::MakeFont(L"MS Sans Serif", -13);
-  HFONT f = font_.get();
-  HWND h = hwnd();
-  RECT client{};
-  GetClientRect(h, &client);
-  const int w = client.right;
-  auto make = [&](const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r, int id,
-                  DWORD exStyle = 0) { return ui::CreateControl(cls, text, WS_VISIBLE | style, exStyle, r, h, id, f); };
+  const int w = DesignClientWidth();
   auto group = [&](const std::string& text, const ui::Rect& r, int id) {
-    return ui::Button(make(L"BUTTON", text, BS_GROUPBOX | WS_GROUP, r, id));
+    return ui::Button(Make(L"BUTTON", text, BS_GROUPBOX | WS_GROUP, r, id));
   };
   const DWORD edit = WS_TABSTOP | ES_AUTOHSCROLL | WS_GROUP;
+  auto textEdit = [&](const ui::Rect& r, int id) {
+    ui::Edit e(Make(L"EDIT", "", edit, r, id, WS_EX_CLIENTEDGE));
+    AttachEditInput(e.hwnd(), {}, formInput_.Beeps());
+    return e;
+  };
 
   // The tab order begins on the bottom panel; the rest is placed by Layout.
-  panelLine_ = ui::Control(make(L"STATIC", "", SS_ETCHEDHORZ, {0, 0, w, 2}, kPanelLine));
-  ButtonCancel = ui::Button(make(L"BUTTON", kBlockCancelButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, IDCANCEL));
-  Button1 = ui::Button(make(L"BUTTON", kOkButton, WS_TABSTOP | BS_DEFPUSHBUTTON, {0, 0, 1, 1}, IDOK));
+  panelLine_ = ui::Control(Make(L"STATIC", "", SS_ETCHEDHORZ, {0, 0, w, 2}, kPanelLine));
+  ButtonCancel = ui::Button(Make(L"BUTTON", kBlockCancelButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, IDCANCEL));
+  Button1 = ui::Button(Make(L"BUTTON", kOkButton, WS_TABSTOP | BS_DEFPUSHBUTTON, {0, 0, 1, 1}, IDOK));
 
   ui::Button typeGroup = group(kBlockTypeGroup, {8, 8, 160, 72}, kRadioGroupType);
   std::vector<ui::Button> radios;
-  radios.emplace_back(make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_RADIOBUTTON, {20, 28, 136, 20},
+  // Auto radio buttons of one group: the arrow keys move the selection.
+  radios.emplace_back(Make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON, {20, 28, 136, 20},
                            kRadioSerial));
-  radios.emplace_back(make(L"BUTTON", kBlockTypeIp, BS_RADIOBUTTON, {20, 50, 136, 20}, kRadioIp));
+  radios.emplace_back(Make(L"BUTTON", kBlockTypeIp, BS_AUTORADIOBUTTON, {20, 50, 136, 20}, kRadioIp));
   RadioGroupType = RadioGroupField(typeGroup, std::move(radios));
 
   group(kPortGroup, {176, 8, 112, 72}, kGroupBox1);
-  EditPort = ui::Edit(make(L"EDIT", "1", edit, {188, 36, 72, 22}, kEditPort, WS_EX_CLIENTEDGE));
-  ui::UpDown portUpDown(make(UPDOWN_CLASSW, "", UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                             {0, 0, 0, 0}, kUpDownPort));
-  portUpDown.SetBuddy(EditPort.hwnd());
+  EditPort = ui::Edit(Make(L"EDIT", "1", edit, {188, 36, 72, 22}, kEditPort, WS_EX_CLIENTEDGE));
+  ui::UpDown portUpDown(layout_.CreateUpDown(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                                             EditPort.hwnd(), kUpDownPort));
   portUpDown.SetRange(kBlockPortRange.min, kBlockPortRange.max);
   portUpDown.SetPos(kBlockPortRange.initial);
   UpDownPort = UpDownField(portUpDown, kBlockPortRange);
 
   GroupBoxIp = group(kIpGroup, {296, 8, w - 304, 72}, kGroupBoxIp);
-  EditIP = ui::Edit(make(L"EDIT", "", edit, {308, 36, w - 328, 22}, kEditIP, WS_EX_CLIENTEDGE));
+  EditIP = textEdit({308, 36, w - 328, 22}, kEditIP);
 
   group(kCommentGroup, {8, 88, w - 16, 56}, kGroupBox2);
-  EditComment = ui::Edit(make(L"EDIT", "", edit, {20, 110, w - 40, 22}, kEditComment, WS_EX_CLIENTEDGE));
+  EditComment = textEdit({20, 110, w - 40, 22}, kEditComment);
 
   GroupBox3 = group(kUnitsGroup, {8, kUnitsTop, w - 16, 100}, kGroupBox3);
-  ui::ListView grid(make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+  ui::ListView grid(Make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                          {18, kUnitsTop + 20, w - 36, 40}, kStringGrid2, WS_EX_CLIENTEDGE));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  KeepCurrentRow(grid.hwnd());
   StringGrid2 = BlockGridField(grid);
-  Button2Add = ui::Button(make(L"BUTTON", kUnitAddButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, kButton2Add));
-  Button3Change = ui::Button(make(L"BUTTON", kUnitChangeButton, WS_TABSTOP, {0, 0, 1, 1}, kButton3Change));
-  Button4Delete = ui::Button(make(L"BUTTON", kUnitDeleteButton, WS_TABSTOP, {0, 0, 1, 1}, kButton4Delete));
+  Button2Add = ui::Button(Make(L"BUTTON", kUnitAddButton, WS_TABSTOP | WS_GROUP, {0, 0, 1, 1}, kButton2Add));
+  Button3Change = ui::Button(Make(L"BUTTON", kUnitChangeButton, WS_TABSTOP, {0, 0, 1, 1}, kButton3Change));
+  Button4Delete = ui::Button(Make(L"BUTTON", kUnitDeleteButton, WS_TABSTOP, {0, 0, 1, 1}, kButton4Delete));
 }
 
 void TFormTRLM::Layout() {
   if (!created_) return;
   RECT client{};
   GetClientRect(hwnd(), &client);
-  const int w = client.right, h = client.bottom;
+  const int dpi = scale().Dpi();
+  const int w = DesignPixel(client.right, dpi), h = DesignPixel(client.bottom, dpi);
   const int panelTop = h - kPanelHeight;
-  panelLine_.Move({0, panelTop, w, 2});
+  layout_.Move(panelLine_.hwnd(), {0, panelTop, w, 2});
   const int okLeft = w / 2 - kPanelButtonWidth - 8;
   const int buttonTop = panelTop + (kPanelHeight - kPanelButtonHeight) / 2;
-  Button1.Move({okLeft, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
-  ButtonCancel.Move({w / 2 + 8, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
+  layout_.Move(Button1.hwnd(), {okLeft, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
+  layout_.Move(ButtonCancel.hwnd(), {w / 2 + 8, buttonTop, kPanelButtonWidth, kPanelButtonHeight});
 
   // The unit list takes whatever height the window gives it.
   const int groupHeight = panelTop - 8 - kUnitsTop;
-  GroupBox3.Move({8, kUnitsTop, w - 16, groupHeight});
+  layout_.Move(GroupBox3.hwnd(), {8, kUnitsTop, w - 16, groupHeight});
   const int buttonsTop = kUnitsTop + groupHeight - 10 - kUnitButtonHeight;
-  StringGrid2.control().Move({18, kUnitsTop + 22, w - 36, buttonsTop - 8 - (kUnitsTop + 22)});
+  layout_.Move(StringGrid2.control().hwnd(), {18, kUnitsTop + 22, w - 36, buttonsTop - 8 - (kUnitsTop + 22)});
   const ui::Button* buttons[] = {&Button2Add, &Button3Change, &Button4Delete};
   for (int i = 0; i < 3; ++i)
-    buttons[i]->Move({18 + i * (kUnitButtonWidth + 8), buttonsTop, kUnitButtonWidth, kUnitButtonHeight});
+    layout_.Move(buttons[i]->hwnd(), {18 + i * (kUnitButtonWidth + 8), buttonsTop, kUnitButtonWidth, kUnitButtonHeight});
+  // Moved controls leave their old places behind: the whole dialog is painted afresh.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TFormTRLM::FormShow() {
   const ui::ListView& grid = StringGrid2.control();
   if (grid.ColumnCount() > 0) return;
   for (std::size_t c = 0; c < kUnitGridHeaders.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), kUnitGridHeaders[c], kUnitGridWidths[c]);
+    grid.InsertColumn(static_cast<int>(c), kUnitGridHeaders[c], scale()(kUnitGridWidths[c]));
 }
 
 void TFormTRLM::RadioGroupTypeClick() {
@@ -182,8 +194,8 @@ INT_PTR TFormTRLM::OnMessage(UINT msg, WPARAM, LPARAM lp) {
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {kWidth, kMinHeight};
-      info->ptMaxTrackSize.x = kWidth;
+      info->ptMinTrackSize = {scale()(kWidth), scale()(kMinHeight)};
+      info->ptMaxTrackSize.x = scale()(kWidth);
       return TRUE;
     }
     case WM_NOTIFY: {

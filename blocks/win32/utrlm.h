@@ -6,7 +6,6 @@
 #include "field_controls.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
-#include "ui/gdi.h"
 #include "uinput.h"
 #include "unit_list_actions.h"
 #include "win_prompts.h"
@@ -65,13 +64,15 @@ class TFormTRLM : public ui::Dialog, private RecordDialogRunner {
 
   void CreateControls();
   void Layout();
+  void OnRescaled() override { Layout(); }
+  // The client's width in design pixels: the frame around it depends on the system.
+  int DesignClientWidth() const;
   std::size_t CurrentUnit() const;
   void ShowUnits() { StringGrid2.SetRows(units); }
 
   TFormInput& formInput_;
   WinPrompts& prompts_;
   UnitListActions actions_;
-  ui::Font font_;
   bool created_ = false;
 
   RadioGroupField RadioGroupType;

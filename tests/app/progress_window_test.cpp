@@ -48,10 +48,11 @@ TEST_F(ProgressWindowTest, PlaysTheClipInALoopAndShowsCentredOnTop) {
   EXPECT_EQ(clip.width, 243);
   EXPECT_EQ(clip.height, 22);
 
-  pr.ShowCentred(Form().hwnd());
-  EXPECT_TRUE(IsWindowVisible(pr.hwnd()));
-  RECT main{}, self{};
+  RECT main{}, self{}, work{};
   GetWindowRect(Form().hwnd(), &main);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  pr.ShowCentred(main, work);
+  EXPECT_TRUE(IsWindowVisible(pr.hwnd()));
   GetWindowRect(pr.hwnd(), &self);
   EXPECT_LE(std::abs((main.left + main.right) - (self.left + self.right)), 2);
   EXPECT_LE(std::abs((main.top + main.bottom) - (self.top + self.bottom)), 2);

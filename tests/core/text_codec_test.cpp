@@ -26,6 +26,7 @@ TEST(Cp1251, MapsTheRussianLettersAndSigns) {
   EXPECT_FALSE(FitsCp1251("a😀b"));
   EXPECT_FALSE(FitsCp1251("Ω"));
   EXPECT_FALSE(FitsCp1251("a\xFF"));
+  EXPECT_EQ(KeepCp1251Chars("Шлюз😀 Ω№1\xFF"), "Шлюз №1");
 }
 
 TEST(Text, NumberRules) {

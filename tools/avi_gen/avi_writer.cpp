@@ -116,17 +116,20 @@ std::string WriteAvi(const Clip& clip) {
   return Chunk("RIFF", body);
 }
 
-Clip ProgressClip() {
+Clip ProgressClip(int dpi) {
+  constexpr int kWidth = 300, kHeight = 28;
   Clip clip;
-  clip.width = 300;
-  clip.height = 28;
+  clip.width = (kWidth * dpi + 48) / 96;
+  clip.height = (kHeight * dpi + 48) / 96;
   clip.microSecondsPerFrame = 450000;
   constexpr int kBlocks = 12, kBlockWidth = 20, kGap = 4, kLeft = 8, kTop = 6, kBlockHeight = 16;
   for (int f = 0; f < 3; ++f) {
     Frame frame;
     frame.bgr.resize(static_cast<std::size_t>(clip.width * clip.height) * 3);
-    for (int y = 0; y < clip.height; ++y) {
-      for (int x = 0; x < clip.width; ++x) {
+    for (int py = 0; py < clip.height; ++py) {
+      for (int px = 0; px < clip.width; ++px) {
+        // The design's pixel under this one.
+        const int x = px * kWidth / clip.width, y = py * kHeight / clip.height;
         std::uint8_t b = 240, g = 240, r = 240;  // the window's face
         int block = (x - kLeft) / (kBlockWidth + kGap);
         bool inBlock = x >= kLeft && block < kBlocks && (x - kLeft) % (kBlockWidth + kGap) < kBlockWidth &&
@@ -136,10 +139,10 @@ Clip ProgressClip() {
           b = lit ? 200 : 170;
           g = lit ? 110 : 160;
           r = lit ? 20 : 150;
-        } else if (y == 0 || y == clip.height - 1 || x == 0 || x == clip.width - 1) {
-          b = g = r = 128;
+        } else if (py == 0 || py == clip.height - 1 || px == 0 || px == clip.width - 1) {
+          b = g = r = 128;  // a frame of one pixel at any density
         }
-        std::size_t at = (static_cast<std::size_t>(y) * clip.width + x) * 3;
+        std::size_t at = (static_cast<std::size_t>(py) * clip.width + px) * 3;
         frame.bgr[at] = b;
         frame.bgr[at + 1] = g;
         frame.bgr[at + 2] = r;

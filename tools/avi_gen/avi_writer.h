@@ -22,7 +22,8 @@ struct Clip {
 // frame (bottom-up rows padded to 4 bytes, as BI_RGB wants), idx1.
 std::string WriteAvi(const Clip& clip);
 
-// Three frames of 300 x 28 at 0.45 s: a band of blocks whose lit block moves along.
-Clip ProgressClip();
+// Three frames of 300 x 28 at 0.45 s: a band of blocks whose lit block moves along; at
+// another DPI the same picture in as many more pixels, for a display of that density.
+Clip ProgressClip(int dpi = 96);
 
 }  // namespace zz::avi

@@ -1,0 +1,108 @@
+#include "layout_check.h"
+
+#include <commctrl.h>
+
+#include "win32/utf16.h"
+
+namespace zz::test {
+
+namespace {
+
+std::wstring ClassOf(HWND h) {
+  wchar_t name[64] = {};
+  GetClassNameW(h, name, 64);
+  return name;
+}
+
+bool Is(HWND h, const wchar_t* cls) { return lstrcmpiW(ClassOf(h).c_str(), cls) == 0; }
+
+LONG_PTR Style(HWND h) { return GetWindowLongPtrW(h, GWL_STYLE); }
+
+bool IsGroupBox(HWND h) { return Is(h, L"BUTTON") && (Style(h) & BS_TYPEMASK) == BS_GROUPBOX; }
+
+// Controls a user types into, clicks or picks from.
+bool TakesInput(HWND h) {
+  if (Is(h, L"BUTTON")) return !IsGroupBox(h);
+  return Is(h, L"EDIT") || Is(h, L"COMBOBOX") || Is(h, L"LISTBOX") || Is(h, WC_LISTVIEWW) || Is(h, UPDOWN_CLASSW);
+}
+
+// Windows that let the mouse through to what lies under them: group boxes, and labels that
+// do not ask for clicks.
+bool LetsMouseThrough(HWND h) { return IsGroupBox(h) || (Is(h, L"STATIC") && !(Style(h) & SS_NOTIFY)); }
+
+RECT ScreenRect(HWND h) {
+  RECT r{};
+  GetWindowRect(h, &r);
+  return r;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+  RECT i{};
+  return IntersectRect(&i, &a, &b) != FALSE;
+}
+
+std::string Name(HWND h) {
+  wchar_t text[64] = {};
+  GetWindowTextW(h, text, 64);
+  RECT r = ScreenRect(h);
+  return Narrow(ClassOf(h)) + " \"" + Narrow(text) + "\" #" + std::to_string(GetDlgCtrlID(h)) + " at (" +
+         std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+         std::to_string(r.bottom) + ")";
+}
+
+bool PairedUpDown(HWND a, HWND b) {
+  auto buddyOf = [](HWND u) { return reinterpret_cast<HWND>(SendMessageW(u, UDM_GETBUDDY, 0, 0)); };
+  return (Is(a, UPDOWN_CLASSW) && buddyOf(a) == b) || (Is(b, UPDOWN_CLASSW) && buddyOf(b) == a);
+}
+
+// The shown child windows of `parent`, top of the order first.
+std::vector<HWND> ShownChildren(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    if (IsWindowVisible(c)) children.push_back(c);
+  return children;
+}
+
+// Every shown child lies within its parent; the controls that take input are gathered.
+void Gather(HWND parent, std::vector<HWND>& inputs, std::vector<std::string>& findings) {
+  RECT client{};
+  GetClientRect(parent, &client);
+  MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  for (HWND c : ShownChildren(parent)) {
+    RECT r = ScreenRect(c);
+    if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom)
+      findings.push_back("outside its parent: " + Name(c));
+    if (TakesInput(c))
+      inputs.push_back(c);  // the parts of a control are its own
+    else
+      Gather(c, inputs, findings);
+  }
+}
+
+// A shown window above the control, or above one of its parents, that covers it and does
+// not let the mouse through (controls that take input are the overlap check's).
+void CheckCovered(HWND top, HWND control, std::vector<std::string>& findings) {
+  const RECT r = ScreenRect(control);
+  for (HWND w = control; w && w != top; w = GetParent(w)) {
+    for (HWND s = GetWindow(w, GW_HWNDPREV); s; s = GetWindow(s, GW_HWNDPREV)) {
+      if (!IsWindowVisible(s) || LetsMouseThrough(s) || TakesInput(s)) continue;
+      if (Overlap(ScreenRect(s), r)) findings.push_back("under " + Name(s) + ": " + Name(control));
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> LayoutFindings(HWND top) {
+  std::vector<std::string> findings;
+  std::vector<HWND> inputs;
+  Gather(top, inputs, findings);
+  for (HWND c : inputs) CheckCovered(top, c, findings);
+  for (std::size_t i = 0; i < inputs.size(); ++i)
+    for (std::size_t j = i + 1; j < inputs.size(); ++j)
+      if (Overlap(ScreenRect(inputs[i]), ScreenRect(inputs[j])) && !PairedUpDown(inputs[i], inputs[j]))
+        findings.push_back("overlap: " + Name(inputs[i]) + " and " + Name(inputs[j]));
+  return findings;
+}
+
+}  // namespace zz::test

@@ -1,0 +1,167 @@
+// Every window of the program at the DPI of the process: the main window on each page, the
+// block dialog, the record dialog, the input box and the progress window keep their design
+// at 96 DPI, and at 144 and 192 DPI their physical size, with every control inside its
+// parent, none on another that takes input, and none under another window.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app_texts.h"
+#include "blocks_window_fixture.h"
+#include "layout_check.h"
+#include "ui/dpi.h"
+#include "utrlm.h"
+#include "win32/utf16.h"
+
+namespace zz::test {
+namespace {
+
+constexpr const char* kExpectedDpiVariable = "ZZ_EXPECT_DPI";
+
+SIZE SizeOf(HWND h, bool client) {
+  RECT r{};
+  if (client)
+    GetClientRect(h, &r);
+  else
+    GetWindowRect(h, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+// Within 2 % of the design's length at the DPI.
+void ExpectScaled(long actual, int design, int dpi, const char* what) {
+  const double expected = design * dpi / 96.0;
+  EXPECT_NEAR(static_cast<double>(actual), expected, expected * 0.02) << what << " at " << dpi << " DPI";
+}
+
+void ExpectSound(HWND window, const std::string& where) {
+  for (const std::string& f : LayoutFindings(window)) ADD_FAILURE() << where << ": " << f;
+}
+
+using LayoutAtSystemDpi = BlocksWindowTest;
+
+TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlaces) {
+  const int dpi = ui::SystemDpi();
+  if (const char* expected = std::getenv(kExpectedDpiVariable)) {
+    ASSERT_EQ(dpi, std::atoi(expected));
+  }
+  StartWithBlocks(SampleConf(), "[VoiceDevices:1]\n0=PVK,5,Door,10.0.0.9\n");
+  EXPECT_EQ(Form().Dpi(), dpi);
+  const SIZE main = SizeOf(Form().hwnd(), false);
+  ExpectScaled(main.cx, kMinWidth, dpi, "main window width");
+  ExpectScaled(main.cy, kMinHeight, dpi, "main window height");
+  ExpectScaled(Form().Panel1().Button(NavButton::kTrl).Bounds().width, 185, dpi, "navigation button");
+
+  const std::pair<NavButton, const char*> pages[] = {{NavButton::kTrl, "blocks"},  {NavButton::kNetwork, "network"},
+                                                     {NavButton::kVoice, "sound"}, {NavButton::kAdd, "logs"},
+                                                     {NavButton::kService, "service"}};
+  for (const auto& [button, name] : pages) {
+    Click(Form().Panel1().Button(button));
+    Pump(20);
+    ExpectSound(Form().hwnd(), name);
+  }
+  Menu(kMenuExtended);  // the prefix list of the network page
+  Click(Form().Panel1().Button(NavButton::kNetwork));
+  Pump(20);
+  ExpectSound(Form().hwnd(), "network, extended");
+
+  // The input box of a prefix line.
+  NetworkPage& network = Form().PanelNetwork();
+  network.ListBoxPrefixes.control().SetCurSel(0);
+  SIZE inputBox{};
+  watcher.Script({{IDCANCEL, std::nullopt, [&](HWND box) {
+                     inputBox = SizeOf(box, true);
+                     ExpectSound(box, "input box");
+                   }}});
+  SendMessageW(network.hwnd(), WM_COMMAND, MAKEWPARAM(network.ListBoxPrefixes.control().Id(), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(network.ListBoxPrefixes.control().hwnd()));
+  ExpectScaled(inputBox.cy, 110, dpi, "input box height");
+
+  // The block dialog of block 1 and the record dialog of its unit.
+  Click(Form().Panel1().Button(NavButton::kTrl));
+  SelectRow(1);
+  SIZE block{}, record{};
+  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
+                              [&](const DialogSteps& d) {
+                                block = SizeOf(d.hwnd(), false);
+                                ExpectSound(d.hwnd(), "block dialog");
+                                HWND rec = d.Open(TFormTRLM::kButton3Change);
+                                ASSERT_NE(rec, nullptr);
+                                record = SizeOf(rec, true);
+                                ExpectSound(rec, "record dialog");
+                                DialogSteps(rec).Close(IDCANCEL);
+                              },
+                              IDCANCEL));
+  ExpectScaled(block.cx, TFormTRLM::kWidth, dpi, "block dialog width");
+  ExpectScaled(record.cx, TFormInput::kClientWidth, dpi, "record dialog width");
+  ExpectScaled(record.cy, TFormInput::kClientHeight, dpi, "record dialog height");
+
+  TFormPr progress;
+  progress.CreateForm(Form().hwnd());
+  RECT over{}, work{};
+  GetWindowRect(Form().hwnd(), &over);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  progress.ShowCentred(over, work);
+  Pump(20);
+  ExpectScaled(SizeOf(progress.hwnd(), true).cx, TFormPr::kClientWidth, dpi, "progress window width");
+  ExpectScaled(SizeOf(progress.hwnd(), true).cy, TFormPr::kClientHeight, dpi, "progress window height");
+  ExpectSound(progress.hwnd(), "progress window");
+}
+
+// The same in a process of its own at each DPI: the system DPI is the prefix's LogPixels,
+// read when a process starts.
+class LogPixels {
+ public:
+  explicit LogPixels(DWORD dpi) {
+    DWORD size = sizeof old_;
+    had_ = RegGetValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr, &old_, &size) ==
+           ERROR_SUCCESS;
+    Set(dpi);
+  }
+  ~LogPixels() {
+    if (had_)
+      Set(old_);
+    else
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels");
+  }
+  LogPixels(const LogPixels&) = delete;
+  LogPixels& operator=(const LogPixels&) = delete;
+
+ private:
+  static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
+  static void Set(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+  }
+  DWORD old_ = 96;
+  bool had_ = false;
+};
+
+DWORD RunSelf(const std::wstring& arguments, DWORD dpi) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
+  SetEnvironmentVariableW(Widen(kExpectedDpiVariable).c_str(), std::to_wstring(dpi).c_str());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                &process);
+  SetEnvironmentVariableW(Widen(kExpectedDpiVariable).c_str(), nullptr);
+  if (!started) return 0xFFFFFFFF;
+  WaitForSingleObject(process.hProcess, 180000);
+  DWORD code = 0xFFFFFFFF;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return code;
+}
+
+TEST(LayoutAtOtherDpi, At144And192DotsPerInch) {
+  if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "runs in the parent process only";
+  for (DWORD dpi : {144u, 192u}) {
+    LogPixels at(dpi);
+    EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*", dpi), 0u) << dpi << " DPI";
+  }
+}
+
+}  // namespace
+}  // namespace zz::test
