@@ -1,3 +1,7 @@
+include(${CMAKE_CURRENT_LIST_DIR}/ZzProduct.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/ZzHostProgram.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/ZzPackage.cmake)
+
 # Compiler settings shared by every target of the project.
 function(zz_target_defaults target)
   if(MSVC)

@@ -1,0 +1,42 @@
+# The product's names, and what the project's one version number goes into: the version
+# resource of each Windows executable and the packages.
+set(ZZ_PRODUCT_NAME "VELTO Gateway")
+set(ZZ_PUBLISHER "VELTO")
+
+# "1.2.3" -> "1,2,3,0" (the numeric form of a version resource).
+function(zz_version_commas version out)
+  string(REPLACE "." ";" parts "${version}")
+  list(LENGTH parts n)
+  while(n LESS 4)
+    list(APPEND parts 0)
+    math(EXPR n "${n} + 1")
+  endwhile()
+  list(JOIN parts "," joined)
+  set(${out} "${joined}" PARENT_SCOPE)
+endfunction()
+
+# zz_version_resource(target "description" [VERSION x.y.z])
+# Gives a Windows executable its version resource: FileVersion and ProductVersion (the project's
+# version unless VERSION is given), ProductName, CompanyName, FileDescription, InternalName and
+# OriginalFilename (the file the target builds).
+function(zz_version_resource target description)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "VERSION" "")
+  if(NOT WIN32)
+    return()
+  endif()
+  if(description MATCHES "[\"\\\\]")
+    message(FATAL_ERROR "zz_version_resource: no quotes or backslashes in the description of ${target}")
+  endif()
+  set(ZZ_RC_VERSION "${PROJECT_VERSION}")
+  if(arg_VERSION)
+    set(ZZ_RC_VERSION "${arg_VERSION}")
+  endif()
+  zz_version_commas("${ZZ_RC_VERSION}" ZZ_RC_VERSION_COMMAS)
+  set(ZZ_RC_DESCRIPTION "${description}")
+  set(ZZ_RC_INTERNAL_NAME "$<TARGET_FILE_BASE_NAME:${target}>")
+  set(ZZ_RC_FILE_NAME "$<TARGET_FILE_NAME:${target}>")
+  set(dir "${CMAKE_CURRENT_BINARY_DIR}/version_rc")
+  configure_file("${PROJECT_SOURCE_DIR}/cmake/version.rc.in" "${dir}/${target}.rc.in" @ONLY)
+  file(GENERATE OUTPUT "${dir}/${target}.rc" INPUT "${dir}/${target}.rc.in")
+  target_sources(${target} PRIVATE "${dir}/${target}.rc")
+endfunction()

@@ -1,0 +1,49 @@
+#!/bin/sh
+# Runs a Windows program under Wine in a new, empty prefix, as a first installation meets it:
+#   fresh_prefix.sh PREFIX WINE_EXEC PROGRAM [ARG...]
+# The prefix is made anew on every run; its wineserver, and whatever still runs in it, ends
+# with the program. The prefix is removed when the program succeeds and kept for a look when it
+# fails. Without a DISPLAY an Xvfb of its own is started, and stopped at the end.
+set -eu
+prefix=$1 wine_exec=$2
+shift 2
+WINEPREFIX=$prefix
+export WINEPREFIX
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+
+xvfb=""
+cleanup() {
+  "$wineserver" -k 2>/dev/null || true
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# A server left by an interrupted run goes with its prefix.
+if [ -d "$prefix" ]; then "$wineserver" -k 2>/dev/null || true; fi
+rm -rf "$prefix"
+mkdir -p "$prefix"
+
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 150 190); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
+  done
+  Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  export DISPLAY
+fi
+
+"$wine_exec" wineboot >/dev/null 2>&1 || true
+# No window manager under Xvfb: unmanaged windows spare Wine its wait for one.
+"$wine_exec" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+status=0
+"$wine_exec" "$@" || status=$?
+if [ "$status" -eq 0 ]; then
+  "$wineserver" -k 2>/dev/null || true
+  "$wineserver" -w 2>/dev/null || true
+  rm -rf "$prefix"
+else
+  echo "the prefix is kept: $prefix" >&2
+fi
+exit "$status"

@@ -1,0 +1,241 @@
+// The MSI in a fresh Wine prefix, as an administrator deploys it with Windows Installer's own
+// msiexec: installed silently into a folder of their choosing, started from the Start menu,
+// upgraded in place, refused as a downgrade, and removed, leaving the gateway's and the
+// user's files as they were.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <msi.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <stdexcept>
+#include <string>
+
+#include "install_support.h"
+#include "program_resources.h"
+#include "win32/utf16.h"
+#include "zz_version.h"
+
+namespace zz::test {
+namespace {
+
+// The Start-menu shortcut's caption is the main window's caption too.
+const std::wstring kCaption = L"Настройка шлюза VELTO Gateway";
+const std::wstring kSetupManual = L"Doc\\Установка и настройка VELTO Gateway.pdf";
+const char kDowngradeMessage[] =
+    "Уже установлена более новая версия VELTO Gateway. Чтобы установить эту версию, сначала удалите установленную.";
+constexpr long kInstallFailure = 1603;
+
+struct Package {
+  std::wstring msi, version, productCode;
+};
+
+Package Load(const std::string& msi, const std::string& version) {
+  std::wstring path = WindowsPath(msi);
+  return {path, Widen(version), PackageProperty(path, L"ProductCode")};
+}
+
+std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
+
+std::wstring WithoutTrailingSlash(std::wstring path) {
+  if (!path.empty() && path.back() == L'\\') path.pop_back();
+  return path;
+}
+
+std::string Bytes(const std::string& hostPath) {
+  std::optional<std::string> bytes = ReadBytes(WindowsPath(hostPath));
+  if (!bytes) throw std::runtime_error("missing " + hostPath);
+  return *bytes;
+}
+
+using Files = std::map<std::wstring, std::string>;
+
+// What the package installs, as the build made it.
+Files ProgramFiles(const std::string& program) {
+  return {{L"zurerizeda.exe", Bytes(program)},
+          {L"zconf.exe", Bytes(ZZ_ZCONF_EXE)},
+          {L"Doc\\Help.pdf", Bytes(std::string(ZZ_DOC_DIR) + "/Help.pdf")},
+          {kSetupManual, Bytes(std::string(ZZ_DOC_DIR) + "/" + Narrow(kSetupManual.substr(4)))}};
+}
+
+Files Join(Files a, const Files& b) {
+  a.insert(b.begin(), b.end());
+  return a;
+}
+
+std::wstring Names(const Files& files) {
+  std::wstring names;
+  for (const auto& [name, bytes] : files) names += name + L"; ";
+  return names;
+}
+
+class InstallerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  static void TearDownTestSuite() { CoUninitialize(); }
+
+  void SetUp() override {
+    ASSERT_FALSE(current_.productCode.empty()) << "cannot read " << Narrow(current_.msi);
+    ASSERT_FALSE(next_.productCode.empty()) << "cannot read " << Narrow(next_.msi);
+    ASSERT_FALSE(upgradeCode_.empty());
+    // One product line: the same upgrade code, a product code of its own per version.
+    ASSERT_EQ(PackageProperty(next_.msi, L"UpgradeCode"), upgradeCode_);
+    ASSERT_NE(next_.productCode, current_.productCode);
+    ASSERT_TRUE(RelatedProducts(upgradeCode_).empty()) << "the prefix is not fresh";
+  }
+
+  // Whatever a failed test left installed goes, so that the next one starts clean.
+  void TearDown() override {
+    for (const std::wstring& product : RelatedProducts(upgradeCode_)) RunToEnd(L"msiexec.exe /x " + product + L" /qn");
+  }
+
+  static long Install(const Package& package, const std::wstring& options) {
+    return RunToEnd(L"msiexec.exe /i " + Quoted(package.msi) + L" " + options);
+  }
+
+  // The product registered once, its files and nothing else in the folder beside the
+  // expected user files, and its shortcut.
+  void ExpectInstalled(const Package& package, const fs::path& folder, const Files& files) const {
+    Files found = FilesUnder(folder);
+    EXPECT_EQ(Names(found), Names(files));
+    for (const auto& [name, bytes] : files) EXPECT_TRUE(found[name] == bytes) << Narrow(name) << " differs";
+
+    EXPECT_EQ(RelatedProducts(upgradeCode_), std::vector<std::wstring>{package.productCode});
+    const std::wstring& code = package.productCode;
+    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_VERSIONSTRING), package.version);
+    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), L"VELTO Gateway");
+    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_PUBLISHER), L"VELTO");
+    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLLOCATION), folder.wstring() + L"\\");
+    // The installed programs list.
+    EXPECT_EQ(MachineString(UninstallKey(code), L"DisplayName"), L"VELTO Gateway");
+    EXPECT_EQ(MachineString(UninstallKey(code), L"DisplayVersion"), package.version);
+    EXPECT_EQ(MachineString(UninstallKey(code), L"Publisher"), L"VELTO");
+    EXPECT_TRUE(ReadBytes(ProductInfo(code, INSTALLPROPERTY_PRODUCTICON)) == Bytes(ZZ_PROGRAM_ICON))
+        << "the icon of the installed programs list";
+
+    std::vector<fs::path> shortcuts = ProgramsShortcuts(kCaption);
+    ASSERT_EQ(shortcuts.size(), 1u);
+    ShortcutTarget target = ReadShortcut(shortcuts[0]);
+    EXPECT_EQ(target.path, (folder / L"zurerizeda.exe").wstring());
+    EXPECT_EQ(WithoutTrailingSlash(target.workingDirectory), folder.wstring());
+  }
+
+  void ExpectNothingInstalled() const {
+    EXPECT_TRUE(RelatedProducts(upgradeCode_).empty());
+    EXPECT_FALSE(MachineKeyExists(UninstallKey(current_.productCode)));
+    EXPECT_FALSE(MachineKeyExists(UninstallKey(next_.productCode)));
+    EXPECT_FALSE(MachineKeyExists(L"Software\\VELTO"));
+    EXPECT_TRUE(ProgramsShortcuts(kCaption).empty());
+  }
+
+  Package current_ = Load(ZZ_MSI, ZZ_VERSION_TEXT);
+  Package next_ = Load(ZZ_NEXT_MSI, ZZ_NEXT_VERSION);
+  std::wstring upgradeCode_ = PackageProperty(current_.msi, L"UpgradeCode");
+};
+
+void WriteFile(const fs::path& file, const std::string& bytes) {
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  ASSERT_TRUE(out.good()) << Narrow(file.wstring());
+}
+
+// Opens the program from its Start-menu shortcut, finds its window and closes it: the program
+// runs from its folder and works on the files there.
+void RunFromStartMenu(const fs::path& folder) {
+  // The installed zconf writes the configuration as the program saves it, so that closing the
+  // program finds nothing to save and asks nothing.
+  const fs::path sample = fs::temp_directory_path() / L"zz-sample.conf";
+  WriteFile(sample, "[System]\r\nName=Gate\r\n[Devices]\r\n0=1\r\n;Hall\r\n");
+  WriteFile(folder / L"voice.ini", "[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n");
+  ASSERT_EQ(RunToEnd(Quoted((folder / L"zconf.exe").wstring()) + L" save " + Quoted(sample.wstring()) + L" " +
+                     Quoted((folder / L"zidezir.conf").wstring()) + L" " + Quoted((folder / L"voice.ini").wstring())),
+            0);
+  WriteFile(folder / L"voice.ini", "[VoiceDevices:1]\r\n0=MSD,9,Stale,10.0.0.1\r\n");
+
+  std::vector<fs::path> shortcuts = ProgramsShortcuts(kCaption);
+  ASSERT_EQ(shortcuts.size(), 1u);
+  std::wstring link = shortcuts[0].wstring();
+  SHELLEXECUTEINFOW open{};
+  open.cbSize = sizeof open;
+  open.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+  open.lpVerb = L"open";
+  open.lpFile = link.c_str();
+  open.nShow = SW_SHOWNORMAL;
+  ASSERT_TRUE(ShellExecuteExW(&open)) << GetLastError();
+  Handle launched(open.hProcess);
+
+  HWND window = WaitForWindow(0, L"", kCaption, 30000);
+  ASSERT_TRUE(window) << "no window captioned " << Narrow(kCaption);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  EXPECT_EQ(ProcessImage(process), (folder / L"zurerizeda.exe").wstring());
+  Sleep(500);
+  EXPECT_EQ(MessagesOf(process), "") << "the program showed a message at start";
+
+  Handle running(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process));
+  ASSERT_TRUE(running);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  ASSERT_EQ(WaitForSingleObject(running.get(), 20000), WAIT_OBJECT_0)
+      << "the program did not end on WM_CLOSE; it shows: " << MessagesOf(process);
+
+  // It rebuilt voice.ini from the zidezir.conf beside it and kept its placement there.
+  std::string voice = ReadBytes(folder / L"voice.ini").value_or("");
+  EXPECT_NE(voice.find("0=PVK,5,Door,10.0.0.9"), std::string::npos) << voice;
+  EXPECT_EQ(voice.find("Stale"), std::string::npos) << voice;
+  EXPECT_NE(ReadBytes(folder / L"Zurerizeda.ini").value_or("").find("[MainForm]"), std::string::npos);
+}
+
+// A downgrade with the basic interface: the refusal is a message box of msiexec's.
+void ExpectDowngradeRefused(const Package& older) {
+  Started msiexec = Start(L"msiexec.exe /i " + Quoted(older.msi) + L" /qb");
+  HWND box = WaitForWindow(msiexec.id, L"#32770", L"", 60000);
+  ASSERT_TRUE(box) << "no message from msiexec";
+  EXPECT_EQ(MessagesOf(msiexec.id), "[" + std::string(kDowngradeMessage) + "] ");
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  EXPECT_EQ(WaitForExit(msiexec.process.get(), 60000), kInstallFailure);
+}
+
+TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
+  // A folder of the administrator's choosing, with a Cyrillic name.
+  const fs::path folder = L"C:\\Программы\\Шлюз VELTO";
+  ASSERT_EQ(Install(current_, L"/qn INSTALLDIR=" + Quoted(folder.wstring())), 0);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+
+  ASSERT_NO_FATAL_FAILURE(RunFromStartMenu(folder));
+  const Files userFiles = {{L"zidezir.conf", *ReadBytes(folder / L"zidezir.conf")},
+                           {L"voice.ini", *ReadBytes(folder / L"voice.ini")},
+                           {L"Zurerizeda.ini", *ReadBytes(folder / L"Zurerizeda.ini")}};
+
+  // The next version, with no folder given, replaces this one where it is.
+  ASSERT_EQ(Install(next_, L"/qn"), 0);
+  const Files nextFiles = Join(ProgramFiles(ZZ_NEXT_PROGRAM_EXE), userFiles);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(next_, folder, nextFiles));
+  VersionResource installed = ReadVersionResource((folder / L"zurerizeda.exe").wstring());
+  EXPECT_EQ(installed.strings["FileVersion"], ZZ_NEXT_VERSION);
+  EXPECT_FALSE(fs::exists(fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway"));
+
+  ASSERT_NO_FATAL_FAILURE(ExpectDowngradeRefused(current_));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(next_, folder, nextFiles));
+
+  // The uninstall takes what it installed and leaves the gateway's and the user's files.
+  ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(next_.msi) + L" /qn"), 0);
+  ExpectNothingInstalled();
+  Files left = FilesUnder(folder);
+  EXPECT_EQ(Names(left), Names(userFiles));
+  for (const auto& [name, bytes] : userFiles) EXPECT_TRUE(left[name] == bytes) << Narrow(name) << " changed";
+}
+
+TEST_F(InstallerTest, DefaultFolderIsUnderProgramFilesAndLeavesNothingBehind) {
+  const fs::path folder = fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway";
+  ASSERT_EQ(Install(current_, L"/qn"), 0);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+  ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(current_.msi) + L" /qn"), 0);
+  ExpectNothingInstalled();
+  EXPECT_FALSE(fs::exists(folder));
+}
+
+}  // namespace
+}  // namespace zz::test

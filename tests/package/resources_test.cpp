@@ -1,0 +1,81 @@
+// The resources of the built programs as Windows reads them: the version resource of each
+// program we ship, the manifests, and the program's icon.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "program_resources.h"
+#include "zz_version.h"
+
+namespace zz::test {
+namespace {
+
+struct Shipped {
+  const char* path;
+  const char* fileName;
+  const char* description;
+};
+
+const Shipped kShipped[] = {
+    {ZZ_PROGRAM_EXE, "zurerizeda.exe", "Настройка шлюза VELTO Gateway"},
+    {ZZ_ZCONF_EXE, "zconf.exe", "Файлы конфигурации VELTO Gateway из командной строки"},
+};
+
+TEST(VersionResource, EveryShippedProgramCarriesTheProjectVersion) {
+  for (const Shipped& program : kShipped) {
+    SCOPED_TRACE(program.fileName);
+    VersionResource v = ReadVersionResource(WindowsPath(program.path));
+    ASSERT_TRUE(v.found);
+    const unsigned expected[4] = {ZZ_VERSION_MAJOR, ZZ_VERSION_MINOR, ZZ_VERSION_PATCH, 0};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(v.fixed[i], expected[i]) << "part " << i;
+    EXPECT_EQ(v.language, 0x0419u);
+    EXPECT_EQ(v.codePage, 1200u);
+    EXPECT_EQ(v.strings["FileVersion"], ZZ_VERSION_TEXT);
+    EXPECT_EQ(v.strings["ProductVersion"], ZZ_VERSION_TEXT);
+    EXPECT_EQ(v.strings["ProductName"], ZZ_PRODUCT_NAME);
+    EXPECT_EQ(v.strings["FileDescription"], program.description);
+    EXPECT_EQ(v.strings["OriginalFilename"], program.fileName);
+  }
+}
+
+bool Has(const std::string& manifest, const char* pattern) { return std::regex_search(manifest, std::regex(pattern)); }
+
+const char kCommonControls6[] =
+    R"(name="Microsoft\.Windows\.Common-Controls"\s+version="6\.0\.0\.0")";
+const char kPerMonitorDpi[] = R"(<dpiAwareness[^>]*>\s*PerMonitorV2\b)";
+const char kPerMonitorDpiOlder[] = R"(<dpiAware[^>]*>\s*true/pm\s*<)";
+
+TEST(Manifest, TheProgramAsksForElevationWithVisualStylesAndPerMonitorDpi) {
+  std::string manifest = ReadManifest(WindowsPath(ZZ_PROGRAM_EXE));
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_TRUE(Has(manifest, R"(<requestedExecutionLevel\s+level="requireAdministrator")")) << manifest;
+  EXPECT_TRUE(Has(manifest, kCommonControls6)) << manifest;
+  EXPECT_TRUE(Has(manifest, kPerMonitorDpi)) << manifest;
+  EXPECT_TRUE(Has(manifest, kPerMonitorDpiOlder)) << manifest;
+}
+
+TEST(Manifest, TheWindowTestsRunUnelevatedWithTheSameControlsAndDpi) {
+  std::string manifest = ReadManifest(WindowsPath(ZZ_WINDOW_TESTS_EXE));
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_TRUE(Has(manifest, R"(<requestedExecutionLevel\s+level="asInvoker")")) << manifest;
+  EXPECT_FALSE(Has(manifest, "requireAdministrator|highestAvailable")) << manifest;
+  EXPECT_TRUE(Has(manifest, kCommonControls6)) << manifest;
+  EXPECT_TRUE(Has(manifest, kPerMonitorDpi)) << manifest;
+}
+
+TEST(Icon, WindowsFindsTheProgramsIconAtEverySizeItAsksFor) {
+  // Small and large icons at 100 % to 200 %: an image of exactly that size, with alpha, a
+  // transparent corner round the tile and an opaque middle.
+  for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+    SCOPED_TRACE(size);
+    IconImage image = ReadIconImage(WindowsPath(ZZ_PROGRAM_EXE), size);
+    EXPECT_EQ(image.width, size);
+    EXPECT_EQ(image.bitCount, 32);
+    EXPECT_EQ(image.cornerAlpha, 0);
+    EXPECT_EQ(image.centreAlpha, 255);
+  }
+}
+
+}  // namespace
+}  // namespace zz::test
