@@ -39,6 +39,8 @@ void Window::Create(const WindowParams& params) {
     wc.lpfnWndProc = &Window::Proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    // The program's icon (resource 1), for the title bar and the taskbar.
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     wc.hbrBackground = params.background;
     wc.lpszClassName = params.className;
     if (!RegisterClassExW(&wc)) throw std::runtime_error("RegisterClassExW failed");

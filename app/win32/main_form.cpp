@@ -178,10 +178,11 @@ void TMainForm::FormCreate() {
   else
     state.currentPath.clear();
   const std::string voice = session_.ProgramFile(kVoiceFileName);
-  if (FileExists(voice))
-    RebuildVoiceFile(session_.ProgramFile(kConfFileName), voice);
-  else
-    parts_.prompts.Show(PlainMessage(kVoiceIniMissingText));
+  if (!FileExists(voice)) parts_.prompts.Show(PlainMessage(kVoiceIniMissingText));
+  // Made anew from the configuration also when it was missing (as on a first start after
+  // installing): without it the intercom units would be out of reach of the block dialog,
+  // and every save would write the configuration without them.
+  RebuildVoiceFile(session_.ProgramFile(kConfFileName), voice);
 }
 
 void TMainForm::HidePages() {

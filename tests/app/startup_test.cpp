@@ -31,7 +31,7 @@ TEST_F(StartupTest, WithoutAnyFileSaysVoiceIniIsMissingAndShowsTheDesignTimeFiel
   EXPECT_EQ(Ed().RadioGroupLogLevel().ItemIndex(), -1);
   EXPECT_FALSE(Form().Extended());
   EXPECT_FALSE(Form().PanelNetwork().GroupBox8.Visible());
-  EXPECT_FALSE(dir.Exists("voice.ini"));
+  EXPECT_EQ(dir.Read("voice.ini"), "");  // made, empty: there are no units to keep
 
   // Closing without a loaded configuration saves nothing but the placement.
   EXPECT_TRUE(Close());
@@ -110,7 +110,7 @@ TEST_F(StartupTest, WithConfigurationAndVoiceIniLoadsTheFieldsAndRebuildsTheUnit
   EXPECT_TRUE(Visible(Form().PanelTrl()));
 }
 
-TEST_F(StartupTest, ConfigurationWithoutVoiceIniStillLoadsAndSaysSo) {
+TEST_F(StartupTest, WithoutVoiceIniTheUnitsOfTheConfigurationAreKeptAndSaved) {
   dir.Write("zidezir.conf", SampleConf());
   Start();
   std::vector<SeenDialog> seen = watcher.Seen();
@@ -118,7 +118,15 @@ TEST_F(StartupTest, ConfigurationWithoutVoiceIniStillLoadsAndSaysSo) {
   EXPECT_EQ(seen[0].text, "Не найден файл voice.ini");
   EXPECT_TRUE(State().loaded);
   EXPECT_EQ(Ed().EditSystemName().Text(), "Gate One");
-  EXPECT_FALSE(dir.Exists("voice.ini"));
+  // As on a first start after installing: voice.ini is made from the configuration, and the
+  // next save keeps the intercom units.
+  EXPECT_EQ(dir.Read("voice.ini"), "[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n");
+  Ed().EditSystemName().SetText("Gate Two");
+  watcher.Script({{IDNO, {}}});
+  ASSERT_TRUE(Close());
+  const std::string saved = dir.Read("zidezir.conf");
+  EXPECT_NE(saved.find("Name=Gate Two\r\n"), std::string::npos);
+  EXPECT_NE(saved.find("[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n"), std::string::npos) << saved;
 }
 
 TEST_F(StartupTest, BadIntegerIsReportedInAnErrorBoxAndTheWindowGoesOn) {

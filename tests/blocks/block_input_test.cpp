@@ -33,6 +33,12 @@ bool FocusReaches(HWND control) {
   return false;
 }
 
+// Waits until the dialog has gone, so that the key, not the watcher, closed it.
+bool Gone(HWND dialog) {
+  for (int i = 0; i < 200 && IsWindow(dialog); ++i) Sleep(25);
+  return !IsWindow(dialog);
+}
+
 // The window as it stands painted on the screen.
 std::vector<std::uint32_t> Picture(HWND window) {
   RECT r{};
@@ -63,8 +69,10 @@ TEST_F(BlockInputTest, EnterAtTheBlockDialogsOpeningCancelsAndInAFieldConfirms) 
   ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonAdd); },
                               [&](const DialogSteps& d) {
                                 BringToFront(d.hwnd());
+                                ASSERT_TRUE(FocusReaches(d.Item(IDCANCEL)));  // the dialog opens there
                                 EXPECT_EQ(GetWindowLongW(d.Item(IDCANCEL), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-                                PressKey(VK_RETURN);  // on "Отменить", where the focus is
+                                PressKey(VK_RETURN);
+                                EXPECT_TRUE(Gone(d.hwnd()));
                               },
                               IDCANCEL));
   Pump(100);
@@ -81,6 +89,7 @@ TEST_F(BlockInputTest, EnterAtTheBlockDialogsOpeningCancelsAndInAFieldConfirms) 
                                 d.Settle();
                                 EXPECT_EQ(GetWindowLongW(d.Item(IDOK), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
                                 PressKey(VK_RETURN);
+                                EXPECT_TRUE(Gone(d.hwnd()));
                               },
                               IDCANCEL));
   Pump(100);

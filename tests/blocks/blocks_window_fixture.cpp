@@ -32,7 +32,8 @@ bool BlocksWindowTest::WithBlockDialog(const std::function<void()>& open,
   const std::size_t before = watcher.Seen().size();
   watcher.Script({{button, std::nullopt, [steps](HWND dialog) { steps(DialogSteps(dialog)); }}});
   open();
-  return watcher.Seen().size() > before;
+  // The watcher records the dialog once its steps are done, which may be after it closed.
+  return PumpUntil([&] { return watcher.Seen().size() > before; }, 5000);
 }
 
 std::string ConfWithBlocks(const std::string& devicesLf, const std::string& voiceSectionsLf) {

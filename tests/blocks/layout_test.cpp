@@ -107,6 +107,38 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
   ExpectSound(progress.hwnd(), "progress window");
 }
 
+// Moved to a monitor of another DPI, the window gets WM_DPICHANGED with the size the system
+// suggests, and lays itself out again; back on the first monitor it is as it was.
+TEST_F(LayoutAtSystemDpi, TheWindowFollowsItsMonitorToAnotherDpi) {
+  StartWithBlocks(SampleConf(), "");
+  const int first = Form().Dpi(), second = first * 3 / 2;
+  const ui::ListView& grid = Grid1();
+  const int columnBefore = grid.ColumnWidth(4);
+  auto moveTo = [&](int dpi) {
+    RECT r{};
+    GetWindowRect(Form().hwnd(), &r);
+    RECT suggested{r.left, r.top, r.left + MulDiv(kMinWidth, dpi, 96), r.top + MulDiv(kMinHeight, dpi, 96)};
+    SendMessageW(Form().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    Pump(30);
+  };
+  moveTo(second);
+  EXPECT_EQ(Form().Dpi(), second);
+  ExpectScaled(SizeOf(Form().hwnd(), false).cx, kMinWidth, second, "main window width");
+  ExpectScaled(Form().Panel1().Button(NavButton::kTrl).Bounds().width, 185, second, "navigation button");
+  ExpectScaled(grid.ColumnWidth(4), 245, second, "comment column");
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Trl().ButtonAdd.hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(-font.lfHeight, ScaleToDpi(13, second));
+  for (NavButton page : {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
+    Click(Form().Panel1().Button(page));
+    ExpectSound(Form().hwnd(), "after the move, page " + std::to_string(static_cast<int>(page)));
+  }
+  moveTo(first);
+  EXPECT_EQ(SizeOf(Form().hwnd(), false).cx, MulDiv(kMinWidth, first, 96));
+  EXPECT_EQ(Form().Panel1().Button(NavButton::kTrl).Bounds().width, MulDiv(185, first, 96));
+  EXPECT_NEAR(grid.ColumnWidth(4), columnBefore, 1);
+}
+
 // The same in a process of its own at each DPI: the system DPI is the prefix's LogPixels,
 // read when a process starts.
 class LogPixels {
