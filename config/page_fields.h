@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "conf_param.h"
+
 namespace zz {
 
 // Yes/no drop-down lists.
@@ -38,6 +40,17 @@ inline constexpr UpDownRange kSilenceDeadbandRange = {0, 5000, 100, 200};
 // Brings a number outside the range to the nearer end, as an up-down control does.
 constexpr int ClampToRange(const UpDownRange& range, int n) {
   return n < range.min ? range.min : (n > range.max ? range.max : n);
+}
+
+// The range of the up-down that carries a schema entry; none for the other fields.
+constexpr const UpDownRange* FieldRange(int schemaEntry) {
+  switch (schemaEntry) {
+    case entry::kTxBuffer: return &kTxBufferRange;
+    case entry::kThreshold: return &kThresholdRange;
+    case entry::kSignalDeadband: return &kSignalDeadbandRange;
+    case entry::kSilenceDeadband: return &kSilenceDeadbandRange;
+    default: return nullptr;
+  }
 }
 
 // Block types of the block grid's type column.

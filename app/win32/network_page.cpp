@@ -18,10 +18,10 @@ void NetworkPage::CreateFields() {
   auto labelAt = [&](const char* caption, DWORD extra = 0) { return Label(caption, {kLabelX, y + 3, kLabelWidth, 16}, extra); };
   labelAt(text::kLabelInterface);
   EditNetworkListenerInterface =
-      EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintInterface, KeyFilter::kInterface));
+      EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintInterface, FieldKeyFilter(entry::kListenerInterface)));
   y += kRowHeight;
   Label8 = labelAt(text::kLabelListenerPort, SS_NOTIFY);
-  EditNetworkListenerPort = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintListenerPort, KeyFilter::kDigits));
+  EditNetworkListenerPort = EditField(EditBox({kFieldX, y, kFieldWidth, 21}, text::kHintListenerPort, FieldKeyFilter(entry::kListenerPort)));
   y += kRowHeight;
   labelAt(text::kLabelNeedGatekeeper);
   ComboBoxNetworkNeedGatekeeper = ComboField(DropDown({kFieldX, y, 120, 21}, yesNo, text::kHintNeedGatekeeper));
@@ -40,13 +40,13 @@ void NetworkPage::CreateFields() {
 
   Group(text::kGroupControlServer, {536, 48, 282, 92});
   Label(text::kLabelControlServerPort, {552, 75, 196, 16});
-  EditControlServerPort = EditField(EditBox({752, 72, 56, 21}, text::kHintControlServerPort, KeyFilter::kDigits));
+  EditControlServerPort = EditField(EditBox({752, 72, 56, 21}, text::kHintControlServerPort, FieldKeyFilter(entry::kControlServerPort)));
   Label(text::kLabelTimeout, {552, 103, 196, 16});
   EditControlServerConnectionTimeout =
-      EditField(EditBox({752, 100, 56, 21}, text::kHintTimeout, KeyFilter::kDigits));
+      EditField(EditBox({752, 100, 56, 21}, text::kHintTimeout, FieldKeyFilter(entry::kConnectionTimeout)));
 
   Group(text::kGroupPollServer, {536, 152, 282, 56});
-  EditPollServerBasePort = EditField(EditBox({552, 176, 100, 21}, text::kHintPollServer, KeyFilter::kDigits));
+  EditPollServerBasePort = EditField(EditBox({552, 176, 100, 21}, text::kHintPollServer, FieldKeyFilter(entry::kBasePort)));
 
   Group(text::kGroupAdditional, {16, 292, 504, 56});
   Label(text::kLabelSystemAdmin, {kLabelX, 319, kLabelWidth, 16});

@@ -4,9 +4,10 @@
 
 namespace zz {
 
-void VoicePage::NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, const UpDownRange& range,
+void VoicePage::NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, int schemaEntry,
                             const char* hint) {
-  edit = EditField(EditBox(r, hint, KeyFilter::kDigits));
+  const UpDownRange& range = *FieldRange(schemaEntry);
+  edit = EditField(EditBox(r, hint, FieldKeyFilter(schemaEntry)));
   upDown = UpDownField(UpDownFor(edit.control(), range), range);
 }
 
@@ -15,19 +16,19 @@ void VoicePage::CreateFields() {
   constexpr int x = D::kPlot.x, y = D::kPlot.y;
   const int belowY = y + D::kPlotHeight + 8;
   NumberField(EditSilenceDetectionThreshold, UpDownTresholdVoise, {x + 8, y + D::kLevelY - 10, 60, 21},
-              kThresholdRange, text::kHintThreshold);
+              entry::kThreshold, text::kHintThreshold);
   NumberField(EditSilenceDetectionSignalDeadband, UpDownDirectionalSignal, {x + D::kSpanB[0] + 16, belowY, 60, 21},
-              kSignalDeadbandRange, text::kHintSignalDeadband);
+              entry::kSignalDeadband, text::kHintSignalDeadband);
   Label(text::kMilliseconds, {x + D::kSpanB[0] + 82, belowY + 3, 24, 16});
   NumberField(EditSilenceDetectionSilenceDeadband, UpDownDirectionSilents, {x + D::kSpanC[0] + 26, belowY, 60, 21},
-              kSilenceDeadbandRange, text::kHintSilenceDeadband);
+              entry::kSilenceDeadband, text::kHintSilenceDeadband);
   Label(text::kMilliseconds, {x + D::kSpanC[0] + 92, belowY + 3, 24, 16});
 
   Group(text::kGroupMaxCall, {16, 336, 260, 56});
   ComboBoxMaxCall = ComboField(DropDown({32, 360, 160, 21}, kMaxCallItems, text::kHintMaxCall));
 
   Label(text::kLabelTxBuffer, {16, 411, 330, 16});
-  NumberField(EditAudioTxBuffer, UpDownTxBufer, {350, 408, 64, 21}, kTxBufferRange, text::kHintTxBuffer);
+  NumberField(EditAudioTxBuffer, UpDownTxBufer, {350, 408, 64, 21}, entry::kTxBuffer, text::kHintTxBuffer);
   Label(text::kMilliseconds, {422, 411, 24, 16});
   Label(text::kLabelJitter, {16, 443, 330, 16});
   EditAudioAudioJitterDelay = EditField(EditBox({350, 440, 64, 21}, nullptr));

@@ -24,9 +24,8 @@ class VoicePage : public Page {
   void OnPaint(HDC dc) override;
 
  private:
-  // An edit with its up-down at the given place, the digits filter and the hint.
-  void NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, const UpDownRange& range,
-                   const char* hint);
+  // The edit and up-down of a schema entry at the given place, with its filter, range and hint.
+  void NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, int schemaEntry, const char* hint);
 };
 
 }  // namespace zz

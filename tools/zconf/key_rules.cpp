@@ -17,28 +17,6 @@ const ConfParamTable& Schema() {
 inline constexpr UpDownRange kLevelRange = {0, static_cast<int>(kLevelItems.size()) - 1, 1, 0};
 inline constexpr UpDownRange kMaxCallsRange = {-1, static_cast<int>(kMaxCallItems.size()) - 1, 1, -1};
 
-// The edits with a key filter, by their entries.
-struct FilteredEntry {
-  int entry;
-  KeyFilter filter;
-};
-constexpr FilteredEntry kFilteredEntries[] = {
-    {entry::kListenerInterface, KeyFilter::kInterface}, {entry::kListenerPort, KeyFilter::kDigits},
-    {entry::kBasePort, KeyFilter::kDigits},           {entry::kControlServerPort, KeyFilter::kDigits},
-    {entry::kConnectionTimeout, KeyFilter::kDigits},
-};
-
-struct RangedEntry {
-  int entry;
-  UpDownRange range;
-};
-constexpr RangedEntry kRangedEntries[] = {
-    {entry::kTxBuffer, kTxBufferRange},
-    {entry::kThreshold, kThresholdRange},
-    {entry::kSignalDeadband, kSignalDeadbandRange},
-    {entry::kSilenceDeadband, kSilenceDeadbandRange},
-};
-
 bool PassesFilter(KeyFilter filter, std::string_view value) {
   for (char c : value)
     if (!KeyPasses(filter, static_cast<unsigned char>(c))) return false;
@@ -74,8 +52,8 @@ KeyRule RuleOf(const KeyField& field) {
   KeyRule rule{&field, Accepts::kText, {}};
   switch (field.conversion) {
     case Conversion::kText:
-      for (const FilteredEntry& f : kFilteredEntries)
-        if (f.entry == field.entry) rule.accepts = f.filter == KeyFilter::kDigits ? Accepts::kDigits : Accepts::kInterface;
+      if (std::optional<KeyFilter> filter = FieldKeyFilter(field.entry))
+        rule.accepts = *filter == KeyFilter::kDigits ? Accepts::kDigits : Accepts::kInterface;
       break;
     case Conversion::kYesNo:
     case Conversion::kCheckYesNo: rule.accepts = Accepts::kYesNo; break;
@@ -85,8 +63,7 @@ KeyRule RuleOf(const KeyField& field) {
       break;
     case Conversion::kPosition:
       rule.accepts = Accepts::kPosition;
-      for (const RangedEntry& r : kRangedEntries)
-        if (r.entry == field.entry) rule.range = r.range;
+      if (const UpDownRange* range = FieldRange(field.entry)) rule.range = *range;
       break;
     case Conversion::kLevel:
       rule.accepts = Accepts::kLevel;
