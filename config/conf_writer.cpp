@@ -60,11 +60,10 @@ void WriteList(const CONF_PARAM& e, std::string& out) {
   }
 }
 
-std::string ComposeConfiguration(ConfParamTable& table) {
+std::string ComposeConfiguration(const ConfParamTable& table) {
   std::string out;
   for (int n = 1; n < entry::kDevicesBody; ++n) WriteEntry(table[n], out);
   WriteList(table[entry::kDevicesBody], out);
-  table[entry::kDeviceSettings].lines.clear();
   for (int n = entry::kDeviceSettings; n < entry::kPrefixesBody; ++n) WriteEntry(table[n], out);
   WriteList(table[entry::kPrefixesBody], out);
   for (int n = entry::kPrefixesBody + 1; n <= ConfParamTable::size(); ++n) WriteEntry(table[n], out);
@@ -88,11 +87,14 @@ std::string RemoveEmptyValues(std::string_view text) {
   return out;
 }
 
+bool ConfigurationFree(ConfigSession& session) {
+  if (LockTest(session.ProgramFile(kConfFileName))) return true;
+  session.prompts.Show({kConfLockedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+  return false;
+}
+
 std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
-  if (!LockTest(session.ProgramFile(kConfFileName))) {
-    session.prompts.Show({kConfLockedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
-    return std::nullopt;
-  }
+  if (!ConfigurationFree(session)) return std::nullopt;
   EditorToEntries(session.editor, session.table);
   return ComposeConfiguration(session.table);
 }
@@ -100,6 +102,7 @@ std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
 bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text) {
   if (!WriteFileAtomic(target, Utf8ToCp1251(text))) {
     session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
+    session.state.modified = true;
     return false;
   }
   session.state.modified = false;

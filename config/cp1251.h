@@ -19,4 +19,8 @@ bool Cp1251HasChar(char32_t c);
 // the text reaches a file as it stands.
 bool FitsCp1251(std::string_view text);
 
+// The text as a Windows-1251 file gives it back: each character the code page lacks (and
+// each malformed UTF-8 byte) becomes '?'.
+std::string ThroughCp1251(std::string_view text);
+
 }  // namespace zz

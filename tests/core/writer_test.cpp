@@ -1,5 +1,6 @@
 #include "conf_writer.h"
 #include "file_hold.h"
+#include "save_flows.h"
 #include "session_fixture.h"
 
 namespace zz::test {
@@ -195,13 +196,15 @@ TEST_F(SaveTest, CreatesAnAbsentConfigurationInWindows1251) {
   EXPECT_EQ(bytes.rfind("[System]\r\nName=\xD8\xEB\xFE\xE7\r\nAdmin=\r\n", 0), 0u);
 }
 
-TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
-  session.state.modified = true;
+TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheChangesPending) {
+  editor.systemName.SetText("new");
   std::string target = dir.File("missing-folder") + "/zidezir.conf";
   EXPECT_FALSE(SaveConfiguration(session, target));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], PlainMessage("Не удалось сохранить настройки в файл " + target));
+  // The entries hold the editor's values now; the flag still reports them as unsaved.
   EXPECT_TRUE(session.state.modified);
+  EXPECT_TRUE(ChangeDetected(session));
 }
 
 TEST_F(SaveTest, AReadOnlyTargetKeepsItsContent) {
