@@ -20,9 +20,10 @@ void EditorToEntries(Editor& editor, ConfParamTable& table);
 void WriteEntry(const CONF_PARAM& e, std::string& out);
 void WriteList(const CONF_PARAM& e, std::string& out);
 
-// The 39 entries in schema order, each behind the lines it carries. The Devices section's
-// own lines are not carried (the loader leaves them to the list writer), so lines of another
-// section that stood before DeviceSettings are written in front of it.
+// The 39 entries in schema order, each behind the lines it carries. In front of
+// DeviceSettings only the carried lines from the first section header on are written: the
+// Devices section's own lines are rebuilt by the list writer, and any other line there
+// would be read back into the Devices section.
 std::string ComposeConfiguration(const ConfParamTable& table);
 
 // Removes every line after the first, section headers apart, whose value (the text after

@@ -1,4 +1,5 @@
 #include "conf_writer.h"
+#include "devices_body.h"
 #include "file_hold.h"
 #include "save_flows.h"
 #include "session_fixture.h"
@@ -115,6 +116,29 @@ TEST_F(WriterTest, KeepsCommentsAndForeignLinesAndWritesSchemaNames) {
   EXPECT_EQ(saved.find(";stray"), std::string::npos);
   EXPECT_NE(saved.find("[Prefixes]\r\n; list head\r\n1=1\r\n[PollServer]"), std::string::npos) << saved;
   EXPECT_TRUE(table[entry::kDeviceSettings].lines.empty());
+}
+
+TEST_F(WriterTest, LinesCarriedToDeviceSettingsNeverBecomeBlocks) {
+  struct Case {
+    const char* file;
+    std::size_t blocks;
+    const char* beforeSettings;  // what the save writes between the Devices body and [DeviceSettings]
+  } cases[] = {
+      {"[Network]\n1=4,192.168.1.201\n;c\n[DeviceSettings]\n", 0, ""},
+      {"[Devices]\n0=1\n[ControlServer]\nPort=1\nx=2\n[DeviceSettings]\n", 1, ""},
+      {"[Devices]\n0=1\n;a\n[Codecs]\nG711=1\n;b\n[DeviceSettings]\n", 1, "[Codecs]\nG711=1\n;b\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    Load(c.file);
+    std::string first = Saved();
+    std::size_t body = first.find(";0=1,192.168.1.100\r\n\r\n") + 22;
+    EXPECT_EQ(first.substr(body, first.find("[DeviceSettings]") - body), Crlf(c.beforeSettings));
+    LoadConfigBytes(session, "again", first);
+    EXPECT_EQ(Rows().size(), std::max<std::size_t>(c.blocks, 1));
+    EXPECT_EQ(IsPlaceholder(Rows()), c.blocks == 0);
+    EXPECT_EQ(Saved(), first);
+  }
 }
 
 TEST_F(WriterTest, ValuesOfListsBoxesAndLongTexts) {
