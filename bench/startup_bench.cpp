@@ -45,6 +45,11 @@ constexpr const char* kVoice =
 constexpr const char* kProduct = "zurerizeda.exe";
 constexpr const char* kEmptyWindow = "empty_window.exe";
 
+// Wine's own processes (services, the desktop) end with the server a few seconds after the
+// last program; a server that lingers this long keeps them from starting again inside a
+// measurement. It ends by itself after the run.
+constexpr int kServerLingerSeconds = 30;
+
 struct Options {
   std::string winTree = ZZ_BENCH_WIN_TREE;
   int runs = 10;
@@ -73,6 +78,15 @@ std::string ShellQuote(const std::string& s) {
   return q + "'";
 }
 
+// Starts a lingering server for the tree's prefix; a server already running stays as it is.
+void KeepWineServer(const fs::path& tree) {
+  const char* prefix = std::getenv("WINEPREFIX");
+  std::string server = fs::exists("/usr/lib/wine/wineserver") ? "/usr/lib/wine/wineserver" : "wineserver";
+  std::string command = "WINEPREFIX=" + ShellQuote(prefix ? std::string(prefix) : (tree / "wineprefix").u8string()) +
+                        " " + server + " -p" + std::to_string(kServerLingerSeconds) + " >/dev/null 2>&1";
+  if (std::system(command.c_str()) == -1) throw std::runtime_error("cannot run " + command);
+}
+
 // A program directory as deployed: both programs beside the configuration and voice.ini.
 class ProgramDir {
  public:
@@ -86,6 +100,7 @@ class ProgramDir {
     fs::copy_file(tree / "bench" / kEmptyWindow, fs::u8path(dir_.File(kEmptyWindow)));
     dir_.Write("zidezir.conf", WindowsFile(kConf));
     dir_.Write("voice.ini", WindowsFile(kVoice));
+    KeepWineServer(tree);
   }
 
   // Milliseconds until the program's first window is shown and idle.
