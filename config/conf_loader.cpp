@@ -115,8 +115,9 @@ class Loader {
   }
 
   void Other(const CONF_LINE& line) {
-    // Lines in front of the first block line go to the Devices body; after it, the writer
-    // rebuilds the section's lines from the grid, so only the block comments are read there.
+    // Lines outside the Devices section, and those in front of its first block line (for the
+    // Devices body), wait for the next entry. After the first block line the writer rebuilds
+    // the section's lines from the grid, so only the block comments are read there.
     if (!SectionIs(line, kDevicesSection) || blockCount_ == 0) {
       pending_.push_back(line.raw);
       return;
@@ -143,7 +144,7 @@ class Loader {
   void SettleDeferred() {
     if (!deferred_) return;
     deferred_ = false;
-    SetBlockComment(std::string(Trim(std::string_view(kDefaultDeviceComment).substr(1))));
+    SetBlockComment(std::string(std::string_view(kDefaultDeviceComment).substr(1)));  // without its ';'
   }
 
   // The Devices section ends: its lines that no block line followed are dropped as well.
