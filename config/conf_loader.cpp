@@ -61,8 +61,9 @@ class Loader {
 
  private:
   void Header(const CONF_LINE& line) {
-    commentRow_ = 0;
+    if (devicesOpen_) EndDevices();
     int n = FindSectionEntry(table_, line);
+    devicesOpen_ = n == entry::kDevices;
     if (n == 0) {
       pending_.push_back(line.raw);
       return;
@@ -100,6 +101,7 @@ class Loader {
   }
 
   void Block(const CONF_LINE& line) {
+    SettleDeferred();
     ListLine(entry::kDevicesBody, line);
     if (blockCount_ != 0) rows_.emplace_back();
     ++blockCount_;
@@ -113,15 +115,43 @@ class Loader {
   }
 
   void Other(const CONF_LINE& line) {
-    // A block's comment is the first comment line after its block line; the line comes
-    // back as that comment only, so it is not carried as a foreign line too.
-    if (commentRow_ > 0 && line.hasComment && SectionIs(line, kDevicesSection) &&
-        Trim(line.raw) != kDefaultDeviceComment) {
-      rows_[static_cast<std::size_t>(commentRow_ - 1)][4] = BlockComment(line);
-      commentRow_ = 0;
+    // Lines outside the Devices section, and those in front of its first block line (for the
+    // Devices body), wait for the next entry. After the first block line the writer rebuilds
+    // the section's lines from the grid, so only the block comments are read there.
+    if (!SectionIs(line, kDevicesSection) || blockCount_ == 0) {
+      pending_.push_back(line.raw);
       return;
     }
-    pending_.push_back(line.raw);
+    if (!line.hasComment) return;
+    SettleDeferred();
+    if (commentRow_ == 0) return;
+    if (Trim(line.raw) == kDefaultDeviceComment) {
+      deferred_ = true;  // what follows tells whether it is the block's comment
+      return;
+    }
+    SetBlockComment(BlockComment(line));
+  }
+
+  // A block's comment is the first comment line after its block line.
+  void SetBlockComment(const std::string& comment) {
+    rows_[static_cast<std::size_t>(commentRow_ - 1)][4] = comment;
+    commentRow_ = 0;
+  }
+
+  // The default device comment's text right after a block line is that block's comment when
+  // the section goes on with a block or a comment line; as the section's last comment line it
+  // is the default device comment that the writer adds after the last block.
+  void SettleDeferred() {
+    if (!deferred_) return;
+    deferred_ = false;
+    SetBlockComment(std::string(std::string_view(kDefaultDeviceComment).substr(1)));  // without its ';'
+  }
+
+  // The Devices section ends: its lines that no block line followed are dropped as well.
+  void EndDevices() {
+    deferred_ = false;
+    commentRow_ = 0;
+    pending_.clear();
   }
 
   ConfigSession& s_;
@@ -131,6 +161,8 @@ class Loader {
   std::vector<std::string> prefixes_;
   int blockCount_ = 0;
   int commentRow_ = 0;  // the block whose comment line may still follow
+  bool deferred_ = false;  // a default device comment line waits for what follows it
+  bool devicesOpen_ = false;  // the current section is the schema's Devices section
 };
 
 }  // namespace

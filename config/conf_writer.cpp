@@ -1,5 +1,7 @@
 #include "conf_writer.h"
 
+#include <algorithm>
+
 #include "conf_line.h"
 #include "cp1251.h"
 #include "devices_body.h"
@@ -29,8 +31,11 @@ void EditorToEntries(Editor& editor, ConfParamTable& table) {
   prefixes.entries = editor.ListBoxPrefixes().Items();
 }
 
-void WriteEntry(const CONF_PARAM& e, std::string& out) {
-  for (const std::string& line : e.lines) WriteLine(out, Trim(line));
+namespace {
+
+// The entry writer from one of the entry's lines on.
+void WriteEntryFrom(const CONF_PARAM& e, LineList::const_iterator firstLine, std::string& out) {
+  for (auto line = firstLine; line != e.lines.end(); ++line) WriteLine(out, Trim(*line));
   if (e.IsSection())
     out.append("[").append(e.section).append("]");
   else
@@ -38,6 +43,10 @@ void WriteEntry(const CONF_PARAM& e, std::string& out) {
   if (!e.comment.empty()) out.append(" ;").append(e.comment);
   out.append(kLineEnd);
 }
+
+}  // namespace
+
+void WriteEntry(const CONF_PARAM& e, std::string& out) { WriteEntryFrom(e, e.lines.begin(), out); }
 
 void WriteList(const CONF_PARAM& e, std::string& out) {
   // Trimmed like every other entry's lines, so repeated saves do not grow empty lines.
@@ -60,12 +69,18 @@ void WriteList(const CONF_PARAM& e, std::string& out) {
   }
 }
 
-std::string ComposeConfiguration(ConfParamTable& table) {
+std::string ComposeConfiguration(const ConfParamTable& table) {
   std::string out;
   for (int n = 1; n < entry::kDevicesBody; ++n) WriteEntry(table[n], out);
   WriteList(table[entry::kDevicesBody], out);
-  table[entry::kDeviceSettings].lines.clear();
-  for (int n = entry::kDeviceSettings; n < entry::kPrefixesBody; ++n) WriteEntry(table[n], out);
+  // The lines in front of DeviceSettings follow the Devices body, where a key line would be
+  // read as a block: only another section, from its header on, may stand there.
+  const CONF_PARAM& settings = table[entry::kDeviceSettings];
+  WriteEntryFrom(settings,
+                 std::find_if(settings.lines.begin(), settings.lines.end(),
+                              [](const std::string& line) { return IsSectionHeader(line); }),
+                 out);
+  for (int n = entry::kFlowControl; n < entry::kPrefixesBody; ++n) WriteEntry(table[n], out);
   WriteList(table[entry::kPrefixesBody], out);
   for (int n = entry::kPrefixesBody + 1; n <= ConfParamTable::size(); ++n) WriteEntry(table[n], out);
   return out;
@@ -88,11 +103,14 @@ std::string RemoveEmptyValues(std::string_view text) {
   return out;
 }
 
+bool ConfigurationFree(ConfigSession& session) {
+  if (LockTest(session.ProgramFile(kConfFileName))) return true;
+  session.prompts.Show({kConfLockedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+  return false;
+}
+
 std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
-  if (!LockTest(session.ProgramFile(kConfFileName))) {
-    session.prompts.Show({kConfLockedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
-    return std::nullopt;
-  }
+  if (!ConfigurationFree(session)) return std::nullopt;
   EditorToEntries(session.editor, session.table);
   return ComposeConfiguration(session.table);
 }
@@ -100,6 +118,7 @@ std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
 bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text) {
   if (!WriteFileAtomic(target, Utf8ToCp1251(text))) {
     session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
+    session.state.modified = true;
     return false;
   }
   session.state.modified = false;

@@ -127,4 +127,6 @@ bool FitsCp1251(std::string_view text) {
   return fits;
 }
 
+std::string ThroughCp1251(std::string_view text) { return Cp1251ToUtf8(Utf8ToCp1251(text)); }
+
 }  // namespace zz

@@ -22,4 +22,8 @@ bool FitsCp1251(std::string_view text);
 // The text without the characters that have no byte in Windows-1251 (and malformed UTF-8).
 std::string KeepCp1251Chars(std::string_view text);
 
+// The text as a Windows-1251 file gives it back: each character the code page lacks (and
+// each malformed UTF-8 byte) becomes '?'.
+std::string ThroughCp1251(std::string_view text);
+
 }  // namespace zz

@@ -12,7 +12,8 @@ bool ChangeDetected(ConfigSession& session) {
   if (session.state.modified) return true;
   for (const KeyField& field : KeyFields()) {
     const CONF_PARAM& e = session.table[field.entry];
-    if (FieldValue(session.editor, field, e) != e.value) return true;
+    // What the file would hold: a character Windows-1251 lacks reaches it as "?".
+    if (ThroughCp1251(FieldValue(session.editor, field, e)) != e.value) return true;
   }
   return false;
 }
@@ -21,22 +22,46 @@ std::optional<std::string> VoiceAppendText(const std::string& voicePath) { retur
 
 namespace {
 
-// The voice.ini lines to append; the missing-file message when there is no voice.ini.
-std::string VoiceOrNotice(ConfigSession& session) {
-  std::string path = session.ProgramFile(kVoiceFileName);
-  std::optional<std::string> voice;
-  if (FileExists(path)) voice = VoiceAppendText(path);
-  if (!voice) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
-  return voice.value_or("");
+enum class VoiceRead { kRead, kMissing, kUnreadable };
+
+// voice.ini of the program directory as a save appends it.
+struct VoicePart {
+  VoiceRead read;
+  std::string text;  // empty unless read
+};
+
+VoicePart ReadVoicePart(const std::string& path) {
+  std::optional<std::string> text = VoiceAppendText(path);
+  if (text) return {VoiceRead::kRead, *text};
+  return {FileExists(path) ? VoiceRead::kUnreadable : VoiceRead::kMissing, {}};
+}
+
+enum class CleanUp { kBeforeAppend, kAfterAppend };
+
+// What both flows do: the lock test, voice.ini read, the one write of the whole file, and
+// only then the notice that voice.ini is missing. False when nothing was written.
+bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cleanUp) {
+  if (!ConfigurationFree(session)) return false;
+  const std::string voicePath = session.ProgramFile(kVoiceFileName);
+  VoicePart voice = ReadVoicePart(voicePath);
+  if (voice.read == VoiceRead::kUnreadable) {
+    // Saving without it would drop every intercom-unit list from the file.
+    session.prompts.Show(PlainMessage(kOpenFileFailedPrefix + voicePath));
+    return false;
+  }
+  EditorToEntries(session.editor, session.table);
+  std::string conf = ComposeConfiguration(session.table);
+  std::string final = cleanUp == CleanUp::kBeforeAppend ? RemoveEmptyValues(conf) + voice.text
+                                                        : RemoveEmptyValues(conf + voice.text);
+  if (!CommitConfiguration(session, target, final)) return false;
+  if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
+  return true;
 }
 
 }  // namespace
 
 bool SaveSequence(ConfigSession& session) {
-  std::optional<std::string> text = PrepareConfiguration(session);
-  if (!text) return false;
-  std::string final = RemoveEmptyValues(*text) + VoiceOrNotice(session);
-  return CommitConfiguration(session, session.ProgramFile(kConfFileName), final);
+  return SaveWithVoice(session, session.ProgramFile(kConfFileName), CleanUp::kBeforeAppend);
 }
 
 FileDialogSpec ConfFileDialog(const std::string& fileName) {
@@ -60,12 +85,8 @@ void SaveAs(ConfigSession& session) {
   std::optional<std::string> target = session.prompts.SaveFile(SaveDialog1());
   if (!target) return;
   session.state.currentPath = *target;
-  std::optional<std::string> text = PrepareConfiguration(session);
-  if (!text) return;
   // Here the clean-up follows the append, so it also reaches the intercom-unit lines.
-  std::string final = RemoveEmptyValues(*text + VoiceOrNotice(session));
-  CommitConfiguration(session, *target, final);
-  session.state.modified = true;
+  if (SaveWithVoice(session, *target, CleanUp::kAfterAppend)) session.state.modified = true;
 }
 
 }  // namespace zz

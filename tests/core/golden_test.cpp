@@ -1,6 +1,6 @@
 // Each folder of tests/data/golden holds an input file and what zconf makes of it:
 // dump.txt (standard output of "zconf dump"), messages.txt (its standard error, when any)
-// and saved.conf (the file "zconf save" writes).
+// and saved.conf (the file "zconf save" writes), which a further save reproduces.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -35,6 +35,11 @@ TEST(Golden, DumpAndSaveMatchTheExpectedFiles) {
     std::ostringstream out2, err2;
     EXPECT_EQ(RunZconf({"save", input, dir.File("saved.conf")}, out2, err2), 0);
     EXPECT_EQ(dir.Read("saved.conf"), ReadDataFile("golden/" + name + "/saved.conf"));
+
+    // A file the program saved comes back unchanged from any further load and save.
+    std::ostringstream out3, err3;
+    EXPECT_EQ(RunZconf({"save", dir.File("saved.conf"), dir.File("again.conf")}, out3, err3), 0);
+    EXPECT_EQ(dir.Read("again.conf"), dir.Read("saved.conf"));
   }
   EXPECT_GE(cases, 3);
 }

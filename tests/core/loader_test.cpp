@@ -109,9 +109,13 @@ TEST_F(LoaderTest, PairsEachBlockWithTheFirstCommentLineAfterIt) {
       {"0=1 ; own \n1=2 ;own2\n;line\n", {"own", "line"}},
       // A comment line before the first block belongs to no block.
       {";intro\n0=1\n;first\n;second\n", {"first"}},
-      // The default device comment is never a block comment.
+      // The default device comment is the section's last comment line only; a block's own
+      // comment may read the same.
       {"0=1\n;0=1,192.168.1.100\n", {""}},
       {";0=1,192.168.1.100\n\n", {""}},
+      {"0=1\n;0=1,192.168.1.100\n;0=1,192.168.1.100\n\n", {"0=1,192.168.1.100"}},
+      {"0=1\n;0=1,192.168.1.100\n1=2\n;0=1,192.168.1.100\n\n", {"0=1,192.168.1.100", ""}},
+      {"0=1\n;0=1,192.168.1.100\n\n;b\n", {"0=1,192.168.1.100"}},
       {"0=1\nplain text\n;x;y\n", {"x;y"}},
   };
   for (const Case& c : cases) {
@@ -124,9 +128,10 @@ TEST_F(LoaderTest, PairsEachBlockWithTheFirstCommentLineAfterIt) {
 }
 
 TEST_F(LoaderTest, CommentLinesTakenAsBlockCommentsAreNotCarriedAsForeignLines) {
-  Load("[Devices]\n;intro\n0=1\n;Hall\n;extra\n[DeviceSettings]\n");
+  Load("[Devices]\n;intro\n0=1\n;Hall\n;extra\n\n[Codecs]\n; list\nG711=1\n[DeviceSettings]\n");
   EXPECT_EQ(table[entry::kDevicesBody].lines, (LineList{";intro"}));
-  EXPECT_EQ(table[entry::kDeviceSettings].lines, (LineList{";extra"}));
+  // Of the lines after the Devices section's first block, only another section's travel on.
+  EXPECT_EQ(table[entry::kDeviceSettings].lines, (LineList{"[Codecs]", "; list", "G711=1"}));
 }
 
 TEST_F(LoaderTest, CarriesForeignLinesToTheNextEntry) {

@@ -21,6 +21,15 @@ class SaveFlowsTest : public SessionTest {
     ASSERT_TRUE(LoadConfigFile(session, dir.File("zidezir.conf")));
   }
   std::string Conf(const std::string& name = "zidezir.conf") { return Cp1251ToUtf8(dir.Read(name)); }
+  // Records what the file holds whenever a message is shown.
+  std::vector<std::string>& WatchAtMessages(const std::string& name) {
+    prompts.onShow = [this, name](const MessageSpec&) {
+      filesAtMessages.push_back(dir.Exists(name) ? dir.Read(name) : "(absent)");
+    };
+    return filesAtMessages;
+  }
+
+  std::vector<std::string> filesAtMessages;
 
   TempDir dir;
 };
@@ -81,13 +90,66 @@ TEST_F(SaveFlowsTest, TheSaveSequenceWritesCleansAndAppendsVoiceIni) {
   EXPECT_EQ(dir.Read("zidezir.conf"), first);
 }
 
-TEST_F(SaveFlowsTest, TheSaveSequenceWithoutVoiceIniSaysSoAndWritesTheConfiguration) {
+TEST_F(SaveFlowsTest, TheSaveSequenceWithoutVoiceIniSaysSoAfterWritingTheConfiguration) {
   StartWith(kConf);
+  std::vector<std::string>& atMessage = WatchAtMessages("zidezir.conf");
   ASSERT_TRUE(SaveSequence(session));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], PlainMessage("Не найден файл voice.ini"));
   std::string saved = Conf();
   EXPECT_TRUE(EndsWith(saved, "[PollServer]\r\n[ControlServer]\r\n")) << saved;
+  // The message comes once the file is written and cleaned.
+  ASSERT_EQ(atMessage.size(), 1u);
+  EXPECT_EQ(Cp1251ToUtf8(atMessage[0]), saved);
+}
+
+TEST_F(SaveFlowsTest, AVoiceIniThatCannotBeReadIsReportedAndNothingIsWritten) {
+  StartWith(kConf);
+  dir.Write("voice.ini", "[VoiceDevices:1]\r\n0=PVK,5,a,b\r\n");
+  editor.listenerPort.SetText("1800");
+  prompts.fileAnswers = {dir.File("copy.conf")};
+  {
+    FileHold hold(dir.File("voice.ini"));
+    ASSERT_TRUE(hold.held());
+    std::string probe;
+    if (ReadFileBytes(dir.File("voice.ini"), probe)) GTEST_SKIP() << "a held file can still be read here";
+    EXPECT_FALSE(SaveSequence(session));
+    SaveAs(session);
+  }
+  const MessageSpec unreadable = PlainMessage("Не удалось открыть файл " + dir.File("voice.ini"));
+  EXPECT_EQ(prompts.messages, (std::vector<MessageSpec>{unreadable, unreadable}));
+  EXPECT_EQ(Conf(), kConf);  // the unit lists it holds are not dropped
+  EXPECT_FALSE(dir.Exists("copy.conf"));
+  EXPECT_TRUE(ChangeDetected(session));
+
+  ASSERT_TRUE(SaveSequence(session));
+  EXPECT_NE(Conf().find("Listener Port=1800\r\n"), std::string::npos);
+  EXPECT_NE(Conf().find("[VoiceDevices:1]\r\n0=PVK,5,a,b\r\n"), std::string::npos);
+}
+
+TEST_F(SaveFlowsTest, ChangeDetectionComparesWhatTheFileWouldHold) {
+  StartWith(kConf);
+  dir.Write("voice.ini", "");
+  struct Case {
+    const char* typed;
+    const char* inFile;
+    bool changedAfterSave;
+  } cases[] = {
+      {"Шлюз №1 «Север»", "Шлюз №1 «Север»", false},
+      {"a?b", "a?b", false},
+      {"GW ✓", "GW ?", true},
+      {"网关", "??", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    editor.systemName.SetText(c.typed);
+    EXPECT_TRUE(ChangeDetected(session));
+    ASSERT_TRUE(SaveSequence(session));
+    EXPECT_NE(Conf().find(std::string("\r\nName=") + c.inFile + "\r\n"), std::string::npos) << Conf();
+    // Text the file could not take is still a change: the window does not show as saved
+    // what the file does not hold.
+    EXPECT_EQ(ChangeDetected(session), c.changedAfterSave);
+  }
 }
 
 TEST_F(SaveFlowsTest, TheSaveSequenceWritesNothingWhileTheFileIsHeld) {
@@ -144,11 +206,13 @@ TEST_F(SaveFlowsTest, SaveAsWritesTheChosenFileAndMarksTheEditorModified) {
 TEST_F(SaveFlowsTest, SaveAsWithoutVoiceIniOrWithAHeldFile) {
   StartWith(kConf);
   prompts.fileAnswers = {dir.File("a.conf"), dir.File("b.conf")};
+  std::vector<std::string>& atMessage = WatchAtMessages("a.conf");
   SaveAs(session);
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], PlainMessage("Не найден файл voice.ini"));
   std::string a = Conf("a.conf");
   EXPECT_TRUE(EndsWith(a, "[PollServer]\r\n[ControlServer]\r\n")) << a;
+  EXPECT_EQ(Cp1251ToUtf8(atMessage.at(0)), a);  // said once the chosen file is written
   EXPECT_TRUE(session.state.modified);
 
   FileHold hold(dir.File("zidezir.conf"));

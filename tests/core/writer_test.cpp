@@ -1,5 +1,7 @@
 #include "conf_writer.h"
+#include "devices_body.h"
 #include "file_hold.h"
+#include "save_flows.h"
 #include "session_fixture.h"
 
 namespace zz::test {
@@ -116,6 +118,29 @@ TEST_F(WriterTest, KeepsCommentsAndForeignLinesAndWritesSchemaNames) {
   EXPECT_TRUE(table[entry::kDeviceSettings].lines.empty());
 }
 
+TEST_F(WriterTest, LinesCarriedToDeviceSettingsNeverBecomeBlocks) {
+  struct Case {
+    const char* file;
+    std::size_t blocks;
+    const char* beforeSettings;  // what the save writes between the Devices body and [DeviceSettings]
+  } cases[] = {
+      {"[Network]\n1=4,192.168.1.201\n;c\n[DeviceSettings]\n", 0, ""},
+      {"[Devices]\n0=1\n[ControlServer]\nPort=1\nx=2\n[DeviceSettings]\n", 1, ""},
+      {"[Devices]\n0=1\n;a\n[Codecs]\nG711=1\n;b\n[DeviceSettings]\n", 1, "[Codecs]\nG711=1\n;b\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    Load(c.file);
+    std::string first = Saved();
+    std::size_t body = first.find(";0=1,192.168.1.100\r\n\r\n") + 22;
+    EXPECT_EQ(first.substr(body, first.find("[DeviceSettings]") - body), Crlf(c.beforeSettings));
+    LoadConfigBytes(session, "again", first);
+    EXPECT_EQ(Rows().size(), std::max<std::size_t>(c.blocks, 1));
+    EXPECT_EQ(IsPlaceholder(Rows()), c.blocks == 0);
+    EXPECT_EQ(Saved(), first);
+  }
+}
+
 TEST_F(WriterTest, ValuesOfListsBoxesAndLongTexts) {
   Load("[Audio]\nMax Calls=25\n");
   editor.systemName.SetText(std::string(130, 'n'));
@@ -195,13 +220,15 @@ TEST_F(SaveTest, CreatesAnAbsentConfigurationInWindows1251) {
   EXPECT_EQ(bytes.rfind("[System]\r\nName=\xD8\xEB\xFE\xE7\r\nAdmin=\r\n", 0), 0u);
 }
 
-TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheOldFile) {
-  session.state.modified = true;
+TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheChangesPending) {
+  editor.systemName.SetText("new");
   std::string target = dir.File("missing-folder") + "/zidezir.conf";
   EXPECT_FALSE(SaveConfiguration(session, target));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0], PlainMessage("Не удалось сохранить настройки в файл " + target));
+  // The entries hold the editor's values now; the flag still reports them as unsaved.
   EXPECT_TRUE(session.state.modified);
+  EXPECT_TRUE(ChangeDetected(session));
 }
 
 TEST_F(SaveTest, AReadOnlyTargetKeepsItsContent) {

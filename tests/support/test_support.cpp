@@ -60,6 +60,7 @@ std::string ReadDataFile(const std::string& relative) {
 }
 
 MessageAnswer RecordingPrompts::Show(const MessageSpec& message) {
+  if (onShow) onShow(message);
   messages.push_back(message);
   if (answers.empty()) return MessageAnswer::kOk;
   MessageAnswer a = answers.front();

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ class RecordingPrompts : public Prompts {
     std::string caption, prompt, value;
   };
   std::vector<Input> inputs;
+
+  // Called with each message as it is shown, for a look at the files at that moment.
+  std::function<void(const MessageSpec&)> onShow;
 
   std::deque<MessageAnswer> answers;
   std::deque<std::optional<std::string>> fileAnswers;   // for OpenFile and SaveFile
