@@ -8,7 +8,7 @@
 namespace zz {
 
 enum class MessageIcon { kNone, kWarning, kQuestion, kError };  // the exclamation icon is the warning icon
-enum class MessageButtons { kOk, kYesNo };
+enum class MessageButtons { kOk, kYesNo, kYesNoDefaultNo };  // the last for a question whose Yes loses something
 enum class MessageAnswer { kOk, kYes, kNo };
 
 struct MessageSpec {

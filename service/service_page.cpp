@@ -85,9 +85,13 @@ void ServicePage::FormCloseQuery(bool& canClose) {
   switch (SavePendingChanges()) {
     case PendingSave::kNone:
       return;
-    case PendingSave::kFailed:
-      canClose = false;
+    case PendingSave::kFailed: {
+      // The message has said why; the user may still leave, knowing the changes are lost,
+      // rather than be held in a window that cannot save and will not close.
+      MessageSpec leave{kCloseUnsavedText, kWarningCaption, MessageIcon::kWarning, MessageButtons::kYesNoDefaultNo};
+      canClose = session_.prompts.Show(leave) == MessageAnswer::kYes;
       return;
+    }
     case PendingSave::kSaved:
       break;
   }

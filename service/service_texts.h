@@ -70,6 +70,11 @@ inline constexpr const char* kRestartQuestion =
     "Чтобы изменения вступили в силу, службу надо перезапустить. Перезапустить службу сейчас?\r\n"
     "После перезапуска службы, программа zurerizeda будет закрыта";
 
+// Asked when closing after the changes could not be saved (the file locked, read-only, on a
+// full disk): the window stays open unless the user chooses to lose them.
+inline constexpr const char* kCloseUnsavedText =
+    "Изменения конфигурации не сохранены. Закрыть программу без сохранения изменений?";
+
 // The progress window shown during the restart, and its animation.
 inline constexpr const char* kProgressCaption = "Подождите идет перезапуск службы";
 inline constexpr const char* kProgressClipName = "BOLSHOI_FILE";

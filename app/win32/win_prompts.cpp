@@ -9,7 +9,9 @@
 namespace zz {
 
 UINT MessageBoxFlags(const MessageSpec& message) {
-  UINT flags = message.buttons == MessageButtons::kYesNo ? MB_YESNO : MB_OK;
+  UINT flags = MB_OK;
+  if (message.buttons == MessageButtons::kYesNo) flags = MB_YESNO;
+  if (message.buttons == MessageButtons::kYesNoDefaultNo) flags = MB_YESNO | MB_DEFBUTTON2;
   switch (message.icon) {
     case MessageIcon::kWarning: flags |= MB_ICONWARNING; break;
     case MessageIcon::kQuestion: flags |= MB_ICONQUESTION; break;

@@ -161,14 +161,17 @@ TEST_F(FilesTest, LockedConfigurationKeepsTheWindowOpenWithTheLockMessage) {
   {
     FileHold hold(Conf());
     ASSERT_TRUE(hold.held());
+    watcher.Script({{IDOK, {}}, {IDNO, {}}});
     PostMessageW(Form().hwnd(), WM_CLOSE, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 1; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 10000));
     Pump(100);
-    EXPECT_TRUE(Form().Alive());
+    EXPECT_TRUE(Form().Alive());  // No: stay, to close the other program and save
     SeenDialog lock = watcher.Seen()[0];
     EXPECT_EQ(lock.text, "Файл конфигурации шлюза zidezir.conf открыт в другой программе. Закройте файл zidezir.conf");
     EXPECT_EQ(lock.caption, "Внимание!");
     EXPECT_EQ(lock.icon, MessageIcon::kWarning);
+    EXPECT_EQ(watcher.Seen()[1].text,
+              "Изменения конфигурации не сохранены. Закрыть программу без сохранения изменений?");
     // The placement is saved also when the close is refused.
     EXPECT_TRUE(dir.Exists("Zurerizeda.ini"));
   }

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 
 MessageAnswer StreamPrompts::Show(const MessageSpec& message) {
   err_ << "message: " << message.text << "\n";
-  return message.buttons == MessageButtons::kYesNo ? MessageAnswer::kNo : MessageAnswer::kOk;
+  return message.buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kNo;
 }
 
 void StreamPrompts::ShowError(const std::string& message) { err_ << "message: " << message << "\n"; }
