@@ -61,8 +61,7 @@ int Run(int show) {
   Guarded(prompts, [&] { MainForm.FormCreate(); });
   TFormInput FormInput(beeper);
   BlockListHandlers blocks(MainForm, FormInput, prompts);
-  TFormPr FormPr;
-  FormPr.CreateForm(MainForm.hwnd());
+  TFormPr FormPr;  // its window is made when a restart first shows it
   MainForm.SetProgressWindow(&FormPr);
   MainForm.ShowForm(show);
   MessageLoop(MainForm);

@@ -33,8 +33,8 @@ void BlockPage::CreateFields() {
   ButtonDel = PushButton(text::kButtonDel, {633, 168, 185, 41});
 
   Group(text::kGroupVoise, {16, 360, 608, 56});
-  ComboBoxVoise = ComboField(DropDown({28, 384, 120, 21}, kYesNoItems, text::kHintVoise));
-  CheckBoxDeviceSettingsRTS = CheckField(CheckBox(text::kCheckRts, {16, 430, 300, 20}));
+  ComboBoxVoise.Attach(DropDown({28, 384, 120, 21}, text::kHintVoise));
+  CheckBoxDeviceSettingsRTS.Attach(CheckBox(text::kCheckRts, {16, 430, 300, 20}));
   Button1Def = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
 }
 

@@ -11,7 +11,7 @@ class BlockPage : public Page {
 
   BlockGridField StringGrid1;
   ui::Button ButtonEdit, ButtonAdd, ButtonDel;
-  ComboField ComboBoxVoise;
+  ComboField ComboBoxVoise{kYesNoItems};
   CheckField CheckBoxDeviceSettingsRTS;
   ui::Button Button1Def;
 

@@ -29,18 +29,93 @@ LRESULT CALLBACK CurrentRowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_
 
 void KeepCurrentRow(HWND listView) { SetWindowSubclass(listView, &CurrentRowProc, 1, 0); }
 
+void EditField::Attach(ui::Edit edit) {
+  edit_ = edit;
+  if (!text_.empty()) edit_.SetText(text_);
+}
+
+void EditField::SetText(const std::string& text) {
+  if (edit_.hwnd())
+    edit_.SetText(text);
+  else
+    text_ = text;
+}
+
+void ComboField::Attach(ui::ComboBox combo) {
+  combo_ = combo;
+  for (const std::string& item : items_) combo_.Add(item);
+  combo_.SetCurSel(index_);
+}
+
+void ComboField::SetItems(const std::vector<std::string>& items) {
+  items_ = items;
+  if (!combo_.hwnd()) return;
+  combo_.Send(CB_RESETCONTENT);
+  for (const std::string& item : items_) combo_.Add(item);
+}
+
+void ComboField::SetItemIndex(int index) {
+  if (index < 0 || index >= ItemCount()) index = -1;
+  if (combo_.hwnd())
+    combo_.SetCurSel(index);
+  else
+    index_ = index;
+}
+
+std::string ComboField::ItemText(int index) const {
+  if (combo_.hwnd()) return combo_.ItemText(index);
+  return index >= 0 && index < ItemCount() ? items_[static_cast<std::size_t>(index)] : std::string();
+}
+
+void UpDownField::Attach(ui::UpDown upDown) {
+  upDown_ = upDown;
+  upDown_.SetPos(position_);
+}
+
+void UpDownField::SetPosition(int position) {
+  position = ClampToRange(range_, position);
+  if (upDown_.hwnd())
+    upDown_.SetPos(position);
+  else
+    position_ = position;
+}
+
+void CheckField::Attach(ui::Button box) {
+  box_ = box;
+  box_.SetChecked(checked_);
+}
+
+void CheckField::SetChecked(bool checked) {
+  if (box_.hwnd())
+    box_.SetChecked(checked);
+  else
+    checked_ = checked;
+}
+
+void RadioGroupField::Attach(ui::Button group, std::vector<ui::Button> buttons) {
+  group_ = group;
+  buttons_ = std::move(buttons);
+  SetItemIndex(index_);
+}
+
 int RadioGroupField::ItemIndex() const {
+  if (buttons_.empty()) return index_;
   for (std::size_t i = 0; i < buttons_.size(); ++i)
     if (buttons_[i].Checked()) return static_cast<int>(i);
   return -1;
 }
 
 void RadioGroupField::SetItemIndex(int index) {
+  if (buttons_.empty()) {
+    index_ = index >= 0 && index < ItemCount() ? index : -1;
+    return;
+  }
   for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i].SetChecked(static_cast<int>(i) == index);
 }
 
 std::string RadioGroupField::ItemText(int index) const {
-  return index >= 0 && index < ItemCount() ? buttons_[static_cast<std::size_t>(index)].Text() : std::string();
+  if (index < 0 || index >= ItemCount()) return {};
+  return buttons_.empty() ? items_[static_cast<std::size_t>(index)] : buttons_[static_cast<std::size_t>(index)].Text();
 }
 
 bool RadioGroupField::Clicked(HWND button) {
@@ -79,7 +154,13 @@ void BlockGridField::SetRows(const BlockRows& rows) {
   list_.Select(current < 0 ? 0 : (current > last ? last : current));
 }
 
+void LinesField::Attach(ui::ListBox list) {
+  list_ = list;
+  SetItems(items_);
+}
+
 std::vector<std::string> LinesField::Items() const {
+  if (!list_.hwnd()) return items_;
   std::vector<std::string> items;
   int count = list_.Count();
   for (int i = 0; i < count; ++i) items.push_back(list_.ItemText(i));
@@ -87,6 +168,10 @@ std::vector<std::string> LinesField::Items() const {
 }
 
 void LinesField::SetItems(const std::vector<std::string>& items) {
+  if (!list_.hwnd()) {
+    items_ = items;
+    return;
+  }
   list_.Clear();
   for (const std::string& item : items) list_.Add(item);
 }

@@ -2,6 +2,8 @@
 // controls themselves stay the editor's state.
 #pragma once
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "editor.h"
@@ -10,62 +12,81 @@
 
 namespace zz {
 
+// Each adapter keeps its field's value itself until its control exists (the pages other
+// than the block page are made when first shown), and hands it to the control on Attach.
+
 class EditField : public TextControl {
  public:
   explicit EditField(ui::Edit edit = {}) : edit_(edit) {}
-  std::string Text() const override { return edit_.Text(); }
-  void SetText(const std::string& text) override { edit_.SetText(text); }
+  void Attach(ui::Edit edit);
+  std::string Text() const override { return edit_.hwnd() ? edit_.Text() : text_; }
+  void SetText(const std::string& text) override;
   const ui::Edit& control() const { return edit_; }
 
  private:
   ui::Edit edit_;
+  std::string text_;
 };
 
 class ComboField : public IndexControl {
  public:
   explicit ComboField(ui::ComboBox combo = {}) : combo_(combo) {}
-  int ItemIndex() const override { return combo_.CurSel(); }
-  void SetItemIndex(int index) override { combo_.SetCurSel(index >= 0 && index < ItemCount() ? index : -1); }
-  int ItemCount() const override { return combo_.Count(); }
-  std::string ItemText(int index) const override { return combo_.ItemText(index); }
+  template <std::size_t N>
+  explicit ComboField(const std::array<const char*, N>& items) : items_(items.begin(), items.end()) {}
+  // The control gets the items and the selection.
+  void Attach(ui::ComboBox combo);
+  void SetItems(const std::vector<std::string>& items);
+  int ItemIndex() const override { return combo_.hwnd() ? combo_.CurSel() : index_; }
+  void SetItemIndex(int index) override;
+  int ItemCount() const override { return combo_.hwnd() ? combo_.Count() : static_cast<int>(items_.size()); }
+  std::string ItemText(int index) const override;
   const ui::ComboBox& control() const { return combo_; }
 
  private:
   ui::ComboBox combo_;
+  std::vector<std::string> items_;
+  int index_ = -1;
 };
 
 class UpDownField : public PositionControl {
  public:
-  UpDownField() = default;
-  UpDownField(ui::UpDown upDown, const UpDownRange& range) : upDown_(upDown), range_(range) {}
-  int Position() const override { return ClampToRange(range_, upDown_.Pos()); }
-  void SetPosition(int position) override { upDown_.SetPos(ClampToRange(range_, position)); }
+  explicit UpDownField(const UpDownRange& range = {0, 0, 1, 0}) : range_(range), position_(range.initial) {}
+  UpDownField(ui::UpDown upDown, const UpDownRange& range) : upDown_(upDown), range_(range), position_(range.initial) {}
+  void Attach(ui::UpDown upDown);
+  int Position() const override { return upDown_.hwnd() ? ClampToRange(range_, upDown_.Pos()) : position_; }
+  void SetPosition(int position) override;
   const ui::UpDown& control() const { return upDown_; }
 
  private:
   ui::UpDown upDown_;
-  UpDownRange range_{0, 0, 1, 0};
+  UpDownRange range_;
+  int position_;
 };
 
 class CheckField : public CheckControl {
  public:
   explicit CheckField(ui::Button box = {}) : box_(box) {}
-  bool Checked() const override { return box_.Checked(); }
-  void SetChecked(bool checked) override { box_.SetChecked(checked); }
+  void Attach(ui::Button box);
+  bool Checked() const override { return box_.hwnd() ? box_.Checked() : checked_; }
+  void SetChecked(bool checked) override;
   const ui::Button& control() const { return box_; }
 
  private:
   ui::Button box_;
+  bool checked_ = false;
 };
 
 // A group box with radio buttons; the index is that of the checked button, -1 for none.
 class RadioGroupField : public IndexControl {
  public:
   RadioGroupField() = default;
+  template <std::size_t N>
+  explicit RadioGroupField(const std::array<const char*, N>& items) : items_(items.begin(), items.end()) {}
   RadioGroupField(ui::Button group, std::vector<ui::Button> buttons) : group_(group), buttons_(std::move(buttons)) {}
+  void Attach(ui::Button group, std::vector<ui::Button> buttons);
   int ItemIndex() const override;
   void SetItemIndex(int index) override;
-  int ItemCount() const override { return static_cast<int>(buttons_.size()); }
+  int ItemCount() const override { return buttons_.empty() ? static_cast<int>(items_.size()) : static_cast<int>(buttons_.size()); }
   std::string ItemText(int index) const override;
   // A click on one of its buttons selects it; false for a control of another group.
   bool Clicked(HWND button);
@@ -75,6 +96,8 @@ class RadioGroupField : public IndexControl {
  private:
   ui::Button group_;
   std::vector<ui::Button> buttons_;
+  std::vector<std::string> items_;
+  int index_ = -1;
 };
 
 // Like a string grid, the list keeps a current row: a click on its empty area below the
@@ -97,12 +120,14 @@ class BlockGridField : public BlockGridControl {
 class LinesField : public LinesControl {
  public:
   explicit LinesField(ui::ListBox list = {}) : list_(list) {}
+  void Attach(ui::ListBox list);
   std::vector<std::string> Items() const override;
   void SetItems(const std::vector<std::string>& items) override;
   const ui::ListBox& control() const { return list_; }
 
  private:
   ui::ListBox list_;
+  std::vector<std::string> items_;
 };
 
 }  // namespace zz

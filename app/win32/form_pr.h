@@ -14,7 +14,7 @@ class TFormPr : public ui::Window {
  public:
   static constexpr int kClientWidth = 334, kClientHeight = 89;
 
-  // Created hidden at the owner's DPI, the animation loaded and running from the start.
+  // Created hidden at the owner's DPI, the animation loaded and running.
   void CreateForm(HWND owner);
   // Shows the window centred on `over` and within `area` (the screen's work area), without
   // taking the focus from the window behind it.

@@ -8,13 +8,13 @@
 namespace zz {
 
 void LogsPage::CreateFields() {
-  RadioGroupLogSysLogLevel = RadioGroup(text::kGroupSysLogLevel, {16, 48, 600, 160}, kLevelItems);
+  RadioGroup(RadioGroupLogSysLogLevel, text::kGroupSysLogLevel, {16, 48, 600, 160}, kLevelItems);
   Group(text::kGroupTraces, {16, 220, 600, 60});
-  EditLogTraces = EditField(EditBox({32, 246, 481, 21}, nullptr));
+  EditLogTraces.Attach(EditBox({32, 246, 481, 21}, nullptr));
   SpeedButton1 = PushButton("", {520, 244, 25, 25}, BS_OWNERDRAW);
   Hint(SpeedButton1.hwnd(), text::kHintTraceChooser);
   OnRescaled();
-  RadioGroupLogLevel = RadioGroup(text::kGroupLogLevel, {16, 292, 600, 160}, kLevelItems);
+  RadioGroup(RadioGroupLogLevel, text::kGroupLogLevel, {16, 292, 600, 160}, kLevelItems);
   ButtonDefaultAdd = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
 }
 

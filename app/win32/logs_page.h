@@ -10,7 +10,7 @@ class LogsPage : public Page {
  public:
   using Page::Page;
 
-  RadioGroupField RadioGroupLogSysLogLevel, RadioGroupLogLevel;
+  RadioGroupField RadioGroupLogSysLogLevel{kLevelItems}, RadioGroupLogLevel{kLevelItems};
   EditField EditLogTraces;
   ui::Button SpeedButton1;  // the trace-file chooser
   ui::Button ButtonDefaultAdd;

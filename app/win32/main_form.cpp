@@ -54,10 +54,13 @@ void TMainForm::CreateForm() {
 
   CreateMenu();
   panel1_.CreateBar(hwnd(), scale, *fonts_);
+  // The block page shows first and the service page's poll runs from the start; the others
+  // are made when first shown (their fields keep what is loaded until then), so that the
+  // window shows sooner.
   trl_.CreatePage(hwnd(), text::kNavTrl);
-  network_.CreatePage(hwnd(), "");  // the network page has no title of its own
-  voice_.CreatePage(hwnd(), text::kNavVoice);
-  add_.CreatePage(hwnd(), text::kNavAdd);
+  network_.Declare(hwnd(), "");  // the network page has no title of its own
+  voice_.Declare(hwnd(), text::kNavVoice);
+  add_.Declare(hwnd(), text::kNavAdd);
   service_.CreatePage(hwnd(), kServicePageHeading);
   status_ = ui::StatusBar(ui::CreateControl(STATUSCLASSNAMEW, "", WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                                                        CCS_NODIVIDER | SBARS_SIZEGRIP,
@@ -191,7 +194,16 @@ void TMainForm::HidePages() {
     page->Show(false);
 }
 
+Page& TMainForm::Made(Page& page) {
+  if (!page.hwnd()) {
+    page.EnsureCreated();
+    Layout();
+  }
+  return page;
+}
+
 void TMainForm::ShowPage(Page& page) {
+  Made(page);
   HidePages();
   Layout();
   page.Show(true);
@@ -407,6 +419,8 @@ bool TMainForm::PreTranslateMessage(MSG& msg) {
 
 void TMainForm::ShowProgress() {
   if (!formPr_) return;
+  // Made when first needed: the restart is the only time it shows.
+  if (!formPr_->Alive()) formPr_->CreateForm(hwnd());
   // Over the window where it stands when restored, and always on the screen.
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;

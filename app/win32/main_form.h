@@ -89,9 +89,10 @@ class TMainForm : public ui::Window, private RestartUi {
   ConfigSession& Session() { return session_; }
   Editor& EditorSeam() { return editor_; }
   const NavBar& Panel1() const { return panel1_; }
-  NetworkPage& PanelNetwork() { return network_; }
-  VoicePage& PanelVoice() { return voice_; }
-  LogsPage& PanelAdd() { return add_; }
+  // The pages, made if they are not yet.
+  NetworkPage& PanelNetwork() { return static_cast<NetworkPage&>(Made(network_)); }
+  VoicePage& PanelVoice() { return static_cast<VoicePage&>(Made(voice_)); }
+  LogsPage& PanelAdd() { return static_cast<LogsPage&>(Made(add_)); }
   BlockPage& PanelTrl() { return trl_; }
   ServicePanel& PanelService() { return service_; }
   ServicePage& ServiceLogic() { return servicePage_; }
@@ -113,6 +114,7 @@ class TMainForm : public ui::Window, private RestartUi {
   void DrawMenuPictures();
   void Layout();
   void ShowPage(Page& page);
+  Page& Made(Page& page);
   void ShowPageAt(int index);
   std::array<Page*, 5> Pages();
   void OnDpiChanged(int dpi, const RECT& suggested);

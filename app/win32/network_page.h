@@ -13,14 +13,14 @@ class NetworkPage : public Page {
   EditField EditNetworkListenerInterface, EditNetworkListenerPort, EditNetworkGatekeeper, EditGatekeeperID,
       EditGatekeeperPassword, EditSystemName, EditControlServerPort, EditControlServerConnectionTimeout,
       EditPollServerBasePort, EditSystemAdmin;
-  ComboField ComboBoxNetworkNeedGatekeeper, ComboBoxH323DisableFastStart, ComboBoxH323DisableH245Tunneling,
-      ComboBoxH323DisableH245InSetup;
+  ComboField ComboBoxNetworkNeedGatekeeper{kYesNoItems}, ComboBoxH323DisableFastStart{kYesNoItems},
+      ComboBoxH323DisableH245Tunneling{kYesNoItems}, ComboBoxH323DisableH245InSetup{kYesNoItems};
   LinesField ListBoxPrefixes;
   ui::Button GroupBox8;  // the prefixes: shown in the extended view only
   ui::Button ButtonDefaultNetwork;
   ui::Control Label8;  // "Порт IP телефонии": a double-click closes the window
 
-  void ShowPrefixes(bool visible) const;
+  void ShowPrefixes(bool visible);
   std::function<void()> onDefaults;  // ButtonDefaultNetworkClick, with the editor
 
  protected:
@@ -30,6 +30,7 @@ class NetworkPage : public Page {
 
  private:
   void ListBoxPrefixesDblClick();
+  bool prefixesShown_ = false;
 };
 
 }  // namespace zz

@@ -24,18 +24,20 @@ void ExcludeFields(HWND page, HDC dc) {
 
 }  // namespace
 
-void Page::CreatePage(HWND parent, const std::string& title) {
+void Page::EnsureCreated() {
+  if (hwnd()) return;
   layout_.Use(ctx_.scale, *ctx_.fonts);
-  Create({L"ZzPage", "", WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 0, 0, 100, 100, parent});
+  Create({L"ZzPage", "", WS_CHILD | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, 0, 0, 100, 100, parent_});
   disabledHints_ = DisabledHints(hwnd(), ctx_.tips, ctx_.tips.AutoPop());
-  if (!title.empty()) {
-    title_ = ui::Control(Make(L"STATIC", title, WS_VISIBLE | SS_LEFT, kTitleRect, ui::FontRole::kTitle));
+  if (!titleText_.empty()) {
+    title_ = ui::Control(Make(L"STATIC", titleText_, WS_VISIBLE | SS_LEFT, kTitleRect, ui::FontRole::kTitle));
     Colour(title_.hwnd(), kTitleGrey);
   }
   CreateFields();
 }
 
 void Page::Rescale() {
+  if (!hwnd()) return;  // made later, at the DPI of that time
   layout_.Rescale(ctx_.scale, *ctx_.fonts);
   OnRescaled();
   InvalidateRect(hwnd(), nullptr, TRUE);
@@ -82,10 +84,9 @@ ui::Edit Page::EditBox(const ui::Rect& r, const char* hint, std::optional<KeyFil
   return edit;
 }
 
-ui::ComboBox Page::DropDown(const ui::Rect& r, const std::vector<std::string>& items, const char* hint) {
+ui::ComboBox Page::DropDown(const ui::Rect& r, const char* hint) {
   ui::ComboBox combo(Make(L"COMBOBOX", "", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                           {r.x, r.y, r.width, kDropDownListHeight}));
-  for (const std::string& item : items) combo.Add(item);
   if (hint) Hint(combo.hwnd(), hint);
   return combo;
 }

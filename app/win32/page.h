@@ -38,16 +38,30 @@ class Page : public ui::Window {
  public:
   explicit Page(PageContext& context) : ctx_(context) {}
 
-  // Creates the panel, hidden, with its grey title (none for an empty one), then its fields.
-  void CreatePage(HWND parent, const std::string& title);
-  void Place(const ui::Rect& r) const { MoveWindow(hwnd(), r.x, r.y, r.width, r.height, TRUE); }
-  void Show(bool visible) const { ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE); }
-  bool Visible() const { return IsWindowVisible(hwnd()) != FALSE; }
+  // Names the panel's parent and grey title (none for an empty one); the panel and its fields
+  // are made when first needed, the page's fields keeping their values until then.
+  void Declare(HWND parent, const std::string& title) {
+    parent_ = parent;
+    titleText_ = title;
+  }
+  // Makes the panel, hidden, with its title and fields, if it is not made yet.
+  void EnsureCreated();
+  void CreatePage(HWND parent, const std::string& title) {
+    Declare(parent, title);
+    EnsureCreated();
+  }
+  void Place(const ui::Rect& r) const {
+    if (hwnd()) MoveWindow(hwnd(), r.x, r.y, r.width, r.height, TRUE);
+  }
+  void Show(bool visible) const {
+    if (hwnd()) ShowWindow(hwnd(), visible ? SW_SHOW : SW_HIDE);
+  }
+  bool Visible() const { return hwnd() && IsWindowVisible(hwnd()) != FALSE; }
   const ui::Control& Title() const { return title_; }
   // The fields again at the context's new DPI and fonts.
   void Rescale();
   // The first field in the tab order, for the focus when the page is shown.
-  HWND FirstField() const { return GetNextDlgTabItem(hwnd(), nullptr, FALSE); }
+  HWND FirstField() const { return hwnd() ? GetNextDlgTabItem(hwnd(), nullptr, FALSE) : nullptr; }
   // The focus goes on from a field that has just been disabled or hidden to the next one.
   void MoveFocusOn(HWND from) const;
   // Enter on a focused field of this page: a push button is pressed, a list acts as on a
@@ -71,18 +85,16 @@ class Page : public ui::Window {
                     ui::FontRole font = ui::FontRole::kRegular);
   ui::Button Group(const std::string& text, const ui::Rect& r);
   ui::Edit EditBox(const ui::Rect& r, const char* hint, std::optional<KeyFilter> filter = std::nullopt);
-  ui::ComboBox DropDown(const ui::Rect& r, const std::vector<std::string>& items, const char* hint);
-  template <std::size_t N>
-  ui::ComboBox DropDown(const ui::Rect& r, const std::array<const char*, N>& items, const char* hint) {
-    return DropDown(r, std::vector<std::string>(items.begin(), items.end()), hint);
-  }
+  // A drop-down list without items: its field gives them when it attaches it.
+  ui::ComboBox DropDown(const ui::Rect& r, const char* hint);
   ui::Button PushButton(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0);
   ui::Button CheckBox(const std::string& text, const ui::Rect& r);
   ui::UpDown UpDownFor(const ui::Edit& buddy, const UpDownRange& range);
   ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, const std::array<const char*, 5>& headers,
                     const std::array<int, 5>& widths);
   template <std::size_t N>
-  RadioGroupField RadioGroup(const std::string& caption, const ui::Rect& r, const std::array<const char*, N>& items);
+  void RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,
+                  const std::array<const char*, N>& items);
   HWND Make(const wchar_t* cls, const std::string& text, DWORD style, const ui::Rect& r,
             ui::FontRole font = ui::FontRole::kRegular, DWORD exStyle = 0);
 
@@ -100,6 +112,8 @@ class Page : public ui::Window {
   ui::DesignLayout layout_;
 
  private:
+  HWND parent_ = nullptr;
+  std::string titleText_;
   ui::Control title_;
   int nextId_ = 1000;
   std::vector<std::pair<HWND, COLORREF>> colours_;
@@ -107,8 +121,8 @@ class Page : public ui::Window {
 };
 
 template <std::size_t N>
-RadioGroupField Page::RadioGroup(const std::string& caption, const ui::Rect& r,
-                                 const std::array<const char*, N>& items) {
+void Page::RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,
+                      const std::array<const char*, N>& items) {
   ui::Button group = Group(caption, r);
   std::vector<ui::Button> buttons;
   for (std::size_t i = 0; i < N; ++i) {
@@ -116,7 +130,7 @@ RadioGroupField Page::RadioGroup(const std::string& caption, const ui::Rect& r,
     DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
     buttons.emplace_back(Make(L"BUTTON", items[i], style, {r.x + 12, r.y + 20 + static_cast<int>(i) * 22, r.width - 24, 20}));
   }
-  return RadioGroupField(group, std::move(buttons));
+  field.Attach(group, std::move(buttons));
 }
 
 }  // namespace zz

@@ -24,7 +24,7 @@ void ServicePanel::CreateFields() {
   Colour(Label1.hwnd(), kStateBlue);
   Hint(Label1.hwnd(), kStateLabelHint);
   Label4 = Label(kStartTypeCaption, {gx + 16, gy + 72, 140, 16}, SS_NOTIFY);
-  StartTypeCB = ComboField(DropDown({gx + 168, gy + 68, 185, 21}, std::vector<std::string>{}, kStartTypeHint));
+  StartTypeCB.Attach(DropDown({gx + 168, gy + 68, 185, 21}, kStartTypeHint));
   Label5 = Label(kExecutableCaption, {gx + 16, gy + 104, 140, 16});
   // The whole path, on as many lines as it takes.
   Label3 = Label("", kPathRect, SS_NOTIFY | SS_OWNERDRAW, ui::FontRole::kBold);
@@ -85,10 +85,7 @@ void ServicePanel::SetRunGlyph(RunGlyph glyph) {
 
 void ServicePanel::SetRunHint(const std::string& hint) { SetHint(RunButton.hwnd(), hint); }
 
-void ServicePanel::SetStartTypeItems(const std::vector<std::string>& items) {
-  StartTypeCB.control().Send(CB_RESETCONTENT);
-  for (const std::string& item : items) StartTypeCB.control().Add(item);
-}
+void ServicePanel::SetStartTypeItems(const std::vector<std::string>& items) { StartTypeCB.SetItems(items); }
 
 void ServicePanel::OnCommand(HWND control, int code) {
   if (control == RunButton.hwnd() && code == BN_CLICKED) {

@@ -6,9 +6,8 @@ namespace zz {
 
 void VoicePage::NumberField(EditField& edit, UpDownField& upDown, const ui::Rect& r, int schemaEntry,
                             const char* hint) {
-  const UpDownRange& range = *FieldRange(schemaEntry);
-  edit = EditField(EditBox(r, hint, FieldKeyFilter(schemaEntry)));
-  upDown = UpDownField(UpDownFor(edit.control(), range), range);
+  edit.Attach(EditBox(r, hint, FieldKeyFilter(schemaEntry)));
+  upDown.Attach(UpDownFor(edit.control(), *FieldRange(schemaEntry)));
 }
 
 void VoicePage::CreateFields() {
@@ -25,16 +24,16 @@ void VoicePage::CreateFields() {
   Label(text::kMilliseconds, {x + D::kSpanC[0] + 92, belowY + 3, 24, 16});
 
   Group(text::kGroupMaxCall, {16, 336, 260, 56});
-  ComboBoxMaxCall = ComboField(DropDown({32, 360, 160, 21}, kMaxCallItems, text::kHintMaxCall));
+  ComboBoxMaxCall.Attach(DropDown({32, 360, 160, 21}, text::kHintMaxCall));
 
   Label(text::kLabelTxBuffer, {16, 411, 330, 16});
   NumberField(EditAudioTxBuffer, UpDownTxBufer, {350, 408, 64, 21}, entry::kTxBuffer, text::kHintTxBuffer);
   Label(text::kMilliseconds, {422, 411, 24, 16});
   Label(text::kLabelJitter, {16, 443, 330, 16});
-  EditAudioAudioJitterDelay = EditField(EditBox({350, 440, 64, 21}, nullptr));
+  EditAudioAudioJitterDelay.Attach(EditBox({350, 440, 64, 21}, nullptr));
   Label(text::kMilliseconds, {422, 443, 24, 16});
 
-  CheckBoxLogLogAudio = CheckField(CheckBox(text::kCheckLogAudio, {16, 472, 320, 20}));
+  CheckBoxLogLogAudio.Attach(CheckBox(text::kCheckLogAudio, {16, 472, 320, 20}));
   CheckBoxLogLogAudio.control().Show(false);
 
   ButtonDefaultAudio = PushButton(text::kDefaultsButton, {633, 500, 185, 41});

@@ -12,8 +12,9 @@ class VoicePage : public Page {
 
   EditField EditSilenceDetectionThreshold, EditSilenceDetectionSignalDeadband, EditSilenceDetectionSilenceDeadband,
       EditAudioTxBuffer, EditAudioAudioJitterDelay;
-  UpDownField UpDownTresholdVoise, UpDownDirectionalSignal, UpDownDirectionSilents, UpDownTxBufer;
-  ComboField ComboBoxMaxCall;
+  UpDownField UpDownTresholdVoise{kThresholdRange}, UpDownDirectionalSignal{kSignalDeadbandRange},
+      UpDownDirectionSilents{kSilenceDeadbandRange}, UpDownTxBufer{kTxBufferRange};
+  ComboField ComboBoxMaxCall{kMaxCallItems};
   CheckField CheckBoxLogLogAudio;  // never shown: it carries its value from loading to saving
   ui::Button ButtonDefaultAudio;
   std::function<void()> onDefaults;
