@@ -54,14 +54,14 @@ void TMainForm::CreateForm() {
 
   CreateMenu();
   panel1_.CreateBar(hwnd(), scale, *fonts_);
-  // The block page shows first and the service page's poll runs from the start; the others
-  // are made when first shown (their fields keep what is loaded until then), so that the
-  // window shows sooner.
+  // The block page shows first; the others are made when first shown (their fields, and the
+  // service page its state, keep what they are given until then), so that the window shows
+  // sooner.
   trl_.CreatePage(hwnd(), text::kNavTrl);
   network_.Declare(hwnd(), "");  // the network page has no title of its own
   voice_.Declare(hwnd(), text::kNavVoice);
   add_.Declare(hwnd(), text::kNavAdd);
-  service_.CreatePage(hwnd(), kServicePageHeading);
+  service_.Declare(hwnd(), kServicePageHeading);
   status_ = ui::StatusBar(ui::CreateControl(STATUSCLASSNAMEW, "", WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                                                        CCS_NODIVIDER | SBARS_SIZEGRIP,
                                             0, {0, 0, 100, scale(kStatusBarHeight)}, hwnd(), 2, fonts_->Regular()));

@@ -94,7 +94,7 @@ class TMainForm : public ui::Window, private RestartUi {
   VoicePage& PanelVoice() { return static_cast<VoicePage&>(Made(voice_)); }
   LogsPage& PanelAdd() { return static_cast<LogsPage&>(Made(add_)); }
   BlockPage& PanelTrl() { return trl_; }
-  ServicePanel& PanelService() { return service_; }
+  ServicePanel& PanelService() { return static_cast<ServicePanel&>(Made(service_)); }
   ServicePage& ServiceLogic() { return servicePage_; }
   const ui::StatusBar& StatusBar1() const { return status_; }
   const ui::Tooltip& Hints() const { return tips_; }

@@ -19,17 +19,19 @@ constexpr int kPathLineHeight = 16;
 void ServicePanel::CreateFields() {
   GroupBox1 = Group(kServiceGroupCaption, kGroupRect);
   RunButton = PushButton("", {gx + 16, gy + 24, 73, 41}, BS_OWNERDRAW);
-  Hint(RunButton.hwnd(), "");
-  Label1 = Label("", {gx + 104, gy + 40, 300, 16}, SS_NOTIFY, ui::FontRole::kBold);
+  RunButton.Enable(runEnabled_);
+  Hint(RunButton.hwnd(), runHint_.c_str());
+  Label1 = Label(stateText_, {gx + 104, gy + 40, 300, 16}, SS_NOTIFY, ui::FontRole::kBold);
   Colour(Label1.hwnd(), kStateBlue);
   Hint(Label1.hwnd(), kStateLabelHint);
   Label4 = Label(kStartTypeCaption, {gx + 16, gy + 72, 140, 16}, SS_NOTIFY);
   StartTypeCB.Attach(DropDown({gx + 168, gy + 68, 185, 21}, kStartTypeHint));
   Label5 = Label(kExecutableCaption, {gx + 16, gy + 104, 140, 16});
   // The whole path, on as many lines as it takes.
-  Label3 = Label("", kPathRect, SS_NOTIFY | SS_OWNERDRAW, ui::FontRole::kBold);
+  Label3 = Label(pathText_, kPathRect, SS_NOTIFY | SS_OWNERDRAW, ui::FontRole::kBold);
   Hint(Label3.hwnd(), kPathLabelHint);
   OnRescaled();
+  SyncHints();
 }
 
 void ServicePanel::OnRescaled() {
@@ -64,12 +66,21 @@ void ServicePanel::FitPathLabel() {
   Label3.Redraw();
 }
 
+void ServicePanel::SetStateText(const std::string& text) {
+  stateText_ = text;
+  if (hwnd()) Label1.SetText(text);
+}
+
 void ServicePanel::SetPathText(const std::string& text) {
+  pathText_ = text;
+  if (!hwnd()) return;
   Label3.SetText(text);
   FitPathLabel();
 }
 
 void ServicePanel::SetRunEnabled(bool enabled) {
+  runEnabled_ = enabled;
+  if (!hwnd()) return;
   const bool hadFocus = GetFocus() == RunButton.hwnd();
   RunButton.Enable(enabled);
   // Its hint shows also while it is disabled.
@@ -80,10 +91,13 @@ void ServicePanel::SetRunEnabled(bool enabled) {
 void ServicePanel::SetRunGlyph(RunGlyph glyph) {
   glyph_ = glyph;
   glyphSet_ = true;
-  RunButton.Redraw();
+  if (hwnd()) RunButton.Redraw();
 }
 
-void ServicePanel::SetRunHint(const std::string& hint) { SetHint(RunButton.hwnd(), hint); }
+void ServicePanel::SetRunHint(const std::string& hint) {
+  runHint_ = hint;
+  if (hwnd()) SetHint(RunButton.hwnd(), hint);
+}
 
 void ServicePanel::SetStartTypeItems(const std::vector<std::string>& items) { StartTypeCB.SetItems(items); }
 

@@ -19,7 +19,8 @@ class ServicePanel : public Page, public ServicePageView {
 
   std::function<void()> onRun, onStartType;  // RunButtonClick, StartTypeCBClick
 
-  void SetStateText(const std::string& text) override { Label1.SetText(text); }
+  // The page is made when first shown; until then it keeps what the poll tells it.
+  void SetStateText(const std::string& text) override;
   void SetPathText(const std::string& text) override;
   void SetRunEnabled(bool enabled) override;
   void SetRunGlyph(RunGlyph glyph) override;
@@ -31,7 +32,7 @@ class ServicePanel : public Page, public ServicePageView {
   int StartTypeIndex() const override { return StartTypeCB.ItemIndex(); }
 
   RunGlyph Glyph() const { return glyph_; }
-  std::string RunHint() const { return ctx_.tips.ToolText(RunButton.hwnd()); }
+  std::string RunHint() const { return hwnd() ? ctx_.tips.ToolText(RunButton.hwnd()) : runHint_; }
   // The executable path as Label3 shows it, one line each.
   std::vector<std::string> PathLines() const;
 
@@ -49,6 +50,8 @@ class ServicePanel : public Page, public ServicePageView {
   RunGlyph glyph_ = RunGlyph::kStart;
   bool glyphSet_ = false;  // no glyph before the first poll
   int runTag_ = kRunTagStart;
+  std::string stateText_, pathText_, runHint_;
+  bool runEnabled_ = true;
 };
 
 }  // namespace zz
