@@ -312,20 +312,6 @@ TEST_F(PagesTest, ViewSwitchShowsThePrefixesAndSurvivesARestart) {
   EXPECT_FALSE(Form().Extended());
 }
 
-TEST_F(PagesTest, MissingHelpDocumentsAreReportedWithTheirMessages) {
-  Menu(kMenuHelpSetup);
-  Menu(kMenuHelpManual);
-  std::vector<SeenDialog> seen = watcher.Seen();
-  ASSERT_EQ(seen.size(), 2u);
-  EXPECT_EQ(seen[0].text,
-            "Не удалось открыть файл \"Установка и настройка VELTO Gateway.pdf\"\r\n"
-            "Проверьте наличие файла. Проверьте, установлен ли Adobe Acrobat Reader");
-  EXPECT_EQ(seen[1].text,
-            "Не удалось открыть файл \"help.pdf\"\r\n"
-            "Проверьте наличие файла. Проверьте, установлен ли Adobe Acrobat Reader");
-  EXPECT_EQ(seen[1].icon, MessageIcon::kNone);
-}
-
 TEST_F(PagesTest, MenuHasItsItemsAndTheCheckItem) {
   HMENU menu = Form().MainMenu1();
   auto text = [](HMENU m, UINT pos) {
