@@ -30,12 +30,21 @@ std::vector<DWORD> DialogTemplate(const std::wstring& caption, DWORD style) {
 
 }  // namespace
 
-INT_PTR Dialog::RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight, DWORD style) {
-  clientWidth_ = clientWidth;
-  clientHeight_ = clientHeight;
+INT_PTR Dialog::Run(HWND owner, const std::string& caption, int width, int height, DWORD style, bool outer) {
+  width_ = width;
+  height_ = height;
+  outerSize_ = outer;
   std::vector<DWORD> memory = DialogTemplate(Widen(caption), style);
   return DialogBoxIndirectParamW(ModuleInstance(), reinterpret_cast<DLGTEMPLATE*>(memory.data()), owner,
                                  &Dialog::Proc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight, DWORD style) {
+  return Run(owner, caption, clientWidth, clientHeight, style, false);
+}
+
+INT_PTR Dialog::RunModalWindow(HWND owner, const std::string& caption, int width, int height, DWORD style) {
+  return Run(owner, caption, width, height, style, true);
 }
 
 bool Dialog::OnCommand(int id, int, HWND) {
@@ -56,9 +65,10 @@ void Dialog::Init() {
   const Scale at(WindowDpi(hwnd_));
   fonts_ = std::make_unique<FontSet>(at.Dpi());
   layout_.Use(at, *fonts_);
-  RECT r{0, 0, at(clientWidth_), at(clientHeight_)};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+  RECT r{0, 0, at(width_), at(height_)};
+  if (!outerSize_)
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
   int w = r.right - r.left, h = r.bottom - r.top;
   RECT owner{};
   HWND parent = GetWindow(hwnd_, GW_OWNER);

@@ -25,6 +25,8 @@ class Dialog {
   // Shows the dialog with the caption and the client size in design pixels; IDOK or IDCANCEL.
   INT_PTR RunModal(HWND owner, const std::string& caption, int clientWidth, int clientHeight,
                    DWORD style = kModalStyle);
+  // The same with the size of the whole window, frame included, in design pixels.
+  INT_PTR RunModalWindow(HWND owner, const std::string& caption, int width, int height, DWORD style);
 
  protected:
   HWND hwnd() const { return hwnd_; }
@@ -56,13 +58,15 @@ class Dialog {
 
  private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  INT_PTR Run(HWND owner, const std::string& caption, int width, int height, DWORD style, bool outer);
   INT_PTR Dispatch(UINT msg, WPARAM wp, LPARAM lp);
   void Init();
   void Rescale(int dpi, const RECT& suggested);
   void FollowFocus(HWND focus) const;
 
   HWND hwnd_ = nullptr;
-  int clientWidth_ = 0, clientHeight_ = 0;
+  int width_ = 0, height_ = 0;
+  bool outerSize_ = false;  // the size is the window's, not its client's
   std::unique_ptr<FontSet> fonts_;
 };
 

@@ -22,12 +22,9 @@ TFormTRLM::TFormTRLM(TFormInput& formInput, WinPrompts& prompts)
     : formInput_(formInput), prompts_(prompts), actions_(units, *this, prompts) {}
 
 bool TFormTRLM::ShowModal(HWND owner) {
-  RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
   // Message boxes shown meanwhile are modal to this dialog rather than to the window behind.
   const HWND savedOwner = prompts_.Owner();
-  INT_PTR result = RunModal(owner, block.caption, kWidth - (frame.right - frame.left),
-                            kHeight - (frame.bottom - frame.top), kStyle);
+  INT_PTR result = RunModalWindow(owner, block.caption, kWidth, kHeight, kStyle);
   prompts_.SetOwner(savedOwner);
   created_ = false;
   return result == IDOK;

@@ -92,6 +92,7 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
                               },
                               IDCANCEL));
   ExpectScaled(block.cx, TFormTRLM::kWidth, dpi, "block dialog width");
+  ExpectScaled(block.cy, TFormTRLM::kHeight, dpi, "block dialog height");
   ExpectScaled(record.cx, TFormInput::kClientWidth, dpi, "record dialog width");
   ExpectScaled(record.cy, TFormInput::kClientHeight, dpi, "record dialog height");
 
