@@ -19,14 +19,15 @@ std::vector<std::string> WrapText(std::string_view text, int width,
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = start + CharLength(text, start);  // at least one character
-    std::size_t afterBlank = std::string_view::npos;
+    std::size_t afterBreak = std::string_view::npos;
     while (end < text.size()) {
-      if (text[end - 1] == ' ') afterBlank = end;
+      const char last = text[end - 1];
+      if (last == ' ' || last == '\\' || last == '/') afterBreak = end;
       std::size_t next = end + CharLength(text, end);
       if (measure(text.substr(start, next - start)) > width) break;
       end = next;
     }
-    if (end < text.size() && afterBlank != std::string_view::npos && afterBlank > start) end = afterBlank;
+    if (end < text.size() && afterBreak != std::string_view::npos && afterBreak > start) end = afterBreak;
     lines.emplace_back(text.substr(start, end - start));
     start = end;
   }

@@ -52,9 +52,11 @@ int Run(int show) {
                                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);
   SystemBeeper beeper;
+  const std::string programDir = ProgramDirectory();
   WinPrompts prompts;
   prompts.SetBeeper(beeper);
-  TMainForm MainForm({ProgramDirectory(), ConfParams, SettingsFileName, prompts, beeper, ServiceControl});
+  prompts.SetInitialDir(programDir);
+  TMainForm MainForm({programDir, ConfParams, SettingsFileName, prompts, beeper, ServiceControl});
   MainForm.CreateForm();
   prompts.SetOwner(MainForm.hwnd());
   MainForm.EndProgramOnDestroy();

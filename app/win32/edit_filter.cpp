@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,7 @@ bool Admit(FilterState& state, WPARAM ch) {
   }
   bool passes = state.input.keys ? KeyPasses(*state.input.keys, static_cast<unsigned>(ch))
                                  : ch < 0x20 || Cp1251HasChar(static_cast<char32_t>(ch));
+  if (state.input.lineValue && ch == ';') passes = false;
   if (!passes) {
     state.swallowLowSurrogate = IsHighSurrogate(ch);
     state.beeper.Beep();
@@ -55,6 +57,7 @@ bool Admit(FilterState& state, WPARAM ch) {
 bool PasteHoldable(HWND edit, FilterState& state) {
   std::string text = Narrow(ClipboardText(edit));
   std::string kept = KeepCp1251Chars(text);
+  if (state.input.lineValue) kept.erase(std::remove(kept.begin(), kept.end(), ';'), kept.end());
   if (kept == text) return false;
   state.beeper.Beep();
   if (!(GetWindowLongPtrW(edit, GWL_STYLE) & ES_MULTILINE)) {
@@ -95,6 +98,7 @@ LRESULT CALLBACK FilterProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR 
 }  // namespace
 
 void AttachEditInput(HWND edit, const EditInput& input, Beeper& beeper) {
+  if (input.maxLength > 0) SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(input.maxLength), 0);
   auto state = std::make_unique<FilterState>(FilterState{input, beeper});
   if (SetWindowSubclass(edit, &FilterProc, kSubclassId, reinterpret_cast<DWORD_PTR>(state.get()))) state.release();
 }

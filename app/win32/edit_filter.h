@@ -16,6 +16,10 @@ struct EditInput {
   // Enter and Escape reach the key filter (and beep) instead of the window's default and
   // cancel handling: for the fields of the main window, which has neither.
   bool filterDialogKeys = false;
+  // The text is a value on a line of zidezir.conf, where ";" begins a comment: refused.
+  bool lineValue = false;
+  // The most characters the field takes (0: no limit), as the file keeps no more.
+  int maxLength = 0;
 };
 
 void AttachEditInput(HWND edit, const EditInput& input, Beeper& beeper);

@@ -1,5 +1,9 @@
 #include "field_controls.h"
 
+#include <optional>
+
+#include "text.h"
+
 namespace zz {
 
 namespace {
@@ -70,6 +74,14 @@ std::string ComboField::ItemText(int index) const {
 void UpDownField::Attach(ui::UpDown upDown) {
   upDown_ = upDown;
   upDown_.SetPos(position_);
+}
+
+int UpDownField::Position() const {
+  if (!upDown_.hwnd()) return position_;
+  // A number typed into the edit counts, brought into the range at its nearer end as the
+  // arrows would (the control itself keeps its last position for one outside the range).
+  std::optional<int> typed = StrictInt(Trim(ui::Control(upDown_.Buddy()).Text()));
+  return ClampToRange(range_, typed ? *typed : upDown_.Pos());
 }
 
 void UpDownField::SetPosition(int position) {

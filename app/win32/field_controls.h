@@ -53,7 +53,7 @@ class UpDownField : public PositionControl {
   explicit UpDownField(const UpDownRange& range = {0, 0, 1, 0}) : range_(range), position_(range.initial) {}
   UpDownField(ui::UpDown upDown, const UpDownRange& range) : upDown_(upDown), range_(range), position_(range.initial) {}
   void Attach(ui::UpDown upDown);
-  int Position() const override { return upDown_.hwnd() ? ClampToRange(range_, upDown_.Pos()) : position_; }
+  int Position() const override;
   void SetPosition(int position) override;
   const ui::UpDown& control() const { return upDown_; }
 

@@ -18,8 +18,9 @@ void InputBoxDialog::OnInit() {
   Make(L"STATIC", prompt_, SS_LEFT, {12, 10, 336, 16}, -1);
   ui::Edit edit(Make(L"EDIT", value_, WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, {12, 30, 336, 22}, kEditId,
                      WS_EX_CLIENTEDGE));
-  // The line reaches zidezir.conf: what Windows-1251 cannot hold does not get in.
-  AttachEditInput(edit.hwnd(), {}, beeper_);
+  // The line reaches zidezir.conf: what Windows-1251 cannot hold, or a ";" that would begin a
+  // comment there, does not get in.
+  AttachEditInput(edit.hwnd(), {std::nullopt, false, true, 0}, beeper_);
   Make(L"BUTTON", text::kOkButton, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON, {184, 72, 78, 26}, IDOK);
   Make(L"BUTTON", text::kCancelButton, WS_TABSTOP, {270, 72, 78, 26}, IDCANCEL);
   FocusOn(edit.hwnd());

@@ -1,5 +1,7 @@
 #include "main_form.h"
 
+#include <algorithm>
+
 #include <shellapi.h>
 
 #include "app_texts.h"
@@ -121,16 +123,23 @@ void TMainForm::CreateMenu() {
 }
 
 void TMainForm::DrawMenuPictures() {
-  std::vector<ui::Picture> pictures;
+  // The window draws them itself (WM_DRAWITEM): a menu draws a bitmap of its own without its
+  // transparency on some systems, a dark square behind the picture.
+  menuPictures_.clear();
   for (const auto& [id, kind] : menuItemPictures_) {
-    pictures.push_back(DrawPicture(kind, context_.scale(16)));
+    menuPictures_.push_back(DrawPicture(kind, context_.scale(16)));
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_BITMAP;
-    info.hbmpItem = pictures.back().handle();
+    info.hbmpItem = HBMMENU_CALLBACK;
     SetMenuItemInfoW(menu_, static_cast<UINT>(id), FALSE, &info);
   }
-  menuPictures_ = std::move(pictures);  // the old ones only now: the menu held them till here
+}
+
+const ui::Picture* TMainForm::MenuPicture(UINT id) const {
+  for (std::size_t i = 0; i < menuItemPictures_.size(); ++i)
+    if (static_cast<UINT>(menuItemPictures_[i].first) == id) return &menuPictures_[i];
+  return nullptr;
 }
 
 void TMainForm::Layout() {
@@ -338,8 +347,15 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (status_.hwnd()) Layout();
       return 0;
     case WM_GETMINMAXINFO: {
+      // The design's minimum, but never more than the screen holds: on a small screen (or a
+      // large scale) the whole window must still fit.
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof monitor;
+      GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &monitor);
+      const RECT& work = monitor.rcWork;
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {context_.scale(kMinWidth), context_.scale(kMinHeight)};
+      info->ptMinTrackSize = {std::min<LONG>(context_.scale(kMinWidth), work.right - work.left),
+                              std::min<LONG>(context_.scale(kMinHeight), work.bottom - work.top)};
       return 0;
     }
     case WM_DPICHANGED:
@@ -351,6 +367,22 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    case WM_MEASUREITEM: {
+      auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+      const ui::Picture* picture = item->CtlType == ODT_MENU ? MenuPicture(item->itemID) : nullptr;
+      if (!picture) break;
+      item->itemWidth = static_cast<UINT>(picture->width() + context_.scale(4));  // a gap before the text
+      item->itemHeight = static_cast<UINT>(picture->height());
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+      const ui::Picture* picture = item->CtlType == ODT_MENU ? MenuPicture(item->itemID) : nullptr;
+      if (!picture) break;
+      const int top = item->rcItem.top + (item->rcItem.bottom - item->rcItem.top - picture->height()) / 2;
+      picture->Draw(item->hDC, item->rcItem.left, top, (item->itemState & (ODS_GRAYED | ODS_DISABLED)) != 0);
+      return TRUE;
+    }
     case WM_TIMER:
       if (wp == kTimerId) servicePage_.TimerTimer();
       return 0;

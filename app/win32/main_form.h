@@ -112,6 +112,7 @@ class TMainForm : public ui::Window, private RestartUi {
  private:
   void CreateMenu();
   void DrawMenuPictures();
+  const ui::Picture* MenuPicture(UINT id) const;
   void Layout();
   void ShowPage(Page& page);
   Page& Made(Page& page);

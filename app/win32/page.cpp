@@ -80,7 +80,8 @@ ui::Edit Page::EditBox(const ui::Rect& r, const char* hint, std::optional<KeyFil
   ui::Edit edit(Make(L"EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, r, ui::FontRole::kRegular,
                      WS_EX_CLIENTEDGE));
   if (hint) Hint(edit.hwnd(), hint);
-  AttachEditInput(edit.hwnd(), {filter, true}, ctx_.beeper);
+  // Every edit of the pages holds a key's value: one line of the file, 127 characters at most.
+  AttachEditInput(edit.hwnd(), {filter, true, true, static_cast<int>(kValueCapacity)}, ctx_.beeper);
   return edit;
 }
 
@@ -133,6 +134,8 @@ void Page::SetHint(HWND control, const std::string& hint) {
 LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
+      // An open list is not to lie under its own hint.
+      if (HIWORD(wp) == CBN_DROPDOWN) ctx_.tips.Send(TTM_POP);
       if (lp) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
       return 0;
     case WM_NOTIFY:

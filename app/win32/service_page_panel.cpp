@@ -24,9 +24,9 @@ void ServicePanel::CreateFields() {
   Label1 = Label(stateText_, {gx + 104, gy + 40, 300, 16}, SS_NOTIFY, ui::FontRole::kBold);
   Colour(Label1.hwnd(), kStateBlue);
   Hint(Label1.hwnd(), kStateLabelHint);
-  Label4 = Label(kStartTypeCaption, {gx + 16, gy + 72, 140, 16}, SS_NOTIFY);
+  Label4 = Label(kStartTypeCaption, {gx + 16, gy + 72, 150, 16}, SS_NOTIFY);
   StartTypeCB.Attach(DropDown({gx + 168, gy + 68, 185, 21}, kStartTypeHint));
-  Label5 = Label(kExecutableCaption, {gx + 16, gy + 104, 140, 16});
+  Label5 = Label(kExecutableCaption, {gx + 16, gy + 104, 150, 16});
   // The whole path, on as many lines as it takes.
   Label3 = Label(pathText_, kPathRect, SS_NOTIFY | SS_OWNERDRAW, ui::FontRole::kBold);
   Hint(Label3.hwnd(), kPathLabelHint);

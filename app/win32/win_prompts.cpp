@@ -3,6 +3,7 @@
 #include <commdlg.h>
 
 #include "app_texts.h"
+#include "page_actions.h"
 #include "input_box.h"
 #include "win32/utf16.h"
 
@@ -44,6 +45,8 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   filter.push_back(L'\0');
   std::wstring ext = Widen(dialog.defaultExt);
   std::wstring file = Widen(dialog.fileName);
+  std::wstring initialDir = Widen(initialDir_);
+  const bool hasFolder = file.find_first_of(L"\\/") != std::wstring::npos;
   file.resize(32768, L'\0');
 
   OPENFILENAMEW ofn{};
@@ -54,6 +57,7 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   ofn.lpstrFile = file.data();
   ofn.nMaxFile = static_cast<DWORD>(file.size());
   ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str();
+  if (!hasFolder && !initialDir.empty()) ofn.lpstrInitialDir = initialDir.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST;
   if (dialog.hideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
   if (dialog.noChangeDir) ofn.Flags |= OFN_NOCHANGEDIR;
@@ -63,7 +67,7 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
   if (!ok) return std::nullopt;
   file.resize(wcslen(file.c_str()));
-  return Narrow(file);
+  return WithDefaultExtension(Narrow(file), dialog.defaultExt);
 }
 
 std::optional<std::string> WinPrompts::OpenFile(const FileDialogSpec& dialog) { return FileDialog(dialog, false); }

@@ -15,6 +15,9 @@ class WinPrompts : public Prompts {
   HWND Owner() const { return owner_; }
   // The beep of the input box's refused characters; the system's unless set.
   void SetBeeper(Beeper& beeper) { beeper_ = &beeper; }
+  // Where the file dialogs open when their file name names no folder: the program's own,
+  // where its files are, rather than wherever the process was started from.
+  void SetInitialDir(const std::string& dir) { initialDir_ = dir; }
 
   MessageAnswer Show(const MessageSpec& message) override;
   void ShowError(const std::string& message) override;
@@ -26,6 +29,7 @@ class WinPrompts : public Prompts {
  private:
   std::optional<std::string> FileDialog(const FileDialogSpec& dialog, bool save);
   HWND owner_ = nullptr;
+  std::string initialDir_;
   SystemBeeper systemBeeper_;
   Beeper* beeper_ = &systemBeeper_;
 };

@@ -58,9 +58,9 @@ void TFormTRLM::CreateControls() {
     return ui::Button(Make(L"BUTTON", text, BS_GROUPBOX | WS_GROUP, r, id));
   };
   const DWORD edit = WS_TABSTOP | ES_AUTOHSCROLL | WS_GROUP;
-  auto textEdit = [&](const ui::Rect& r, int id) {
+  auto textEdit = [&](const ui::Rect& r, int id, bool lineValue) {
     ui::Edit e(Make(L"EDIT", "", edit, r, id, WS_EX_CLIENTEDGE));
-    AttachEditInput(e.hwnd(), {}, formInput_.Beeps());
+    AttachEditInput(e.hwnd(), {std::nullopt, false, lineValue, 0}, formInput_.Beeps());
     return e;
   };
 
@@ -86,10 +86,11 @@ void TFormTRLM::CreateControls() {
   UpDownPort = UpDownField(portUpDown, kBlockPortRange);
 
   GroupBoxIp = group(kIpGroup, {296, 8, w - 304, 72}, kGroupBoxIp);
-  EditIP = textEdit({308, 36, w - 328, 22}, kEditIP);
+  // The address stands on the block's line, where ";" would begin its comment.
+  EditIP = textEdit({308, 36, w - 328, 22}, kEditIP, true);
 
   group(kCommentGroup, {8, 88, w - 16, 56}, kGroupBox2);
-  EditComment = textEdit({20, 110, w - 40, 22}, kEditComment);
+  EditComment = textEdit({20, 110, w - 40, 22}, kEditComment, false);
 
   GroupBox3 = group(kUnitsGroup, {8, kUnitsTop, w - 16, 100}, kGroupBox3);
   ui::ListView grid(Make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,

@@ -163,17 +163,27 @@ TEST_F(InputTest, TextTheFilesCannotHoldIsRefusedWhereItIsTypedOrPasted) {
   EXPECT_EQ(beeper.beeps - beeps, 2);  // the Greek letter and the face (two halves, one beep)
 
   // A paste keeps what the file can hold.
-  const std::wstring pasted = L"-Ωαβ ok»";
-  ASSERT_TRUE(OpenClipboard(Form().hwnd()));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
-  SendMessageW(name.control().hwnd(), WM_PASTE, 0, 0);
+  auto Paste = [&](const std::wstring& pasted) {
+    ASSERT_TRUE(OpenClipboard(Form().hwnd()));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(name.control().hwnd(), WM_PASTE, 0, 0);
+  };
+  Paste(L"-Ωαβ ok»");
   EXPECT_EQ(name.Text(), "Шлюз№1- ok»");
   EXPECT_EQ(beeper.beeps - beeps, 3);
+
+  // A ";" would begin a comment on the key's line, and the file keeps 127 characters of it.
+  SendMessageW(name.control().hwnd(), WM_CHAR, ';', 1);
+  EXPECT_EQ(name.Text(), "Шлюз№1- ok»");
+  EXPECT_EQ(beeper.beeps - beeps, 4);
+  name.SetText("");
+  Paste(std::wstring(L"a;b") + std::wstring(200, L'x'));
+  EXPECT_EQ(name.Text(), "ab" + std::string(125, 'x'));
 }
 
 TEST_F(InputTest, ThePathOfTheServiceShowsWholeOnAsManyLinesAsItTakes) {

@@ -63,6 +63,32 @@ std::vector<HWND> ShownChildren(HWND parent) {
   return children;
 }
 
+// The text of a label, check box or radio button fits its control: nothing of it is cut off.
+bool TextFits(HWND h) {
+  wchar_t text[512] = {};
+  const int length = GetWindowTextW(h, text, 512);
+  if (length == 0) return true;
+  const LONG_PTR style = Style(h);
+  const bool label = Is(h, L"STATIC") && (style & SS_TYPEMASK) <= SS_RIGHT;
+  const LONG_PTR type = style & BS_TYPEMASK;
+  const bool box = Is(h, L"BUTTON") && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON ||
+                                        type == BS_AUTORADIOBUTTON);
+  if (!label && !box) return true;
+  RECT client{};
+  GetClientRect(h, &client);
+  HDC dc = GetDC(h);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+  RECT need{0, 0, client.right, 0};
+  UINT flags = DT_CALCRECT | DT_NOPREFIX | (label ? DT_WORDBREAK : DT_SINGLELINE);
+  if (box) need.right = 0;
+  DrawTextW(dc, text, length, &need, flags);
+  SelectObject(dc, old);
+  ReleaseDC(h, dc);
+  if (label) return need.bottom <= client.bottom;
+  // The box itself and its gap come before the text.
+  return need.right + GetSystemMetrics(SM_CXMENUCHECK) + 4 <= client.right;
+}
+
 // Every shown child lies within its parent; the controls that take input are gathered.
 void Gather(HWND parent, std::vector<HWND>& inputs, std::vector<std::string>& findings) {
   RECT client{};
@@ -72,6 +98,7 @@ void Gather(HWND parent, std::vector<HWND>& inputs, std::vector<std::string>& fi
     RECT r = ScreenRect(c);
     if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom)
       findings.push_back("outside its parent: " + Name(c));
+    if (!TextFits(c)) findings.push_back("text cut off: " + Name(c));
     if (TakesInput(c))
       inputs.push_back(c);  // the parts of a control are its own
     else

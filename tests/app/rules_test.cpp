@@ -11,6 +11,8 @@
 #include "page_actions.h"
 #include "page_defaults.h"
 #include "placement.h"
+#include "text.h"
+#include "text_wrap.h"
 
 namespace zz {
 namespace {
@@ -182,6 +184,40 @@ TEST(HelpDocuments, NameTheirFilesAndMessages) {
   EXPECT_FALSE(ShellOpenSucceeded(32));
   EXPECT_FALSE(ShellOpenSucceeded(2));
   EXPECT_TRUE(ShellOpenSucceeded(33));
+}
+
+}  // namespace
+}  // namespace zz
+
+namespace zz {
+namespace {
+
+TEST(WrapText, BreaksAfterBlanksAndSeparatorsAndInsideAWordOnlyWhenItMust) {
+  // One unit a character, whatever its bytes.
+  auto measure = [](std::string_view s) { return static_cast<int>(CharCount(s)); };
+  struct Case {
+    const char* text;
+    int width;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"C:\\Program Files\\VELTO\\zidezir.exe", 12, {"C:\\Program ", "Files\\VELTO\\", "zidezir.exe"}},
+      {"\"C:\\Шлюз\\bin\\zidezir-service.exe\" -service", 16, {"\"C:\\Шлюз\\bin\\", "zidezir-service.", "exe\" -service"}},
+      {"abcdefghijklm", 5, {"abcde", "fghij", "klm"}},
+      {"ЖЖЖЖЖЖ", 4, {"ЖЖЖЖ", "ЖЖ"}},
+      {"short", 40, {"short"}},
+      {"", 10, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(WrapText(c.text, c.width, measure), c.lines) << c.text;
+  // A width smaller than one character still makes progress.
+  EXPECT_EQ(WrapText("ab", 0, measure), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(WithDefaultExtension, AddsTheDialogsExtensionOnlyWhereTheNameHasNone) {
+  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\трасса", "txt"), "C:\\Logs\\трасса.txt");
+  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\trace.log", "txt"), "C:\\Logs\\trace.log");
+  EXPECT_EQ(WithDefaultExtension("C:\\v1.2\\trace", "txt"), "C:\\v1.2\\trace.txt");
+  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\trace", ""), "C:\\Logs\\trace");
 }
 
 }  // namespace

@@ -180,6 +180,13 @@ TEST_F(BlockInputTest, AClickBelowTheRowsKeepsTheCurrentRowOfEitherGrid) {
   EXPECT_EQ(left, (UnitRows{{"1", "МСД-2М, МСД-4М", "6", "Gate", "10.0.0.10"}}));
 }
 
+TEST_F(BlockInputTest, APortTypedOutsideItsRangeIsTakenAtTheNearerEnd) {
+  StartWithBlocks(SampleConf(), "");
+  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonAdd); },
+                              [&](const DialogSteps& d) { d.SetText(Trlm::kEditPort, "300"); }, IDOK));
+  EXPECT_EQ(Rows().back()[2], "COM255");
+}
+
 TEST_F(BlockInputTest, ManyBlocksBringOnlyAVerticalScrollBar) {
   std::string devices;
   for (int b = 0; b < 25; ++b) devices += std::to_string(b) + "=" + std::to_string(b + 1) + ",10.0.0." + std::to_string(b) + "\n;Блок\n";
