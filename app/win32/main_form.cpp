@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <shellapi.h>
 
 #include "app_texts.h"
 #include "conf_loader.h"
@@ -13,6 +12,7 @@
 #include "page_defaults.h"
 #include "placement.h"
 #include "save_flows.h"
+#include "ui/library.h"
 #include "voice_ini.h"
 #include "win32/utf16.h"
 
@@ -259,7 +259,11 @@ void TMainForm::mSaveasClick() { SaveAs(session_); }
 
 void TMainForm::OpenDocument(const HelpDocument& document) {
   std::wstring path = Widen(session_.ProgramFile(document.path));
-  auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(hwnd(), L"open", path.c_str(), nullptr, nullptr, SW_RESTORE));
+  using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static const ShellExecuteFn shellExecute = ui::LibraryFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+  const auto result = shellExecute ? reinterpret_cast<INT_PTR>(shellExecute(hwnd(), L"open", path.c_str(), nullptr,
+                                                                            nullptr, SW_RESTORE))
+                                   : 0;
   if (!ShellOpenSucceeded(result)) parts_.prompts.Show(PlainMessage(document.failedMessage));
 }
 

@@ -4,6 +4,7 @@
 
 #include "app_texts.h"
 #include "page_actions.h"
+#include "ui/library.h"
 #include "input_box.h"
 #include "win32/utf16.h"
 
@@ -64,7 +65,11 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   if (dialog.fileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST;
   if (dialog.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (dialog.resizable) ofn.Flags |= OFN_ENABLESIZING;
-  BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  using FileDialogFn = BOOL(WINAPI*)(OPENFILENAMEW*);
+  static const FileDialogFn getOpen = ui::LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetOpenFileNameW");
+  static const FileDialogFn getSave = ui::LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetSaveFileNameW");
+  const FileDialogFn run = save ? getSave : getOpen;
+  BOOL ok = run && run(&ofn);
   if (!ok) return std::nullopt;
   file.resize(wcslen(file.c_str()));
   return WithDefaultExtension(Narrow(file), dialog.defaultExt);
