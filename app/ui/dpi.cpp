@@ -12,7 +12,6 @@ Function User32(const char* name) {
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
 using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
 constexpr int kDisableAllDialogScaling = 1 | 2 | 4;  // DDC_DISABLE_ALL | DDC_DISABLE_RESIZE | DDC_DISABLE_CONTROL_RELAYOUT
 
@@ -29,12 +28,6 @@ int WindowDpi(HWND hwnd) {
   static const GetDpiForWindowFn getDpiForWindow = User32<GetDpiForWindowFn>("GetDpiForWindow");
   UINT dpi = getDpiForWindow && hwnd ? getDpiForWindow(hwnd) : 0;
   return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
-}
-
-int ScrollBarWidth(int dpi) {
-  static const GetSystemMetricsForDpiFn forDpi = User32<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
-  if (forDpi) return forDpi(SM_CXVSCROLL, static_cast<UINT>(dpi));
-  return MulDiv(GetSystemMetrics(SM_CXVSCROLL), dpi, SystemDpi());
 }
 
 void KeepDialogScaling(HWND dialog) {

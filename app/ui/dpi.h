@@ -28,8 +28,7 @@ class Scale {
   int dpi_;
 };
 
-// The width of a vertical scroll bar at a DPI; kDesignScrollBarWidth at 96 DPI.
-int ScrollBarWidth(int dpi);
+// The width of a vertical scroll bar at 96 DPI.
 inline constexpr int kDesignScrollBarWidth = 17;
 
 // Our dialogs place and scale their own controls: the system is not to rescale them again

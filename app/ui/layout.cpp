@@ -47,11 +47,6 @@ void DesignLayout::Move(HWND control, const Rect& design) {
     if (u.buddy == control) Realign(u);
 }
 
-void DesignLayout::SetFont(HWND control, FontRole font) {
-  if (Item* item = Find(control)) item->font = font;
-  SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(Font(font)), TRUE);
-}
-
 void DesignLayout::Rescale(const Scale& scale, const FontSet& fonts) {
   const int oldDpi = scale_.Dpi();
   Use(scale, fonts);

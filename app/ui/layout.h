@@ -31,7 +31,6 @@ class DesignLayout {
   HWND CreateUpDown(DWORD style, HWND buddy, int id);
   // A control that the window moves itself gets its new design rectangle here.
   void Move(HWND control, const Rect& design);
-  void SetFont(HWND control, FontRole font);
   // The controls at a new DPI: rectangles, fonts, up-downs and list columns.
   void Rescale(const Scale& scale, const FontSet& fonts);
 
