@@ -16,6 +16,9 @@ inline constexpr const char* kNavAdd = "Журналы";
 inline constexpr const char* kNavService = "Служба ZIDEZIR";
 inline constexpr const char* kNavClose = "Закрыть";
 
+// The status bar's first panel when zidezir.conf is there but could not be loaded.
+inline constexpr const char* kConfigurationNotLoaded = "Файл конфигурации не загружен";
+
 // Menu.
 inline constexpr const char* kMenuFile = "&Файл";
 inline constexpr const char* kMenuOpen = "&Загрузить файл конфигурации";

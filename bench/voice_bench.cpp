@@ -83,12 +83,12 @@ void BM_LoadConfiguration(benchmark::State& state) {
 
 void BM_RebuildVoiceIni(benchmark::State& state) {
   Program p;
-  for (auto _ : state) p.voice.Rebuild();
+  for (auto _ : state) zz::RebuildVoiceFile(p.dir.File("zidezir.conf"), p.voice.Path());
 }
 
 void BM_MergeOpenedFile(benchmark::State& state) {
   Program p;
-  for (auto _ : state) p.voice.MergeOpened(p.dir.File("zidezir.conf"));
+  for (auto _ : state) zz::MergeVoiceSections(p.dir.File("zidezir.conf"), p.voice.Path());
 }
 
 void BM_StoreBlockUnits(benchmark::State& state) {

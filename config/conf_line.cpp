@@ -61,6 +61,13 @@ bool IsSectionHeader(std::string_view line) {
   return !s.empty() && s.front() == '[';
 }
 
+std::string_view HeaderName(std::string_view line) {
+  std::string_view s = Trim(line);
+  if (s.empty() || s.front() != '[') return {};
+  std::size_t close = s.find(']');
+  return Trim(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+}
+
 bool SectionIs(const CONF_LINE& line, const std::string& name) { return EqualsAsciiNoCase(line.section, name); }
 
 bool KeyIs(const CONF_LINE& line, const std::string& name) { return EqualsAsciiNoCase(line.key, name); }

@@ -29,6 +29,10 @@ void ParseLine(CONF_LINE& line, std::string raw);
 // A section header: the first character of the trimmed line is '['.
 bool IsSectionHeader(std::string_view line);
 
+// The name of a section header as the INI reader takes it: the text between "[" and the
+// first "]" (or the end), trimmed, its blanks kept.
+std::string_view HeaderName(std::string_view line);
+
 bool SectionIs(const CONF_LINE& line, const std::string& name);
 bool KeyIs(const CONF_LINE& line, const std::string& name);
 

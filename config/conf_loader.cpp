@@ -4,8 +4,10 @@
 
 #include "conf_line.h"
 #include "devices_body.h"
+#include "file_form.h"
 #include "key_fields.h"
 #include "text.h"
+#include "voice_ini.h"
 
 namespace zz {
 
@@ -55,6 +57,7 @@ class Loader {
       else
         Other(line);
     }
+    KeepTrailingSections();
     s_.editor.StringGrid1().SetRows(rows_);
     s_.editor.ListBoxPrefixes().SetItems(prefixes_);
   }
@@ -147,6 +150,21 @@ class Loader {
     SetBlockComment(std::string(std::string_view(kDefaultDeviceComment).substr(1)));  // without its ';'
   }
 
+  // Foreign sections after the last schema entry are kept, as those in front of an entry
+  // are: from their header on, each with its lines. The VoiceDevices: sections there are
+  // what a save appended from voice.ini; voice.ini is made from them and the next save
+  // appends them again.
+  void KeepTrailingSections() {
+    bool keep = false;
+    for (const std::string& raw : pending_) {
+      if (IsSectionHeader(raw)) keep = HeaderName(raw).substr(0, kVoiceSectionPrefix.size()) != kVoiceSectionPrefix;
+      if (keep) table_.trailing.push_back(raw);
+    }
+    // Blank lines at its end would be written in front of the appended sections, and read
+    // back, at every save.
+    while (!table_.trailing.empty() && Trim(table_.trailing.back()).empty()) table_.trailing.pop_back();
+  }
+
   // The Devices section ends: its lines that no block line followed are dropped as well.
   void EndDevices() {
     deferred_ = false;
@@ -177,7 +195,15 @@ void LoadConfigBytes(ConfigSession& session, const std::string& fileName, std::s
 
 bool LoadConfigFile(ConfigSession& session, const std::string& fileName) {
   std::string bytes;
-  if (!ReadFileBytes(fileName, bytes)) {
+  FileProblem problem = ReadAs(fileName, FileRole::kConfiguration, bytes);
+  if (IsFormProblem(problem)) {
+    // Loading would show defaults where the file's settings are, and the next save would
+    // write them over the file.
+    session.prompts.Show({FileProblemText(problem, fileName), kWarningCaption, MessageIcon::kWarning,
+                          MessageButtons::kOk});
+    return false;
+  }
+  if (problem != FileProblem::kNone) {
     session.prompts.Show({session.state.openDialogFileName, kOpenFailedCaption, MessageIcon::kWarning,
                           MessageButtons::kOk});
     return false;

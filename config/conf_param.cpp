@@ -78,6 +78,14 @@ ConfParamTable::ConfParamTable()
 
 void ResetConfParams(ConfParamTable& table) {
   for (int n = 1; n <= ConfParamTable::size(); ++n) table[n].Reset();
+  table.trailing.clear();
+}
+
+bool IsSchemaSection(const std::string& name) {
+  static const ConfParamTable schema;
+  for (int n = 1; n <= ConfParamTable::size(); ++n)
+    if (schema[n].IsSection() && EqualsAsciiNoCase(schema[n].section, name)) return true;
+  return false;
 }
 
 }  // namespace zz

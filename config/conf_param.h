@@ -66,10 +66,18 @@ class ConfParamTable {
   const CONF_PARAM& operator[](int number) const { return entries_.at(static_cast<std::size_t>(number - 1)); }
   static constexpr int size() { return kConfParamCount; }
 
+  // Foreign sections after the file's last schema entry, from the first such section's
+  // header on, written after entry 39 (VoiceDevices: sections are not among them: a save
+  // appends them from voice.ini).
+  LineList trailing;
+
  private:
   std::array<CONF_PARAM, kConfParamCount> entries_;
 };
 
 void ResetConfParams(ConfParamTable& table);
+
+// The name (as the line parser gives it) is one of the sections the schema names.
+bool IsSchemaSection(const std::string& name);
 
 }  // namespace zz

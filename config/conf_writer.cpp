@@ -83,6 +83,7 @@ std::string ComposeConfiguration(const ConfParamTable& table) {
   for (int n = entry::kFlowControl; n < entry::kPrefixesBody; ++n) WriteEntry(table[n], out);
   WriteList(table[entry::kPrefixesBody], out);
   for (int n = entry::kPrefixesBody + 1; n <= ConfParamTable::size(); ++n) WriteEntry(table[n], out);
+  for (const std::string& line : table.trailing) WriteLine(out, Trim(line));
   return out;
 }
 
@@ -109,12 +110,6 @@ bool ConfigurationFree(ConfigSession& session) {
   return false;
 }
 
-std::optional<std::string> PrepareConfiguration(ConfigSession& session) {
-  if (!ConfigurationFree(session)) return std::nullopt;
-  EditorToEntries(session.editor, session.table);
-  return ComposeConfiguration(session.table);
-}
-
 bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text) {
   if (!WriteFileAtomic(target, Utf8ToCp1251(text))) {
     session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
@@ -123,11 +118,6 @@ bool CommitConfiguration(ConfigSession& session, const std::string& target, cons
   }
   session.state.modified = false;
   return true;
-}
-
-bool SaveConfiguration(ConfigSession& session, const std::string& target) {
-  std::optional<std::string> text = PrepareConfiguration(session);
-  return text && CommitConfiguration(session, target, *text);
 }
 
 }  // namespace zz

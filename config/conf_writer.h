@@ -20,7 +20,8 @@ void EditorToEntries(Editor& editor, ConfParamTable& table);
 void WriteEntry(const CONF_PARAM& e, std::string& out);
 void WriteList(const CONF_PARAM& e, std::string& out);
 
-// The 39 entries in schema order, each behind the lines it carries. In front of
+// The 39 entries in schema order, each behind the lines it carries, then the foreign
+// sections that followed the file's last entry. In front of
 // DeviceSettings only the carried lines from the first section header on are written: the
 // Devices section's own lines are rebuilt by the list writer, and any other line there
 // would be read back into the Devices section.
@@ -34,16 +35,9 @@ std::string RemoveEmptyValues(std::string_view text);
 // The lock test on zidezir.conf of the program directory; the lock message when it fails.
 bool ConfigurationFree(ConfigSession& session);
 
-// ConfigurationFree, then the editor-to-entries step; the composed text, or nothing when the
-// lock test failed.
-std::optional<std::string> PrepareConfiguration(ConfigSession& session);
-
 // Replaces the target with the final text (Windows-1251) and clears the modified flag. On
 // failure the save-failed message is shown and the flag is set: the table holds the editor's
 // values now, so only the flag still reports them as unsaved.
 bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text);
-
-// Save the configuration: PrepareConfiguration, then CommitConfiguration of its text.
-bool SaveConfiguration(ConfigSession& session, const std::string& target);
 
 }  // namespace zz

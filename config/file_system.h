@@ -7,8 +7,23 @@
 
 namespace zz {
 
+// Why a file could not be read.
+enum class ReadFault {
+  kNone,
+  kAbsent,  // no such file (or folder on its path)
+  kFolder,  // a folder, not a file
+  kHeld,    // another program holds it without sharing
+  kDenied,  // access denied
+  kFailed,  // any other failure of the open or the read
+};
+
+// Reads the whole file as raw bytes.
+ReadFault TryReadFile(const std::string& path, std::string& bytes);
+
 // Reads the whole file as raw bytes; false when it cannot be opened or read.
-bool ReadFileBytes(const std::string& path, std::string& bytes);
+inline bool ReadFileBytes(const std::string& path, std::string& bytes) {
+  return TryReadFile(path, bytes) == ReadFault::kNone;
+}
 
 // Replaces the file in one step: the bytes go to a temporary file beside it, which is
 // then moved over the target. On failure the previous file is untouched.

@@ -24,6 +24,51 @@ inline constexpr const char* kPvkTypeName = "ПВК-ЗН, ГЛС";
 inline constexpr const char* kMsdTypeName = "МСД-2М, МСД-4М";
 inline constexpr const char* kTrlznTypeName = "ТРЛ-ЗН slave";
 
+// A file that cannot be read, or not as what it should be.
+namespace text::file {
+inline constexpr const char* kAbsent = "файла нет";
+inline constexpr const char* kFolder = "это папка, а не файл";
+inline constexpr const char* kHeld = "файл открыт в другой программе; закройте его и повторите";
+inline constexpr const char* kDenied =
+    "доступ запрещён; запустите программу от имени администратора или проверьте права на файл";
+inline constexpr const char* kFailed = "ошибка чтения";
+inline std::string CannotRead(const std::string& path, const char* why) {
+  return "Не удаётся прочитать файл " + path + ": " + why + ".";
+}
+
+inline constexpr const char* kUtf16 =
+    "сохранён в кодировке UTF-16 (Юникод), а программа и шлюз читают его в кодировке Windows-1251";
+inline constexpr const char* kUtf8Bom =
+    "сохранён в кодировке UTF-8 с меткой BOM, а программа и шлюз читают его в кодировке Windows-1251";
+inline constexpr const char* kBinary = "содержит нулевые байты: это не текстовый файл";
+inline constexpr const char* kCrOnly =
+    "содержит строки, оканчивающиеся только символом CR, а программа и шлюз разделяют строки символами CR LF";
+inline constexpr const char* kNoSection =
+    "не содержит ни одного раздела конфигурации шлюза ([System], [Network], [Devices] и других): "
+    "это не файл конфигурации";
+inline constexpr const char* kVoiceList =
+    "— список переговорных устройств (в нём только разделы VoiceDevices:), а не файл конфигурации шлюза";
+inline constexpr const char* kConfiguration =
+    "— файл конфигурации шлюза, а не список переговорных устройств (voice.ini)";
+
+inline std::string FixSaveAsAnsi(const std::string& path) {
+  return "Сохраните его в кодировке ANSI (Windows-1251) с концами строк CR LF, например в Блокноте или командой "
+         "PowerShell:\n(Get-Content -LiteralPath '" + path + "') | Set-Content -LiteralPath '" + path +
+         "' -Encoding Default";
+}
+inline std::string FixRestoreCopy(const std::string&) { return "Восстановите файл из резервной копии."; }
+inline std::string FixChooseConfiguration(const std::string&) {
+  return "Проверьте, тот ли это файл: конфигурация шлюза хранится в файле zidezir.conf в его папке.";
+}
+inline std::string FixChooseVoiceList(const std::string&) { return "Укажите файл voice.ini."; }
+
+inline std::string Unreadable(const std::string& path, const char* what,
+                              std::string (*fix)(const std::string&)) {
+  return "Файл " + path + " " + what + ".\n" + fix(path) +
+         "\nПока файл не исправлен, программа не изменяет его.";
+}
+}  // namespace text::file
+
 inline std::string InvalidIntegerText(const std::string& value) { return "'" + value + "' is not a valid integer value"; }
 
 }  // namespace zz

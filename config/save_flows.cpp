@@ -18,25 +18,29 @@ bool ChangeDetected(ConfigSession& session) {
   return false;
 }
 
-std::optional<std::string> VoiceAppendText(const std::string& voicePath) { return VoiceAppendix(voicePath); }
-
-namespace {
-
-enum class VoiceRead { kRead, kMissing, kUnreadable };
-
-// voice.ini of the program directory as a save appends it.
-struct VoicePart {
-  VoiceRead read;
-  std::string text;  // empty unless read
-};
-
-VoicePart ReadVoicePart(const std::string& path) {
-  std::optional<std::string> text = VoiceAppendText(path);
-  if (text) return {VoiceRead::kRead, *text};
-  return {FileExists(path) ? VoiceRead::kUnreadable : VoiceRead::kMissing, {}};
+VoicePart ReadVoicePart(const std::string& voicePath) {
+  std::string bytes;
+  FileProblem problem = ReadAs(voicePath, FileRole::kVoiceList, bytes);
+  if (problem == FileProblem::kAbsent) return {VoiceRead::kMissing, {}, problem};
+  if (problem != FileProblem::kNone) return {VoiceRead::kUnreadable, {}, problem};
+  return {VoiceRead::kRead, VoiceAppendix(bytes), problem};
 }
 
-enum class CleanUp { kBeforeAppend, kAfterAppend };
+std::string SavedText(Editor& editor, ConfParamTable& table, const std::string& voiceText, CleanUp cleanUp) {
+  EditorToEntries(editor, table);
+  std::string conf = ComposeConfiguration(table);
+  return cleanUp == CleanUp::kBeforeAppend ? RemoveEmptyValues(conf) + voiceText : RemoveEmptyValues(conf + voiceText);
+}
+
+bool Replaceable(Prompts& prompts, const std::string& target) {
+  std::string bytes;
+  FileProblem problem = ReadAs(target, FileRole::kConfiguration, bytes);
+  if (!IsFormProblem(problem)) return true;
+  prompts.Show({FileProblemText(problem, target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+  return false;
+}
+
+namespace {
 
 // What both flows do: the lock test, voice.ini read, the one write of the whole file, and
 // only then the notice that voice.ini is missing. False when nothing was written.
@@ -46,14 +50,11 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
   VoicePart voice = ReadVoicePart(voicePath);
   if (voice.read == VoiceRead::kUnreadable) {
     // Saving without it would drop every intercom-unit list from the file.
-    session.prompts.Show(PlainMessage(kOpenFileFailedPrefix + voicePath));
+    session.prompts.Show(PlainMessage(FileProblemText(voice.problem, voicePath)));
     return false;
   }
-  EditorToEntries(session.editor, session.table);
-  std::string conf = ComposeConfiguration(session.table);
-  std::string final = cleanUp == CleanUp::kBeforeAppend ? RemoveEmptyValues(conf) + voice.text
-                                                        : RemoveEmptyValues(conf + voice.text);
-  if (!CommitConfiguration(session, target, final)) return false;
+  if (!CommitConfiguration(session, target, SavedText(session.editor, session.table, voice.text, cleanUp)))
+    return false;
   if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
   return true;
 }
@@ -61,7 +62,11 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
 }  // namespace
 
 bool SaveSequence(ConfigSession& session) {
-  return SaveWithVoice(session, session.ProgramFile(kConfFileName), CleanUp::kBeforeAppend);
+  // The program directory's file is written without the user naming it (after a file was
+  // opened from elsewhere, say): one it cannot read keeps what it holds. Save As writes the
+  // file the user chose.
+  const std::string target = session.ProgramFile(kConfFileName);
+  return Replaceable(session.prompts, target) && SaveWithVoice(session, target, CleanUp::kBeforeAppend);
 }
 
 FileDialogSpec ConfFileDialog(const std::string& fileName) {

@@ -5,8 +5,31 @@
 #include <string>
 
 #include "config_session.h"
+#include "file_form.h"
 
 namespace zz {
+
+// voice.ini as a save appends it.
+enum class VoiceRead { kRead, kMissing, kUnreadable };
+struct VoicePart {
+  VoiceRead read = VoiceRead::kMissing;
+  std::string text;                          // two empty lines, then its lines trimmed; empty unless read
+  FileProblem problem = FileProblem::kNone;  // why it cannot be read
+};
+VoicePart ReadVoicePart(const std::string& voicePath);
+
+// Where the clean-up of empty values runs: the save sequence runs it before the append,
+// Save As after it, so that it also reaches the intercom-unit lines.
+enum class CleanUp { kBeforeAppend, kAfterAppend };
+
+// The text every save writes (UTF-8, CR LF): the editor's values into the schema entries,
+// the 39 entries with the lines they carry, the clean-up, and voice.ini's text appended.
+std::string SavedText(Editor& editor, ConfParamTable& table, const std::string& voiceText, CleanUp cleanUp);
+
+// False for a file that the save sequence would replace and that cannot be read as a
+// configuration (it is kept: see file_form.h); the problem is told to the user. An absent
+// file is replaceable.
+bool Replaceable(Prompts& prompts, const std::string& target);
 
 // True when the editor holds changes against what was last loaded or saved.
 bool ChangeDetected(ConfigSession& session);
@@ -29,9 +52,5 @@ FileDialogSpec SaveDialog1();
 // messages, with the clean-up after the append; a save that wrote the chosen file, or
 // failed to, marks the editor modified.
 void SaveAs(ConfigSession& session);
-
-// The lines of a voice.ini file as a save appends them: two empty lines, then each line
-// trimmed. Nothing when the file cannot be read.
-std::optional<std::string> VoiceAppendText(const std::string& voicePath);
 
 }  // namespace zz

@@ -1,6 +1,7 @@
 #include "voice_ini.h"
 
 #include "cp1251.h"
+#include "file_form.h"
 #include "file_system.h"
 #include "ini_file.h"
 #include "key_fields.h"
@@ -37,6 +38,16 @@ void ForEachLine(std::string_view text, F&& f) {
   }
 }
 
+// voice.ini as the INI class holds it (empty when absent). A file that cannot be read as a
+// list of intercom units is refused: a write would put Windows-1251 lines into it.
+IniFile OpenVoiceList(const std::string& path) {
+  std::string bytes;
+  FileProblem problem = ReadAs(path, FileRole::kVoiceList, bytes);
+  if (problem != FileProblem::kNone && problem != FileProblem::kAbsent)
+    throw UnreadableFileError(FileProblemText(problem, path));
+  return IniFile(path, bytes);
+}
+
 }  // namespace
 
 std::string VoiceSectionName(int block) { return std::string(kVoiceSectionPrefix) + std::to_string(block); }
@@ -70,8 +81,11 @@ UnitRecord ParseUnitRecord(std::string_view value) {
 }
 
 bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath) {
+  std::string bytes;
+  FileProblem problem = ReadAs(confPath, FileRole::kConfiguration, bytes);
+  if (problem != FileProblem::kNone && problem != FileProblem::kAbsent) return false;
   try {
-    IniFile conf(confPath);
+    IniFile conf(confPath, bytes);
     IniFile voice(voicePath, std::string_view());
     voice.Batch([&] {
       voice.Clear();
@@ -92,7 +106,7 @@ void MergeVoiceSections(const std::string& openedPath, const std::string& voiceP
   std::size_t lines = 0;
   if (ReadFileBytes(openedPath, bytes)) ForEachLine(bytes, [&lines](std::string_view) { ++lines; });
   IniFile opened(openedPath, bytes);
-  IniFile voice(voicePath);
+  IniFile voice = OpenVoiceList(voicePath);
   voice.Batch([&] {
     std::string section(kVoiceSectionPrefix);
     for (std::size_t i = 0; i < lines; ++i) {
@@ -105,7 +119,7 @@ void MergeVoiceSections(const std::string& openedPath, const std::string& voiceP
 
 void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& rows) {
   const std::string section = VoiceSectionName(block);
-  IniFile voice(voicePath);
+  IniFile voice = OpenVoiceList(voicePath);
   voice.Batch([&] {
     voice.EraseSection(section);
     if (rows.size() == 1 && rows[0][1].empty()) return;
@@ -120,7 +134,7 @@ void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& ro
 
 std::vector<UnitRecord> ReadBlockUnits(const std::string& voicePath, int block) {
   std::vector<UnitRecord> units;
-  for (const auto& entry : IniFile(voicePath).SectionValues(VoiceSectionName(block)))
+  for (const auto& entry : OpenVoiceList(voicePath).SectionValues(VoiceSectionName(block)))
     units.push_back(ParseUnitRecord(entry.second));
   return units;
 }
@@ -154,26 +168,20 @@ bool RenumberSections(const std::string& path, std::string_view prefix, int remo
 }
 
 bool RemoveBlockSection(const std::string& voicePath, int block, Prompts& prompts) {
-  IniFile(voicePath).EraseSection(VoiceSectionName(block));
+  OpenVoiceList(voicePath).EraseSection(VoiceSectionName(block));
   return RenumberSections(voicePath, kVoiceSectionPrefix, block, -1, prompts);
 }
 
-std::optional<std::string> VoiceAppendix(const std::string& voicePath) {
-  std::string bytes;
-  if (!ReadFileBytes(voicePath, bytes)) return std::nullopt;
+std::string VoiceAppendix(std::string_view voiceBytes) {
   std::string text = "\r\n\r\n";
-  text.reserve(bytes.size() + bytes.size() / 16 + 4);
-  for (const std::string& line : SplitLines(Cp1251ToUtf8(bytes))) text.append(Trim(line)).append("\r\n");
+  text.reserve(voiceBytes.size() + voiceBytes.size() / 16 + 4);
+  for (const std::string& line : SplitLines(Cp1251ToUtf8(voiceBytes))) text.append(Trim(line)).append("\r\n");
   return text;
 }
 
 VoiceIni::VoiceIni(std::string programDir, Prompts& prompts) : programDir_(std::move(programDir)), prompts_(prompts) {}
 
 std::string VoiceIni::Path() const { return JoinPath(programDir_, kVoiceFileName); }
-
-bool VoiceIni::Rebuild() { return RebuildVoiceFile(JoinPath(programDir_, kConfFileName), Path()); }
-
-void VoiceIni::MergeOpened(const std::string& openedPath) { MergeVoiceSections(openedPath, Path()); }
 
 void VoiceIni::StoreBlockUnits(int block, const UnitRows& rows) { zz::StoreBlockUnits(Path(), block, rows); }
 

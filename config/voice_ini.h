@@ -46,10 +46,12 @@ std::string UnitRecordValue(const UnitRow& row);
 UnitRecord ParseUnitRecord(std::string_view value);
 
 // The operations on files named by path. Errors writing voice.ini raise IniWriteError,
-// except where said otherwise.
+// except where said otherwise; a voice.ini that cannot be read as a list of intercom units
+// (file_form.h) raises UnreadableFileError and is left as it is.
 
 // voice.ini becomes the VoiceDevices: sections of the configuration file (none when it is
-// absent). Silent on every error: voice.ini then keeps what it held, and the result is false.
+// absent). Silent on every error, a configuration file that cannot be read as one among
+// them: voice.ini then keeps what it held, and the result is false.
 bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath);
 
 // Writes the keys of the sections "VoiceDevices:" 0 to L-1 of the opened file, L being its
@@ -73,9 +75,9 @@ bool RenumberSections(const std::string& path, std::string_view prefix, int remo
 // False when renumbering failed (its message was shown).
 bool RemoveBlockSection(const std::string& voicePath, int block, Prompts& prompts);
 
-// What a save appends to the configuration: two empty lines, then every line of voice.ini
-// trimmed, each ending with CR LF (UTF-8). Nothing when voice.ini cannot be read.
-std::optional<std::string> VoiceAppendix(const std::string& voicePath);
+// What a save appends to the configuration from voice.ini's bytes: two empty lines, then
+// every line trimmed, each ending with CR LF (UTF-8).
+std::string VoiceAppendix(std::string_view voiceBytes);
 
 // The same operations on the files of the program directory.
 class VoiceIni {
@@ -83,9 +85,6 @@ class VoiceIni {
   VoiceIni(std::string programDir, Prompts& prompts);
 
   std::string Path() const;  // voice.ini
-  // From zidezir.conf of the program directory.
-  bool Rebuild();
-  void MergeOpened(const std::string& openedPath);
   void StoreBlockUnits(int block, const UnitRows& rows);
   std::vector<UnitRecord> ReadBlockUnits(int block) const;
   bool RemoveBlockSection(int block);

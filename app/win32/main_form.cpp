@@ -185,10 +185,14 @@ void TMainForm::FormCreate() {
   SpeedButtonTrlClick();
   ConfigState& state = session_.state;
   state.currentPath = session_.ProgramFile(kConfFileName);
-  if (FileExists(state.currentPath))
-    LoadConfigFile(session_, state.currentPath);
-  else
+  if (!FileExists(state.currentPath)) {
     state.currentPath.clear();
+  } else if (!LoadConfigFile(session_, state.currentPath)) {
+    // Its message was the one to give. Nothing is loaded, so nothing is saved over the file,
+    // and voice.ini keeps the intercom units until the file can be read.
+    editor_.ShowConfigPath(text::kConfigurationNotLoaded);
+    return;
+  }
   const std::string voice = session_.ProgramFile(kVoiceFileName);
   if (!FileExists(voice)) parts_.prompts.Show(PlainMessage(kVoiceIniMissingText));
   // Made anew from the configuration also when it was missing (as on a first start after
@@ -250,7 +254,8 @@ void TMainForm::mOpenClick() {
   std::optional<std::string> chosen = parts_.prompts.OpenFile(OpenDialog1(state.openDialogFileName));
   if (!chosen) return;
   state.openDialogFileName = *chosen;
-  LoadConfigFile(session_, *chosen);
+  // A file that could not be loaded changes nothing: the window still holds what it held.
+  if (!LoadConfigFile(session_, *chosen)) return;
   state.modified = true;
   MergeVoiceSections(*chosen, session_.ProgramFile(kVoiceFileName));
 }

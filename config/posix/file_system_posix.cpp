@@ -46,21 +46,33 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) return false;
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+ReadFault TryReadFile(const std::string& path, std::string& bytes) {
   bytes.clear();
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    switch (errno) {
+      case ENOENT:
+      case ENOTDIR: return ReadFault::kAbsent;
+      case EACCES:
+      case EPERM: return ReadFault::kDenied;
+      default: return ReadFault::kFailed;
+    }
+  }
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) return ReadFault::kFailed;
+  if (S_ISDIR(st.st_mode)) return ReadFault::kFolder;
+  // Another program's exclusive hold, as a file opened without sharing is on Windows.
+  if (::flock(fd.get(), LOCK_SH | LOCK_NB) != 0) return errno == EWOULDBLOCK ? ReadFault::kHeld : ReadFault::kFailed;
   bytes.reserve(static_cast<std::size_t>(st.st_size));
   char buf[65536];
   for (;;) {
     ssize_t n = ::read(fd.get(), buf, sizeof buf);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return false;
+      bytes.clear();
+      return ReadFault::kFailed;
     }
-    if (n == 0) return true;
+    if (n == 0) return ReadFault::kNone;
     bytes.append(buf, static_cast<std::size_t>(n));
   }
 }

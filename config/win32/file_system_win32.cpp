@@ -27,19 +27,38 @@ bool WriteAll(HANDLE h, std::string_view bytes) {
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-  Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return false;
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) return false;
+ReadFault TryReadFile(const std::string& path, std::string& bytes) {
   bytes.clear();
+  const std::wstring wide = Widen(path);
+  Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return ReadFault::kFolder;
+    switch (error) {
+      case ERROR_FILE_NOT_FOUND:
+      case ERROR_PATH_NOT_FOUND:
+      case ERROR_INVALID_NAME:
+      case ERROR_BAD_NETPATH: return ReadFault::kAbsent;
+      case ERROR_SHARING_VIOLATION:
+      case ERROR_LOCK_VIOLATION: return ReadFault::kHeld;
+      case ERROR_ACCESS_DENIED: return ReadFault::kDenied;
+      default: return ReadFault::kFailed;
+    }
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) return ReadFault::kFailed;
   bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   char buf[65536];
   for (;;) {
     DWORD got = 0;
-    if (!::ReadFile(file.get(), buf, sizeof buf, &got, nullptr)) return false;
-    if (got == 0) return true;
+    if (!::ReadFile(file.get(), buf, sizeof buf, &got, nullptr)) {
+      const DWORD error = GetLastError();
+      bytes.clear();
+      return error == ERROR_LOCK_VIOLATION ? ReadFault::kHeld : ReadFault::kFailed;
+    }
+    if (got == 0) return ReadFault::kNone;
     bytes.append(buf, got);
   }
 }

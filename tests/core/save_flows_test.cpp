@@ -116,7 +116,8 @@ TEST_F(SaveFlowsTest, AVoiceIniThatCannotBeReadIsReportedAndNothingIsWritten) {
     EXPECT_FALSE(SaveSequence(session));
     SaveAs(session);
   }
-  const MessageSpec unreadable = PlainMessage("Не удалось открыть файл " + dir.File("voice.ini"));
+  const MessageSpec unreadable = PlainMessage("Не удаётся прочитать файл " + dir.File("voice.ini") +
+                                              ": файл открыт в другой программе; закройте его и повторите.");
   EXPECT_EQ(prompts.messages, (std::vector<MessageSpec>{unreadable, unreadable}));
   EXPECT_EQ(Conf(), kConf);  // the unit lists it holds are not dropped
   EXPECT_FALSE(dir.Exists("copy.conf"));
@@ -201,6 +202,25 @@ TEST_F(SaveFlowsTest, SaveAsWritesTheChosenFileAndMarksTheEditorModified) {
   EXPECT_NE(copy.find("[ControlServer]\r\n\r\n\r\n[VoiceDevices:1]\r\n0=PVK,5,a,b\r\n"), std::string::npos);
   EXPECT_EQ(copy.find("1=\r\n"), std::string::npos);
   EXPECT_EQ(Conf(), kConf);  // zidezir.conf itself is not written
+}
+
+TEST_F(SaveFlowsTest, SaveAsToATargetThatCannotBeWrittenKeepsItAndTheChangesPending) {
+  StartWith(kConf);
+  dir.Write("voice.ini", "");
+  dir.Write("locked.conf", "[System]\r\nName=old\r\n");
+  const bool readOnly = MakeReadOnly(dir.File("locked.conf"));  // not for root on POSIX
+  const std::string missingFolder = dir.File("missing-folder") + "/zidezir.conf";
+  prompts.fileAnswers = {missingFolder, dir.File("locked.conf")};
+  editor.systemName.SetText("new");
+  SaveAs(session);
+  if (readOnly) SaveAs(session);
+  std::vector<MessageSpec> expected{PlainMessage("Не удалось сохранить настройки в файл " + missingFolder)};
+  if (readOnly) expected.push_back(PlainMessage("Не удалось сохранить настройки в файл " + dir.File("locked.conf")));
+  EXPECT_EQ(prompts.messages, expected);
+  EXPECT_EQ(dir.Read("locked.conf"), "[System]\r\nName=old\r\n");
+  // The entries hold the editor's values now; the flag still reports them as unsaved.
+  EXPECT_TRUE(session.state.modified);
+  EXPECT_TRUE(ChangeDetected(session));
 }
 
 TEST_F(SaveFlowsTest, SaveAsWithoutVoiceIniOrWithAHeldFile) {

@@ -180,64 +180,6 @@ TEST(RemoveEmptyValues, JudgesEachLineByItsOwnValue) {
   }
 }
 
-class SaveTest : public WriterTest {
- protected:
-  void SetUp() override { session.programDir = dir.Path(); }
-  TempDir dir;
-};
-
-TEST_F(SaveTest, RefusesWhileAnotherProgramHoldsTheFile) {
-  dir.Write("zidezir.conf", "[System]\r\nName=old\r\n");
-  session.state.modified = true;
-  editor.systemName.SetText("new");
-  {
-    FileHold hold(dir.File("zidezir.conf"));
-    ASSERT_TRUE(hold.held());
-    EXPECT_FALSE(LockTest(dir.File("zidezir.conf")));
-    EXPECT_FALSE(SaveConfiguration(session, dir.File("other.conf")));
-  }
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0],
-            (MessageSpec{"Файл конфигурации шлюза zidezir.conf открыт в другой программе. Закройте файл zidezir.conf",
-                         "Внимание!", MessageIcon::kWarning, MessageButtons::kOk}));
-  EXPECT_FALSE(dir.Exists("other.conf"));
-  EXPECT_EQ(dir.Read("zidezir.conf"), "[System]\r\nName=old\r\n");
-  EXPECT_EQ(table[entry::kName].value, "");
-  EXPECT_TRUE(session.state.modified);
-
-  EXPECT_TRUE(LockTest(dir.File("zidezir.conf")));
-  EXPECT_TRUE(SaveConfiguration(session, dir.File("zidezir.conf")));
-  EXPECT_FALSE(session.state.modified);
-  EXPECT_NE(dir.Read("zidezir.conf").find("Name=new\r\n"), std::string::npos);
-}
-
-TEST_F(SaveTest, CreatesAnAbsentConfigurationInWindows1251) {
-  editor.systemName.SetText("Шлюз");
-  EXPECT_TRUE(LockTest(dir.File("zidezir.conf")));
-  EXPECT_TRUE(SaveConfiguration(session, dir.File("zidezir.conf")));
-  EXPECT_TRUE(prompts.messages.empty());
-  std::string bytes = dir.Read("zidezir.conf");
-  EXPECT_EQ(bytes.rfind("[System]\r\nName=\xD8\xEB\xFE\xE7\r\nAdmin=\r\n", 0), 0u);
-}
-
-TEST_F(SaveTest, ATargetThatCannotBeWrittenIsReportedAndKeepsTheChangesPending) {
-  editor.systemName.SetText("new");
-  std::string target = dir.File("missing-folder") + "/zidezir.conf";
-  EXPECT_FALSE(SaveConfiguration(session, target));
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0], PlainMessage("Не удалось сохранить настройки в файл " + target));
-  // The entries hold the editor's values now; the flag still reports them as unsaved.
-  EXPECT_TRUE(session.state.modified);
-  EXPECT_TRUE(ChangeDetected(session));
-}
-
-TEST_F(SaveTest, AReadOnlyTargetKeepsItsContent) {
-  dir.Write("locked.conf", "old");
-  if (!MakeReadOnly(dir.File("locked.conf"))) GTEST_SKIP() << "this user can write read-only files";
-  EXPECT_FALSE(SaveConfiguration(session, dir.File("locked.conf")));
-  EXPECT_EQ(dir.Read("locked.conf"), "old");
-}
-
 TEST_F(WriterTest, ALoadAndASaveOfASavedFileReproduceIt) {
   std::string original = ReadDataFile("golden/full/input.conf");
   LoadConfigBytes(session, "a", original);

@@ -1,15 +1,17 @@
-// Feeds arbitrary bytes to the line parser and the loader, saves the result and loads it
-// again: the saved text is well formed, keeps the blocks, and comes back unchanged from any
-// further load and save.
+// Feeds arbitrary bytes to the line parser and the loader, saves the result as the program
+// saves it and loads it again: the saved text is well formed, keeps the blocks, and comes
+// back unchanged from any further load and save. Bytes the program refuses to read as a
+// configuration are never saved, so they end the run.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "conf_loader.h"
-#include "conf_writer.h"
 #include "cp1251.h"
 #include "devices_body.h"
 #include "editor_model.h"
+#include "file_form.h"
+#include "save_flows.h"
 
 namespace {
 
@@ -36,8 +38,7 @@ Result LoadAndSave(const std::string& bytes) {
   zz::ConfigSession session{table, editor, prompts, "", {}};
   zz::LoadConfigBytes(session, "fuzz.conf", bytes);
   zz::BlockRows rows = editor.StringGrid1().Rows();
-  zz::EditorToEntries(editor, table);
-  return {zz::Utf8ToCp1251(zz::RemoveEmptyValues(zz::ComposeConfiguration(table))),
+  return {zz::Utf8ToCp1251(zz::SavedText(editor, table, "", zz::CleanUp::kBeforeAppend)),
           zz::IsPlaceholder(rows) ? 0 : rows.size()};
 }
 
@@ -49,7 +50,10 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string input(reinterpret_cast<const char*>(data), size);
+  if (zz::FormProblem(input, zz::FileRole::kConfiguration) != zz::FileProblem::kNone) return 0;
   Result once = LoadAndSave(input);
+  // What the program saves, it reads back.
+  Check(zz::FormProblem(once.saved, zz::FileRole::kConfiguration) == zz::FileProblem::kNone);
   // Every line ends with CR LF.
   const std::string& s = once.saved;
   for (std::size_t i = 0; i < s.size(); ++i)

@@ -32,7 +32,7 @@ TEST(LargeInstallation, LoadsRebuildsSavesAndEditsToTheExpectedContent) {
   EXPECT_EQ(rows[62][2], "COM63");
 
   VoiceIni voice(dir.Path(), prompts);
-  ASSERT_TRUE(voice.Rebuild());
+  ASSERT_TRUE(RebuildVoiceFile(dir.File("zidezir.conf"), voice.Path()));
   EXPECT_EQ(dir.Read("voice.ini"), inst.voice);
   std::vector<UnitRecord> units = voice.ReadBlockUnits(64);
   ASSERT_EQ(units.size(), 255u);
@@ -46,7 +46,7 @@ TEST(LargeInstallation, LoadsRebuildsSavesAndEditsToTheExpectedContent) {
   EXPECT_TRUE(prompts.messages.empty());
 
   // Merging the same file again changes nothing.
-  voice.MergeOpened(dir.File("zidezir.conf"));
+  MergeVoiceSections(dir.File("zidezir.conf"), voice.Path());
   EXPECT_EQ(dir.Read("voice.ini"), inst.voice);
 
   // Removing block 1 moves every later section down by one.

@@ -78,21 +78,21 @@ TEST(VoiceGolden, CommandsReportTheirFailures) {
   EXPECT_EQ(dir.Read("saved.conf") + "\r\n\r\n", withEmptyVoice);
 
   err.str("");
-  EXPECT_EQ(RunZconf({"remove-block", dir.File("none.ini"), "1"}, out, err), 1);
-  EXPECT_EQ(err.str(), "message: Не удалось открыть файл " + dir.File("none.ini") + "\n");
+  EXPECT_EQ(RunZconf({"remove-block", dir.File("none.ini"), "1"}, out, err), 2);
+  EXPECT_EQ(err.str(), "zconf: Не удаётся прочитать файл " + dir.File("none.ini") + ": файла нет.\n");
 
   err.str("");
   fs::create_directory(fs::u8path(dir.File("blocked.ini")));
   EXPECT_EQ(RunZconf({"voice-rebuild", DataPath("voice/three-blocks/zidezir.conf"), dir.File("blocked.ini")}, out, err),
             1);
-  EXPECT_EQ(err.str(), "message: Не удалось сохранить настройки в файл " + dir.File("blocked.ini") + "\n");
+  EXPECT_EQ(err.str(), "zconf: не удаётся записать файл " + dir.File("blocked.ini") + "\n");
 
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
            {"units", dir.File("none.ini")}, {"units", dir.File("none.ini"), "x"}, {"remove-block", "v.ini"},
            {"voice-rebuild", "a.conf"}, {"save", "a", "b", "c", "d"}}) {
     std::ostringstream o, e;
     EXPECT_EQ(RunZconf(bad, o, e), 2) << bad[0];
-    EXPECT_NE(e.str().find("usage: zconf"), std::string::npos);
+    EXPECT_NE(e.str().find("использование: zconf"), std::string::npos);
   }
 }
 

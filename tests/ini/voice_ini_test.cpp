@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cp1251.h"
+#include "file_form.h"
 #include "file_hold.h"  // MakeReadOnly
 #include "ini_file.h"
 #include "key_fields.h"
@@ -20,6 +21,9 @@ class VoiceIniTest : public ::testing::Test {
   std::string Get(const std::string& name) { return Cp1251ToUtf8(dir.Read(name)); }
   // Makes voice.ini a directory: it can be neither read nor written, also by root.
   void BlockVoiceIni() { std::filesystem::create_directory(std::filesystem::u8path(voice.Path())); }
+  // As the program does at start-up, and when a file is opened.
+  bool Rebuild() { return RebuildVoiceFile(dir.File("zidezir.conf"), voice.Path()); }
+  void Merge(const std::string& name) { MergeVoiceSections(dir.File(name), voice.Path()); }
 
   TempDir dir;
   RecordingPrompts prompts;
@@ -79,7 +83,7 @@ TEST_F(VoiceIniTest, RebuildCopiesTheVoiceDevicesSectionsOfTheConfiguration) {
       "[VoiceDevicesX]\n0=PVK,1,no colon,h\n"
       "[ VoiceDevices:2 ]\n0=MSD,9,Склад,192.168.1.60\n5=PVK,2,gap,h\n");
   Put("voice.ini", "[VoiceDevices:7]\n0=PVK,1,old,h\n");
-  EXPECT_TRUE(voice.Rebuild());
+  EXPECT_TRUE(Rebuild());
   // In the configuration's order, values trimmed and unquoted, hidden keys and the
   // sections whose prefix differs in letter case or spelling left out.
   EXPECT_EQ(Get("voice.ini"), Crlf("[VoiceDevices:1]\n0=PVK,5,Пост 1,192.168.1.50\n1=TRLZN,7,Ворота,h\n"
@@ -88,22 +92,22 @@ TEST_F(VoiceIniTest, RebuildCopiesTheVoiceDevicesSectionsOfTheConfiguration) {
 
 TEST_F(VoiceIniTest, RebuildWithoutAConfigurationLeavesAnEmptyFile) {
   Put("voice.ini", "[VoiceDevices:1]\n0=PVK,1,old,h\n");
-  EXPECT_TRUE(voice.Rebuild());
+  EXPECT_TRUE(Rebuild());
   EXPECT_TRUE(dir.Exists("voice.ini"));
   EXPECT_EQ(dir.Read("voice.ini"), "");
 }
 
 TEST_F(VoiceIniTest, RebuildFailsSilently) {
-  Put("zidezir.conf", "[VoiceDevices:1]\n0=PVK,1,a,h\n");
+  Put("zidezir.conf", "[System]\n[VoiceDevices:1]\n0=PVK,1,a,h\n");
   BlockVoiceIni();
-  EXPECT_FALSE(voice.Rebuild());
+  EXPECT_FALSE(Rebuild());
   EXPECT_TRUE(prompts.messages.empty());
   EXPECT_TRUE(prompts.errors.empty());
 }
 
 TEST_F(VoiceIniTest, RebuildOfDuplicateSectionsTakesTheFirstAsTheProfileFunctionsDo) {
-  Put("zidezir.conf", "[VoiceDevices:1]\n0=PVK,1,first,h\n[VoiceDevices:1]\n0=PVK,1,second,h\n1=PVK,2,second,h\n");
-  EXPECT_TRUE(voice.Rebuild());
+  Put("zidezir.conf", "[System]\n[VoiceDevices:1]\n0=PVK,1,first,h\n[VoiceDevices:1]\n0=PVK,1,second,h\n1=PVK,2,second,h\n");
+  EXPECT_TRUE(Rebuild());
   EXPECT_EQ(Get("voice.ini"), Crlf("[VoiceDevices:1]\n0=PVK,1,first,h\n"));
 }
 
@@ -116,7 +120,7 @@ TEST_F(VoiceIniTest, MergeWritesTheOpenedSectionsAndKeepsTheRest) {
   Put("opened.conf",
       "[System]\nName=Other\n[Devices]\n0=1\n1=2\n"
       "[VoiceDevices:1]\n0=TRLZN,9,new one,h\n[voicedevices:4]\n0=PVK,5,found in any case,h\n");
-  voice.MergeOpened(dir.File("opened.conf"));
+  Merge("opened.conf");
   // Fewer blocks in the opened file: the higher sections stay for the next save.
   EXPECT_EQ(Get("voice.ini"), Crlf("[VoiceDevices:1]\n0=TRLZN,9,new one,h\n1=PVK,2,old two,h\n"
                                    "[VoiceDevices:2]\n0=MSD,3,kept,h\n[VoiceDevices:3]\n0=MSD,4,kept too,h\n"
@@ -126,14 +130,14 @@ TEST_F(VoiceIniTest, MergeWritesTheOpenedSectionsAndKeepsTheRest) {
 TEST_F(VoiceIniTest, MergeLooksAtAsManySectionNumbersAsTheFileHasLines) {
   // Four lines: the sections 0 to 3 are looked for, so section 5 is not merged.
   Put("opened.conf", "[VoiceDevices:5]\n0=PVK,1,a,h\n[VoiceDevices:0]\n0=PVK,2,b,h");
-  voice.MergeOpened(dir.File("opened.conf"));
+  Merge("opened.conf");
   EXPECT_EQ(Get("voice.ini"), Crlf("[VoiceDevices:0]\n0=PVK,2,b,h\n"));
 }
 
 TEST_F(VoiceIniTest, MergeOfAFileWithoutSectionsWritesNothing) {
   Put("opened.conf", "[System]\nName=Other\n");
-  voice.MergeOpened(dir.File("opened.conf"));
-  voice.MergeOpened(dir.File("missing.conf"));
+  Merge("opened.conf");
+  Merge("missing.conf");
   EXPECT_FALSE(dir.Exists("voice.ini"));
 }
 
@@ -141,10 +145,10 @@ TEST_F(VoiceIniTest, MergeIntoAVoiceIniThatCannotBeWrittenRaisesTheSaveError) {
   Put("opened.conf", "[VoiceDevices:1]\n0=PVK,1,a,h\n");
   BlockVoiceIni();
   try {
-    voice.MergeOpened(dir.File("opened.conf"));
+    Merge("opened.conf");
     ADD_FAILURE() << "no error raised";
-  } catch (const IniWriteError& e) {
-    EXPECT_EQ(std::string(e.what()), kSaveFailedPrefix + voice.Path());
+  } catch (const UnreadableFileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Не удаётся прочитать файл " + voice.Path() + ": это папка, а не файл.");
   }
 }
 
@@ -185,7 +189,7 @@ TEST_F(VoiceIniTest, AStoreThatFailsChangesNothing) {
   TempDir other;
   VoiceIni blocked(other.Path(), prompts);
   std::filesystem::create_directory(std::filesystem::u8path(blocked.Path()));
-  EXPECT_THROW(blocked.StoreBlockUnits(1, {{"1", "ПВК", "1", "x", "h"}}), IniWriteError);
+  EXPECT_THROW(blocked.StoreBlockUnits(1, {{"1", "ПВК", "1", "x", "h"}}), UnreadableFileError);
 }
 
 TEST_F(VoiceIniTest, ReadGivesTheUnitsInLineOrder) {
@@ -260,12 +264,8 @@ TEST(Renumber, OtherPrefixesAndShifts) {
 
 TEST_F(VoiceIniTest, TheAppendixIsTwoEmptyLinesAndTheTrimmedLines) {
   dir.Write("voice.ini", Utf8ToCp1251("  [VoiceDevices:1]  \r\n\t0=PVK,5,Пост 1,h \n\r\n1=\r"));
-  std::optional<std::string> text = VoiceAppendix(voice.Path());
-  ASSERT_TRUE(text);
-  EXPECT_EQ(*text, "\r\n\r\n[VoiceDevices:1]\r\n0=PVK,5,Пост 1,h\r\n\r\n1=\r\n");
-  EXPECT_EQ(VoiceAppendix(dir.File("absent.ini")), std::nullopt);
-  dir.Write("empty.ini", "");
-  EXPECT_EQ(VoiceAppendix(dir.File("empty.ini")), std::string("\r\n\r\n"));
+  EXPECT_EQ(VoiceAppendix(dir.Read("voice.ini")), "\r\n\r\n[VoiceDevices:1]\r\n0=PVK,5,Пост 1,h\r\n\r\n1=\r\n");
+  EXPECT_EQ(VoiceAppendix(""), std::string("\r\n\r\n"));
 }
 
 }  // namespace

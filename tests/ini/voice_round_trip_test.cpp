@@ -25,7 +25,7 @@ class ProgramRun {
   explicit ProgramRun(const TempDir& dir) : dir_(dir), voice(dir.Path(), prompts) {
     session.programDir = dir.Path();
     EXPECT_TRUE(LoadConfigFile(session, dir.File("zidezir.conf")));
-    EXPECT_TRUE(voice.Rebuild());
+    EXPECT_TRUE(RebuildVoiceFile(dir.File("zidezir.conf"), voice.Path()));
   }
   std::string Save() {
     EXPECT_TRUE(SaveSequence(session));

@@ -1,5 +1,5 @@
 # Runs the real zconf program and judges what it did: its exit code, a pattern its standard
-# output must show, and, with JSON set, that its standard output parses as JSON.
+# output must show, and, with JSON set, that its standard output is ASCII that parses as JSON.
 #   cmake -DPROGRAM="runner|program" -DARGS="a|b|c" -DCODE=N [-DOUT=regex] [-DJSON=1] -DWORK=dir -P run_program.cmake
 string(REPLACE "|" ";" program "${PROGRAM}")
 string(REPLACE "|" ";" args "${ARGS}")
@@ -13,8 +13,9 @@ endif()
 if(JSON)
   file(MAKE_DIRECTORY "${WORK}")
   file(WRITE "${WORK}/out.json" "${out}")
-  execute_process(COMMAND python3 -m json.tool "${WORK}/out.json" RESULT_VARIABLE parsed OUTPUT_QUIET ERROR_VARIABLE why)
+  execute_process(COMMAND python3 -c "import json, sys; json.loads(open(sys.argv[1], 'rb').read().decode('ascii'))"
+                          "${WORK}/out.json" RESULT_VARIABLE parsed OUTPUT_QUIET ERROR_VARIABLE why)
   if(NOT parsed EQUAL 0)
-    message(FATAL_ERROR "standard output is not JSON: ${why}\n${out}")
+    message(FATAL_ERROR "standard output is not ASCII JSON: ${why}\n${out}")
   endif()
 endif()

@@ -3,9 +3,12 @@
 // that leave the file byte for byte as it was.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "conf_loader.h"
+#include "cp1251.h"
 #include "editor_model.h"
 #include "file_hold.h"
 #include "test_support.h"
@@ -25,6 +28,12 @@ Outcome Zconf(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   int code = RunZconf(args, out, err);
   return {code, out.str(), err.str()};
+}
+
+bool IsAscii(const std::string& text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) > 0x7F) return false;
+  return true;
 }
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
@@ -133,30 +142,41 @@ TEST(Zconf, RefusedCommandsLeaveTheFileByteForByte) {
     std::string message;  // a part of standard error
   };
   const Case cases[] = {
-      {{"set", f, "Audio/TxBuffer=1001"}, "Audio/TxBuffer: '1001' refused; it accepts a whole number from 0 to 1000"},
-      {{"set", f, "System/Name=Север", "Audio/TxBuffer=-1"}, "Audio/TxBuffer: '-1' refused"},
-      {{"set", f, "Audio/Max Calls=11"}, "Audio/Max Calls: '11' refused"},
-      {{"set", f, "Network/Need Gatekeeper=да"}, "it accepts yes or no"},
-      {{"set", f, "Network/Listener Port=80a"}, "it accepts digits only"},
-      {{"set", f, "Network/Listener Interface=10.0.0.1/8"}, "it accepts digits and full stops only"},
-      {{"set", f, "Log/SysLog Level=6"}, "it accepts a level from 0 to 5"},
-      {{"set", f, "DeviceSettings/Flow Control=2"}, "it accepts 3 (RTS/CTS) or 1"},
-      {{"set", f, "System/Name=a;b"}, "System/Name: 'a;b' refused"},
-      {{"set", f, "System/Admin=管理者"}, "System/Admin: '管理者' refused"},
-      {{"set", f, "System/Nom=x"}, "unknown key 'System/Nom'"},
-      {{"set", f, "System/Name"}, "'System/Name' is not KEY=VALUE"},
-      {{"set", f, "Log/Level=1", "log/level=2"}, "Log/Level is given twice"},
-      {{"block-add", f, "--type", "ТРЛ-Х", "--port", "3"}, "block type 'ТРЛ-Х' refused"},
-      {{"block-add", f, "--type", "ТРЛ-М", "--port", "256"}, "port '256' refused; it is 1 to 255"},
-      {{"block-add", f, "--type", "ТРЛ-М", "--port", "3", "--ip", "1.2.3.4"}, "--ip applies to ТРЛ-МЕ blocks only"},
-      {{"block-add", f, "--type", "ТРЛ-М", "--port", "1"}, "ТРЛ-М blocks 1 and 3 are both on COM1"},
-      {{"block-add", f, "--type", "TRL-ME", "--port", "6"}, "ТРЛ-МЕ blocks 2 and 3 have the same address 192.168.1.201"},
-      {{"block-add", f, "--type", "ТРЛ-МЕ", "--port", "6", "--ip", "10.0.0"}, "'10.0.0' is not an IPv4 address"},
-      {{"block-add", f, "--type", "ТРЛ-М"}, "option '--port' is required"},
-      {{"block-set", f, "3", "--port", "2"}, "there is no block 3 (the file has 2)"},
-      {{"block-set", f, "2", "--type", "ТРЛ-М", "--port", "1"}, "ТРЛ-М blocks 1 and 2 are both on COM1"},
-      {{"block-set", f, "1"}, "usage: zconf block-set"},
-      {{"block-remove", f, "0"}, "there is no block 0"},
+      {{"set", f, "Audio/TxBuffer=1001"},
+       "Audio/TxBuffer: значение '1001' не принимается; допустимо: целое число от 0 до 1000"},
+      {{"set", f, "System/Name=Север", "Audio/TxBuffer=-1"}, "Audio/TxBuffer: значение '-1' не принимается"},
+      {{"set", f, "Audio/Max Calls=11"}, "Audio/Max Calls: значение '11' не принимается"},
+      {{"set", f, "Network/Need Gatekeeper=да"}, "допустимо: yes или no"},
+      {{"set", f, "Network/Listener Port=80a"}, "допустимо: только цифры"},
+      {{"set", f, "Network/Listener Interface=10.0.0.1/8"}, "допустимо: только цифры и точки"},
+      {{"set", f, "Log/SysLog Level=6"}, "допустимо: уровень от 0 до 5"},
+      {{"set", f, "DeviceSettings/Flow Control=2"}, "допустимо: 3 (RTS/CTS) или 1"},
+      {{"set", f, "System/Name=a;b"}, "System/Name: значение 'a;b' не принимается"},
+      {{"set", f, "System/Admin=管理者"}, "System/Admin: значение '管理者' не принимается"},
+      // What check calls an error is not written.
+      {{"set", f, "Network/Listener Port=70000"}, "Network/Listener Port: '70000' - не номер порта от 1 до 65535"},
+      {{"set", f, "ControlServer/Port=0"}, "ControlServer/Port: '0' - не номер порта"},
+      {{"set", f, "Network/Listener Interface=1.2.3"}, "'1.2.3' - не адрес IPv4"},
+      {{"set", f, "Audio/Audio Jitter Delay=250-50"}, "не имеет вида [мин-]макс"},
+      // Echoed values show their control characters.
+      {{"set", f, "System/Name=a\nb"}, "значение 'a\\nb' не принимается"},
+      {{"set", f, "System/Nom\x01=x"}, "неизвестный ключ 'System/Nom\\x01'"},
+      {{"set", f, "System/Name"}, "'System/Name' - не КЛЮЧ=ЗНАЧЕНИЕ"},
+      {{"set", f, "Log/Level=1", "log/level=2"}, "ключ Log/Level указан дважды"},
+      {{"block-add", f, "--type", "ТРЛ-Х", "--port", "3"}, "тип блока 'ТРЛ-Х' не принимается"},
+      {{"block-add", f, "--type", "ТРЛ-М", "--port", "256"}, "порт '256' не принимается; допустимо: от 1 до 255"},
+      {{"block-add", f, "--type", "ТРЛ-М", "--port", "3", "--ip", "1.2.3.4"}, "--ip задаётся только для блоков ТРЛ-МЕ"},
+      {{"block-add", f, "--type", "ТРЛ-М", "--port", "1"}, "блоки ТРЛ-М 1 и 3 оба на COM1"},
+      {{"block-add", f, "--type", "TRL-ME", "--port", "6"}, "для блока ТРЛ-МЕ нужен параметр '--ip'"},
+      {{"block-add", f, "--type", "ТРЛ-МЕ", "--port", "6", "--ip", "192.168.1.201"},
+       "у блоков ТРЛ-МЕ 2 и 3 один адрес 192.168.1.201"},
+      {{"block-add", f, "--type", "ТРЛ-МЕ", "--port", "6", "--ip", "10.0.0"}, "'10.0.0' - не адрес IPv4"},
+      {{"block-add", f, "--type", "ТРЛ-М"}, "нужен параметр '--port'"},
+      {{"block-set", f, "3", "--port", "2"}, "блока 3 нет (блоков в файле: 2)"},
+      {{"block-set", f, "1", "--type", "ТРЛ-МЕ"}, "для блока ТРЛ-МЕ нужен параметр '--ip'"},
+      {{"block-set", f, "2", "--type", "ТРЛ-М", "--port", "1"}, "блоки ТРЛ-М 1 и 2 оба на COM1"},
+      {{"block-set", f, "1"}, "использование: zconf block-set"},
+      {{"block-remove", f, "0"}, "блока 0 нет"},
       {{"unit-add", f, "1", "--type", "PVK", "--address", "0", "--host", "h"},
        "Не верно задан ВЛТ адрес. Запись не будет добавлена"},
       {{"unit-add", f, "1", "--type", "PVK", "--address", "256", "--host", "h"}, "Не верно задан ВЛТ адрес"},
@@ -165,13 +185,15 @@ TEST(Zconf, RefusedCommandsLeaveTheFileByteForByte) {
       {{"unit-add", f, "1", "--type", "PVK", "--address", "8", "--host", "h", "--name", "a,b"},
        "Наименование не должно содержать запятую"},
       {{"unit-add", f, "1", "--type", "PVK", "--address", "x8", "--host", "h"}, "'x8' is not a valid integer value"},
-      {{"unit-add", f, "1", "--type", "GLS", "--address", "8", "--host", "h"}, "unit type 'GLS' refused"},
-      {{"unit-add", f, "1", "--type", "MSD", "--address", "7", "--host", "h"}, "address 7 is already used in block 1"},
-      {{"unit-add", f, "5", "--type", "MSD", "--address", "8", "--host", "h"}, "there is no block 5"},
-      {{"unit-remove", f, "2", "2"}, "block 2 has no unit 2"},
-      {{"frobnicate", f}, "unknown command 'frobnicate'"},
-      {{"blocks", f, "--port", "2"}, "unknown option '--port'"},
-      {{"set", "--json", f, "Log/Level=1"}, "'set' has no --json output"},
+      {{"unit-add", f, "1", "--type", "GLS", "--address", "8", "--host", "h"}, "тип устройства 'GLS' не принимается"},
+      {{"unit-add", f, "1", "--type", "MSD", "--address", "7", "--host", "h"}, "адрес 7 уже занят в блоке 1"},
+      {{"unit-add", f, "5", "--type", "MSD", "--address", "8", "--host", "h"}, "блока 5 нет"},
+      {{"unit-remove", f, "2", "2"}, "в блоке 2 нет устройства 2"},
+      {{"frobnicate", f}, "неизвестная команда 'frobnicate'"},
+      // An option is unknown wherever it stands; a known one is refused by a command that takes none.
+      {{"--frob", "get", f}, "неизвестный параметр '--frob'"},
+      {{"get", f, "-x"}, "неизвестный параметр '-x'"},
+      {{"blocks", f, "--port", "2"}, "команда 'blocks' не принимает параметр '--port'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 2 ? c.args[2] : ""));
@@ -184,37 +206,150 @@ TEST(Zconf, RefusedCommandsLeaveTheFileByteForByte) {
 
   // The last block stays, as on the block page.
   dir.Write("one.conf", "[Devices]\r\n0=1\r\n;Один\r\n");
-  EXPECT_NE(Zconf({"block-remove", dir.File("one.conf"), "1"}).err.find("the last remaining block cannot be removed"),
+  EXPECT_NE(Zconf({"block-remove", dir.File("one.conf"), "1"}).err.find("последний оставшийся блок удалить нельзя"),
             std::string::npos);
   // A value the loader refuses would silently become the field's old content on saving.
   dir.Write("bad.conf", "[Audio]\r\nTxBuffer=abc\r\n");
   Outcome bad = Zconf({"set", dir.File("bad.conf"), "Log/Level=1"});
   EXPECT_EQ(bad.code, 2);
-  EXPECT_NE(bad.err.find(":2: Audio/TxBuffer='abc' is not a valid integer value"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.err.find(":2: Audio/TxBuffer='abc' - не целое число"), std::string::npos) << bad.err;
   EXPECT_EQ(dir.Read("bad.conf"), "[Audio]\r\nTxBuffer=abc\r\n");
   EXPECT_EQ(Zconf({"set", dir.File("bad.conf"), "Audio/TxBuffer=10"}).code, 0);
   EXPECT_NE(dir.Read("bad.conf").find("TxBuffer=10\r\n"), std::string::npos);
+}
 
-  // Held by another program (which on Windows also keeps it from being read): refused.
+// Files the program cannot read as configurations: every command refuses them (exit 2) and
+// leaves them, and the voice.ini and the output file around them, byte for byte; check
+// reports the one error on line 1.
+TEST(Zconf, FilesThatCannotBeReadAsConfigurationsAreNeverReplaced) {
+  auto utf16 = [](const std::string& ascii, bool bom) {
+    std::string bytes = bom ? "\xFF\xFE" : "";
+    for (char c : ascii) bytes += std::string{c, '\0'};
+    return bytes;
+  };
+  const std::string conf = "[System]\r\nName=Gate\r\n[Devices]\r\n0=1\r\n;Block\r\n[VoiceDevices:1]\r\n0=PVK,5,a,h\r\n";
+  struct Form {
+    const char* name;
+    std::string bytes;
+    std::string told;  // a part of the explanation
+  };
+  const Form forms[] = {
+      {"UTF-16", utf16(conf, true), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-16 without BOM", utf16(conf, false), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + conf, "сохранён в кодировке UTF-8 с меткой BOM"},
+      {"CR only", "[System]\rName=Gate\r[Devices]\r0=1\r;Block\r", "строки, оканчивающиеся только символом CR"},
+      {"binary", std::string("MZ\x90\0\x03\0\0\0[System]\0\xFF\xFF", 20), "содержит нулевые байты"},
+      {"voice.ini", "[VoiceDevices:1]\r\n0=PVK,5,a,h\r\n", "список переговорных устройств"},
+      {"text", "Шлюз корпуса 2: настройки у Петрова\r\n", "не содержит ни одного раздела конфигурации"},
+  };
+  TempDir dir;
+  const std::string f = dir.File("z.conf"), voice = dir.File("voice.ini"), out = dir.File("out.conf");
+  const std::string voiceBytes = "[VoiceDevices:1]\r\n0=PVK,1,keep,h\r\n";
+  const std::vector<std::vector<std::string>> commands = {
+      {"set", f, "System/Name=Other"},
+      {"block-add", f, "--type", "ТРЛ-М", "--port", "9"},
+      {"block-set", f, "1", "--port", "9"},
+      {"block-remove", f, "1"},
+      {"unit-add", f, "1", "--type", "PVK", "--address", "9", "--host", "h"},
+      {"unit-remove", f, "1", "1"},
+      {"save", f, out, voice},
+      {"voice-rebuild", f, voice},
+      {"get", f},
+      {"dump", f},
+      {"blocks", f},
+  };
+  for (const Form& form : forms) {
+    SCOPED_TRACE(form.name);
+    const std::string bytes = form.name == std::string("text") ? Utf8ToCp1251(form.bytes) : form.bytes;
+    dir.Write("z.conf", bytes);
+    dir.Write("voice.ini", voiceBytes);
+    for (const std::vector<std::string>& args : commands) {
+      SCOPED_TRACE(args[0]);
+      Outcome run = Zconf(args);
+      EXPECT_EQ(run.code, 2);
+      EXPECT_EQ(run.err.rfind("zconf: Файл " + f + " ", 0), 0u) << run.err;
+      EXPECT_NE(run.err.find(form.told), std::string::npos) << run.err;
+      EXPECT_EQ(dir.Read("z.conf"), bytes);
+      EXPECT_EQ(dir.Read("voice.ini"), voiceBytes);
+      EXPECT_FALSE(dir.Exists("out.conf"));
+    }
+    Outcome check = Zconf({"check", f});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_EQ(check.out.rfind(f + ":1: error: Файл " + f + " ", 0), 0u) << check.out;
+  }
+  // An empty file is an empty configuration: saving it loses nothing.
+  dir.Write("z.conf", "");
+  EXPECT_EQ(Zconf({"set", f, "System/Name=Gate"}).code, 0);
+  EXPECT_NE(dir.Read("z.conf").find("[System]\r\nName=Gate\r\n"), std::string::npos);
+
+  // A file that cannot be read at all says why, in every command, also as JSON.
+  std::filesystem::create_directory(std::filesystem::u8path(dir.File("folder.conf")));
+  const std::pair<std::string, std::string> unreadable[] = {
+      {dir.File("none.conf"), ": файла нет."},
+      {dir.File("folder.conf"), ": это папка, а не файл."},
+  };
+  for (const auto& [path, why] : unreadable) {
+    for (const char* command : {"get", "set", "check", "blocks", "units", "dump", "save", "voice-rebuild",
+                                "remove-block", "block-remove"}) {
+      std::vector<std::string> args{command, path};
+      const std::string c = command;
+      if (c == "set") args.push_back("Log/Level=1");
+      if (c == "units" || c == "block-remove" || c == "remove-block") args.push_back("1");
+      if (c == "save" || c == "voice-rebuild") args.push_back(dir.File("new.ini"));
+      Outcome run = Zconf(args);
+      EXPECT_EQ(run.code, 2) << command;
+      EXPECT_EQ(run.err, "zconf: Не удаётся прочитать файл " + path + why + "\n") << command;
+      args.push_back("--json");
+      Outcome json = Zconf(args);
+      EXPECT_TRUE(IsAscii(json.out)) << json.out;
+      const nlohmann::json failure = nlohmann::json::parse(json.out);
+      EXPECT_EQ(failure, (nlohmann::json{{"changed", false}, {"failed", true}, {"msg", run.err.substr(7, run.err.size() - 8)}}))
+          << command;
+    }
+  }
+  EXPECT_FALSE(dir.Exists("new.ini"));
+
+  // voice.ini held by another program stops a save: its units would be lost.
+  dir.Write("z.conf", Utf8ToCp1251(conf));
   {
-    FileHold hold(f);
+    FileHold hold(voice);
     ASSERT_TRUE(hold.held());
-    Outcome locked = Zconf({"set", f, "Log/Level=1"});
-    EXPECT_EQ(locked.code, 2);
-    EXPECT_TRUE(locked.err == "zconf: " + f + " is open in another program; close it and try again\n" ||
-                locked.err == "zconf: cannot read " + f + "\n")
-        << locked.err;
+    Outcome held = Zconf({"save", f, out, voice});
+    EXPECT_EQ(held.code, 2);
+    EXPECT_EQ(held.err, "zconf: Не удаётся прочитать файл " + voice +
+                            ": файл открыт в другой программе; закройте его и повторите.\n");
+    EXPECT_FALSE(dir.Exists("out.conf"));
   }
-  EXPECT_EQ(dir.Read("z.conf"), original);
-  // Missing files.
-  for (const char* command : {"get", "set", "check", "blocks", "units", "block-remove"}) {
-    std::vector<std::string> args{command, dir.File("none.conf")};
-    if (std::string(command) == "set") args.push_back("Log/Level=1");
-    if (std::string(command) == "units" || std::string(command) == "block-remove") args.push_back("1");
-    Outcome run = Zconf(args);
-    EXPECT_EQ(run.code, 2) << command;
-    EXPECT_EQ(run.err, "zconf: cannot read " + dir.File("none.conf") + "\n") << command;
+}
+
+// What the writing commands promise besides their refusals: the changes a save makes beyond
+// the ones asked for are told, foreign sections after the last known one are kept, JSON is
+// ASCII that any code page reads.
+TEST(Zconf, WritingCommandsTellWhatTheSaveChangesBesidesWhatWasAsked) {
+  TempDir dir;
+  const std::string f = dir.File("z.conf");
+  dir.Write("z.conf",
+            Utf8ToCp1251("[System]\r\nName=Шлюз\r\nFoo=1\r\n[Audio]\r\nTxBuffer=5000\r\n[Log]\r\nLevel=2\r\n"
+                         "[Extra]\r\nkeep=me\r\n"));
+  Outcome run = Zconf({"set", f, "Log/Level=3", "--json"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  for (const char* told : {"Audio/TxBuffer: '5000' -> '1000'",
+                           "ключ Network/Need Gatekeeper добавлен со значением 'yes'",
+                           "ключ Log/SysLog Level добавлен со значением '-1'",
+                           "строка 'Foo=1' перенесена из раздела [System] в [H323]"}) {
+    EXPECT_NE(run.err.find("zconf: предупреждение: " + std::string(told) + "\n"), std::string::npos) << told;
   }
+  EXPECT_EQ(run.err.find("Log/Level"), std::string::npos) << run.err;  // asked for
+  EXPECT_TRUE(IsAscii(run.out)) << run.out;
+  EXPECT_EQ(run.out.rfind("{\"file\":\"" + f + "\",\"changed\":true,\"failed\":false,\"warnings\":[", 0), 0u) << run.out;
+  EXPECT_NE(run.out.find("\"Audio/TxBuffer: '5000' -> '1000'\""), std::string::npos) << run.out;
+  // The section check says is kept is kept; a second run changes nothing and says so.
+  const std::string saved = dir.Read("z.conf");
+  EXPECT_NE(saved.find("[Extra]\r\nkeep=me\r\n"), std::string::npos) << saved;
+  Outcome again = Zconf({"set", f, "Log/Level=3", "--json"});
+  EXPECT_EQ(again.out, "{\"file\":\"" + f + "\",\"changed\":false,\"failed\":false,\"warnings\":[]}\n");
+  EXPECT_EQ(again.err, "");
+  EXPECT_EQ(dir.Read("z.conf"), saved);
 }
 
 TEST(Zconf, HelpVersionAndUsage) {
@@ -223,10 +358,17 @@ TEST(Zconf, HelpVersionAndUsage) {
   for (const char* command : {"get", "set", "check", "blocks", "block-add", "block-set", "block-remove", "units",
                               "unit-add", "unit-remove", "dump", "save", "voice-rebuild", "remove-block", "service"})
     EXPECT_NE(help.out.find("\nzconf " + std::string(command) + " "), std::string::npos) << command;
+  // The keys' ranges come from the fields' own table.
+  EXPECT_NE(help.out.find("  SilenceDetection/Signal Deadband    целое число от 0 до 5000\n"), std::string::npos)
+      << help.out;
+  EXPECT_NE(help.out.find("  Audio/Max Calls                     -1 (без ограничения)"), std::string::npos);
+  EXPECT_EQ(Zconf({"-h"}).out, help.out);
+  EXPECT_EQ(Zconf({"/?"}).out, help.out);
   Outcome one = Zconf({"help", "unit-add"});
   EXPECT_EQ(one.code, 0);
-  EXPECT_EQ(one.out.rfind("usage: zconf unit-add FILE N --type PVK|MSD|TRLZN", 0), 0u) << one.out;
+  EXPECT_EQ(one.out.rfind("использование: zconf unit-add FILE N --type PVK|MSD|TRLZN", 0), 0u) << one.out;
   EXPECT_EQ(Zconf({"check", "--help"}).out, Zconf({"help", "check"}).out);
+  EXPECT_EQ(Zconf({"check", "/?"}).out, Zconf({"help", "check"}).out);
   Outcome version = Zconf({"--version"});
   EXPECT_EQ(version.code, 0);
   EXPECT_EQ(version.out, std::string(ZZ_VERSION_TEXT) + "\n");
@@ -235,7 +377,7 @@ TEST(Zconf, HelpVersionAndUsage) {
 #ifndef _WIN32
   Outcome service = Zconf({"service", "status"});
   EXPECT_EQ(service.code, 2);
-  EXPECT_EQ(service.err, "zconf: service control is available in the Windows build only\n");
+  EXPECT_EQ(service.err, "zconf: управление службой есть только в сборке для Windows\n");
 #endif
 }
 

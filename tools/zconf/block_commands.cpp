@@ -6,7 +6,6 @@
 #include "conf_check.h"
 #include "conf_document.h"
 #include "devices_body.h"
-#include "json_writer.h"
 #include "key_rules.h"
 #include "text.h"
 #include "unit_list.h"
@@ -27,11 +26,12 @@ std::optional<int> ApplyBlockOptions(const CommandLine& line, BlockDialogData& b
     else if (t == kBlockTypeIp || EqualsAsciiNoCase(t, "TRL-ME"))
       block.typeIndex = 1;
     else
-      return Refuse(io, BadBlockType(*type));
+      return Refuse(io, BadBlockType(Shown(*type)));
   }
   if (const std::string* port = line.Option("port")) {
     std::optional<int> n = PlainNumber(Trim(*port));
-    if (!n || *n < kBlockPortRange.min || *n > kBlockPortRange.max) return Refuse(io, BadBlockPort(*port));
+    if (!n || *n < kBlockPortRange.min || *n > kBlockPortRange.max)
+      return Refuse(io, BadBlockPort(Shown(*port), kBlockPortRange.min, kBlockPortRange.max));
     block.port = *n;
   }
   if (const std::string* ip = line.Option("ip")) {
@@ -42,6 +42,7 @@ std::optional<int> ApplyBlockOptions(const CommandLine& line, BlockDialogData& b
     if (!IsLineText(*comment)) return Refuse(io, BadText("--comment"));
     block.comment = std::string(Trim(*comment));
   }
+  if (block.typeIndex == 1 && block.ip.empty() && !line.Option("ip")) return Refuse(io, IpRequired());
   if (block.typeIndex == 1 && !IsLineText(block.ip)) return Refuse(io, BadText("--ip"));
   return std::nullopt;
 }
@@ -57,65 +58,56 @@ bool PutBlock(ConfDocument& doc, BlockRows rows, std::size_t index, Io& io) {
   return true;
 }
 
-int SaveOrRefuse(ConfDocument& doc) { return doc.Save() ? kExitOk : kExitUsage; }
-
 }  // namespace
 
 int BlocksCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
-  if (line.positional.size() != 1) return UsageError(io, line.command, "FILE");
+  if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
   ConfDocument doc(line.positional[0], io);
   if (!doc.Load()) return kExitUsage;
-  JsonWriter json;
-  json.BeginArray();
+  Json json = Json::array();
   BlockRows rows = doc.Blocks();
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const BlockRow& row = rows[i];
     int port = PortFromCell(row[2]);
-    if (line.json) {
-      json.BeginObject()
-          .Member("number", i + 1)
-          .Member("type", row[1])
-          .Member("port", port)
-          .Member("ip", row[3])
-          .Member("comment", row[4])
-          .EndObject();
-    } else {
+    if (line.json)
+      json.push_back({{"number", i + 1}, {"type", row[1]}, {"port", port}, {"ip", row[3]}, {"comment", row[4]}});
+    else
       io.out << i + 1 << "|" << row[1] << "|" << port << "|" << row[3] << "|" << row[4] << "\n";
-    }
   }
-  if (line.json) io.out << json.EndArray().Text();
+  if (line.json) io.out << JsonText(json);
   return kExitOk;
 }
 
 int BlockAddCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {"type", "port", "ip", "comment"}, io)) return kExitUsage;
-  if (line.positional.size() != 1) return UsageError(io, line.command, "FILE");
+  if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
   for (const char* required : {"type", "port"})
     if (!line.Option(required)) return UsageError(io, line.command, MissingOption(required));
   BlockDialogData block = NewBlockDialog();
+  // The dialog proposes an address of its own; a command line names the block's address.
+  block.ip.clear();
   if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
 
   ConfDocument doc(line.positional[0], io);
   if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
   BlockRows rows = doc.Editor().StringGrid1().Rows();
   const int n = AddBlock(rows, block);
-  if (!PutBlock(doc, rows, static_cast<std::size_t>(n - 1), io) || doc.VoicePath().empty()) return kExitUsage;
+  if (!PutBlock(doc, rows, static_cast<std::size_t>(n - 1), io)) return kExitUsage;
+  if (doc.VoicePath().empty()) return kExitFailed;
   try {
     // The new block's empty unit list, stored as the dialog stores it.
     StoreBlockUnits(doc.VoicePath(), n, UnitRows(1));
   } catch (const std::exception& e) {
-    return Refuse(io, e.what());
+    return Refuse(io, e.what(), kExitFailed);
   }
-  int code = SaveOrRefuse(doc);
-  if (code == kExitOk) io.out << n << "\n";
-  return code;
+  return doc.Finish({}, {{"block", n}}, std::to_string(n) + "\n");
 }
 
 int BlockSetCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {"type", "port", "ip", "comment"}, io)) return kExitUsage;
   if (line.positional.size() != 2 || line.options.empty())
-    return UsageError(io, line.command, "FILE, N and at least one option");
+    return UsageError(io, line.command, WrongArguments("FILE N и хотя бы один параметр"));
   ConfDocument doc(line.positional[0], io);
   if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
   std::optional<int> n = doc.Block(line.positional[1]);
@@ -125,19 +117,20 @@ int BlockSetCommand(const CommandLine& line, Io& io) {
   BlockDialogData block = BlockDialogFromRow(row);
   if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
   WriteBlockRow(row, block);
-  if (!PutBlock(doc, rows, static_cast<std::size_t>(*n - 1), io) || doc.VoicePath().empty()) return kExitUsage;
+  if (!PutBlock(doc, rows, static_cast<std::size_t>(*n - 1), io)) return kExitUsage;
+  if (doc.VoicePath().empty()) return kExitFailed;
   try {
     // Confirming the dialog stores the block's units again, numbered afresh.
     StoreBlockUnits(doc.VoicePath(), *n, UnitRowsFromRecords(ReadBlockUnits(doc.VoicePath(), *n)));
   } catch (const std::exception& e) {
-    return Refuse(io, e.what());
+    return Refuse(io, e.what(), kExitFailed);
   }
-  return SaveOrRefuse(doc);
+  return doc.Finish({});
 }
 
 int BlockRemoveCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
-  if (line.positional.size() != 2) return UsageError(io, line.command, "FILE and N");
+  if (line.positional.size() != 2) return UsageError(io, line.command, WrongArguments("FILE N"));
   ConfDocument doc(line.positional[0], io);
   if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
   std::optional<int> n = doc.Block(line.positional[1]);
@@ -145,13 +138,13 @@ int BlockRemoveCommand(const CommandLine& line, Io& io) {
   BlockRows rows = doc.Editor().StringGrid1().Rows();
   if (!DeleteBlock(rows, *n)) return Refuse(io, LastBlockStays());
   doc.Editor().StringGrid1().SetRows(rows);
-  if (doc.VoicePath().empty()) return kExitUsage;
+  if (doc.VoicePath().empty()) return kExitFailed;
   try {
-    if (!RemoveBlockSection(doc.VoicePath(), *n, doc.Messages())) return kExitUsage;
+    if (!RemoveBlockSection(doc.VoicePath(), *n, doc.Messages())) return kExitFailed;
   } catch (const std::exception& e) {
-    return Refuse(io, e.what());
+    return Refuse(io, e.what(), kExitFailed);
   }
-  return SaveOrRefuse(doc);
+  return doc.Finish({});
 }
 
 }  // namespace zz::zconf

@@ -1,8 +1,30 @@
 #include "command_line.h"
 
+#include <cstdio>
+
 #include "zconf_texts.h"
 
 namespace zz::zconf {
+
+namespace {
+
+// The options zconf knows, all taking a value; --json and the help flags take none.
+constexpr const char* kValueOptions[] = {"type", "port", "ip", "comment", "address", "host", "name", "wait"};
+
+bool TakesValue(std::string_view name) {
+  for (const char* option : kValueOptions)
+    if (name == option) return true;
+  return false;
+}
+
+bool IsHelpFlag(std::string_view a) { return a == "--help" || a == "-h" || a == "/?"; }
+
+// "-x" or "--x": a word that stands for an option. "-" alone and "-5" are arguments.
+bool LooksLikeOption(std::string_view a) {
+  return a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9');
+}
+
+}  // namespace
 
 const std::string* CommandLine::Option(std::string_view name) const {
   for (const auto& [key, value] : options)
@@ -14,30 +36,37 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    bool looksLikeOption = !optionsEnded && a.size() > 2 && a.compare(0, 2, "--") == 0;
-    if (!optionsEnded && a == "--") {
-      optionsEnded = true;
-    } else if (!optionsEnded && (a == "--help" || a == "-h")) {
-      line.help = true;
-    } else if (!optionsEnded && a == "--json") {
-      line.json = true;
-    } else if (looksLikeOption && !(line.command.empty() && a == "--version")) {
-      std::string name = a.substr(2), value;
-      std::size_t eq = name.find('=');
-      if (eq != std::string::npos) {
-        value = name.substr(eq + 1);
-        name.erase(eq);
-      } else if (i + 1 < args.size()) {
-        value = args[++i];
+    if (optionsEnded || !LooksLikeOption(a)) {
+      if (!optionsEnded && IsHelpFlag(a)) {
+        line.help = true;
+      } else if (line.command.empty()) {
+        line.command = a;
       } else {
-        return MissingOptionValue(name);
+        line.positional.push_back(a);
       }
-      if (line.Option(name)) return RepeatedOption(name);
-      line.options.emplace_back(name, value);
-    } else if (line.command.empty()) {
+      continue;
+    }
+    if (a == "--") {
+      optionsEnded = true;
+    } else if (IsHelpFlag(a)) {
+      line.help = true;
+    } else if (a == "--json") {
+      line.json = true;
+    } else if (a == "--version" && line.command.empty()) {
       line.command = a;
     } else {
-      line.positional.push_back(a);
+      std::size_t eq = a.find('=');
+      std::string name = a.compare(0, 2, "--") == 0 ? a.substr(2, eq == std::string::npos ? eq : eq - 2) : "";
+      if (!TakesValue(name)) return UnknownOption(Shown(a.substr(0, eq)));
+      std::string value;
+      if (eq != std::string::npos)
+        value = a.substr(eq + 1);
+      else if (i + 1 < args.size())
+        value = args[++i];
+      else
+        return MissingOptionValue(name);
+      if (line.Option(name)) return RepeatedOption(name);
+      line.options.emplace_back(name, value);
     }
   }
   return std::nullopt;
@@ -45,14 +74,20 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
 
 int Refuse(Io& io, const std::string& text, int code) {
   io.err << "zconf: " << text << "\n";
+  io.refusal = text;
   return code;
 }
 
+void Warn(Io& io, const std::string& text) {
+  io.err << "zconf: " << Warning(text) << "\n";
+  io.warnings.push_back(text);
+}
+
 int UsageError(Io& io, const std::string& command, const std::string& text) {
-  io.err << "zconf: " << text << "\n";
+  Refuse(io, text);
   for (const CommandHelp& help : kCommandHelp)
-    if (command == help.name) io.err << "usage: zconf " << help.synopsis << "\n";
-  io.err << "Try 'zconf help" << (command.empty() ? "" : " " + command) << "'.\n";
+    if (command == help.name) io.err << kUsageLead << "zconf " << help.synopsis << "\n";
+  io.err << SeeHelp(command) << "\n";
   return kExitUsage;
 }
 
@@ -61,7 +96,7 @@ bool OnlyOptions(const CommandLine& line, std::initializer_list<const char*> all
     bool known = false;
     for (const char* name : allowed) known = known || option.first == name;
     if (!known) {
-      UsageError(io, line.command, UnknownOption(option.first));
+      UsageError(io, line.command, OptionNotHere(option.first, line.command));
       return false;
     }
   }
@@ -76,6 +111,28 @@ std::optional<int> PlainNumber(std::string_view text) {
     n = n * 10 + (c - '0');
   }
   return n;
+}
+
+std::string Shown(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (u < 0x20 || u == 0x7F) {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", u);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out;
 }
 
 }  // namespace zz::zconf

@@ -16,9 +16,6 @@ namespace zz::zconf {
 namespace {
 
 constexpr std::string_view kDevices = "Devices", kPrefixes = "Prefixes";
-constexpr const char* kSchemaSections[] = {"System", "Network", "H323",          "Audio",      "SilenceDetection",
-                                           "Log",    "Devices", "DeviceSettings", "PollServer", "Prefixes",
-                                           "ControlServer"};
 constexpr int kMaxPort = 65535, kMaxBlockPort = 255, kMaxUnitAddress = 255;
 
 std::string Upper(std::string_view s) {
@@ -50,16 +47,17 @@ Problem Warning(std::string text) { return {Severity::kWarning, std::move(text)}
 std::optional<Problem> CheckNumber(const std::string& name, std::string_view value, const KeyRule& rule) {
   std::optional<int> n = StrictInt(value);
   if (!n)
-    return Error(name + ": " + Quoted(value) + " is not a valid integer value; the program refuses it on loading");
+    return Error(name + ": " + Quoted(value) + " - не целое число; программа не примет его при загрузке");
   if (rule.accepts == Accepts::kMaxCalls) {
     if (*n < -1 || *n > rule.range.max)
-      return Error(name + ": " + std::to_string(*n) + " is outside -1 to 10; the window shows no selection");
-    if (*n == 0) return Warning(name + ": 0 is read as no limit and written as -1");
+      return Error(name + ": " + std::to_string(*n) + " вне диапазона от -1 до " + std::to_string(rule.range.max) +
+                   "; в окне ничего не будет выбрано");
+    if (*n == 0) return Warning(name + ": 0 читается как \"без ограничения\" и записывается как -1");
     return std::nullopt;
   }
   if (*n != ClampToRange(rule.range, *n))
-    return Error(name + ": " + std::to_string(*n) + " is outside " + std::to_string(rule.range.min) + " to " +
-                 std::to_string(rule.range.max) + "; the program writes " +
+    return Error(name + ": " + std::to_string(*n) + " вне диапазона от " + std::to_string(rule.range.min) + " до " +
+                 std::to_string(rule.range.max) + "; программа запишет " +
                  std::to_string(ClampToRange(rule.range, *n)));
   return std::nullopt;
 }
@@ -70,17 +68,17 @@ std::optional<Problem> CheckForm(const std::string& name, int entry, std::string
   bool formed = port || entry == entry::kListenerInterface || entry == entry::kConnectionTimeout ||
                 entry == entry::kAudioJitterDelay;
   if (!formed) return std::nullopt;
-  if (value.empty()) return Warning(name + " has no value; the program removes the line when it saves");
+  if (value.empty()) return Warning("у " + name + " нет значения; программа удалит строку при сохранении");
   // -1 for anything but digits that make a number.
   const int n = AllDigits(value) ? StrictInt(value).value_or(-1) : -1;
   if (port && !(n >= 1 && n <= kMaxPort))
-    return Error(name + ": " + Quoted(value) + " is not a port number from 1 to 65535");
+    return Error(name + ": " + Quoted(value) + " - не номер порта от 1 до " + std::to_string(kMaxPort));
   if (entry == entry::kListenerInterface && !IsIpv4Address(value))
-    return Error(name + ": " + Quoted(value) + " is not an IPv4 address");
+    return Error(name + ": " + Quoted(value) + " - не адрес IPv4");
   if (entry == entry::kConnectionTimeout && n <= 0)
-    return Error(name + ": " + Quoted(value) + " is not a positive number of minutes");
+    return Error(name + ": " + Quoted(value) + " - не положительное число минут");
   if (entry == entry::kAudioJitterDelay && !IsDelayRange(value))
-    return Error(name + ": " + Quoted(value) + " is not of the form [min-]max with min <= max");
+    return Error(name + ": " + Quoted(value) + " не имеет вида [мин-]макс, где мин <= макс");
   return std::nullopt;
 }
 
@@ -95,13 +93,6 @@ struct VoiceSection {
   std::vector<Unit> units;
 };
 
-// The name between the brackets of a header, as the INI reader takes it.
-std::string_view IniSectionName(std::string_view raw) {
-  std::string_view s = Trim(raw);
-  std::size_t close = s.find(']');
-  return Trim(s.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-}
-
 // A key line's value as the INI reader returns it: trimmed, without matching quotes.
 std::string IniValue(std::string_view raw) {
   std::string_view v = Trim(raw.substr(raw.find('=') + 1));
@@ -114,22 +105,22 @@ void CheckUnits(const VoiceSection& section, int block, std::vector<Finding>& fi
   std::map<int, std::size_t> addresses;  // address -> unit number
   for (std::size_t k = 0; k < section.units.size(); ++k) {
     const VoiceSection::Unit& u = section.units[k];
-    std::string unit = "block " + std::to_string(block) + ", unit " + std::to_string(k + 1);
+    std::string unit = "блок " + std::to_string(block) + ", устройство " + std::to_string(k + 1);
     auto error = [&](const std::string& text) { findings.push_back({u.line, Severity::kError, unit + ": " + text}); };
     UnitRecord record = ParseUnitRecord(u.value);
     std::string_view code = Trim(std::string_view(u.value).substr(0, u.value.find(',')));
     if (code != UnitTypeCode(record.typeName))
-      findings.push_back({u.line, Severity::kWarning, unit + ": unknown type " + Quoted(code) + " is read as TRLZN"});
+      findings.push_back({u.line, Severity::kWarning, unit + ": неизвестный тип " + Quoted(code) + " читается как TRLZN"});
     std::optional<int> address = AllDigits(record.address) ? StrictInt(record.address) : std::nullopt;
     if (!address || *address < 1 || *address > kMaxUnitAddress) {
-      error("address " + Quoted(record.address) + " is outside 1 to 255");
+      error("адрес " + Quoted(record.address) + " вне диапазона от 1 до " + std::to_string(kMaxUnitAddress));
     } else if (auto [it, fresh] = addresses.emplace(*address, k + 1); !fresh) {
-      error("address " + std::to_string(*address) + " is used by unit " + std::to_string(it->second) + " too");
+      error("адрес " + std::to_string(*address) + " занят и устройством " + std::to_string(it->second));
     }
     if (std::count(u.value.begin(), u.value.end(), ',') > 3)
-      error("the name holds a comma; what follows it is read as the host");
+      error("в наименовании есть запятая; текст после неё читается как имя или IP-адрес");
     else if (record.host.empty())
-      error("no host");
+      error("нет имени или IP-адреса");
   }
 }
 
@@ -152,14 +143,15 @@ bool IsIpv4Address(std::string_view text) {
 std::optional<Problem> CheckKeyValue(const KeyField& field, std::string_view value, std::string_view uncut) {
   const std::string name = KeyName(field);
   if (CharCount(uncut) > kValueCapacity)
-    return Error(name + ": the value is longer than 127 characters; the program keeps the first 127");
+    return Error(name + ": значение длиннее " + std::to_string(kValueCapacity) + " символов; программа сохранит первые " +
+                 std::to_string(kValueCapacity));
   KeyRule rule = RuleOf(field);
   switch (rule.accepts) {
     case Accepts::kText:
     case Accepts::kDigits:
     case Accepts::kInterface: return CheckForm(name, field.entry, value);
     case Accepts::kYesNo:
-      if (!IsYes(value) && !EqualsAsciiNoCase(value, "no")) return Error(name + ": " + Quoted(value) + " is read as no");
+      if (!IsYes(value) && !EqualsAsciiNoCase(value, "no")) return Error(name + ": " + Quoted(value) + " читается как no");
       return std::nullopt;
     case Accepts::kMaxCalls:
     case Accepts::kPosition: return CheckNumber(name, value, rule);
@@ -167,11 +159,11 @@ std::optional<Problem> CheckKeyValue(const KeyField& field, std::string_view val
       std::optional<int> n = StrictInt(value);
       if (n && *n >= -1 && *n <= rule.range.max) return std::nullopt;
       int read = std::clamp(LeadingInt(value), -1, rule.range.max);
-      return Error(name + ": " + Quoted(value) + " is read as " + std::to_string(read));
+      return Error(name + ": " + Quoted(value) + " читается как " + std::to_string(read));
     }
     case Accepts::kFlowControl:
       if (value == "1" || value == "3") return std::nullopt;
-      return Error(name + ": " + Quoted(value) + " is read as " + (LeadingInt(value) == 3 ? "3" : "1"));
+      return Error(name + ": " + Quoted(value) + " читается как " + (LeadingInt(value) == 3 ? "3" : "1"));
   }
   return std::nullopt;
 }
@@ -181,17 +173,19 @@ std::vector<std::string> BlockErrors(const BlockRows& rows, std::size_t index, s
   const BlockRow& row = rows[index];
   const std::string n = std::to_string(index + 1);
   int port = PortFromCell(row[2]);
-  if (port < 1 || port > kMaxBlockPort) errors.push_back("block " + n + ": port " + row[2] + " is outside 1 to 255");
+  if (port < 1 || port > kMaxBlockPort)
+    errors.push_back("блок " + n + ": порт " + row[2] + " вне диапазона от 1 до " + std::to_string(kMaxBlockPort));
   bool ip = row[1] == kBlockTypeIp;
-  if (ip && row[3].empty()) errors.push_back("ТРЛ-МЕ block " + n + " has no address");
+  if (ip && row[3].empty()) errors.push_back("у блока ТРЛ-МЕ " + n + " нет адреса");
   if (ip && !row[3].empty() && !IsIpv4Address(row[3]))
-    errors.push_back("ТРЛ-МЕ block " + n + ": " + Quoted(row[3]) + " is not an IPv4 address");
+    errors.push_back("блок ТРЛ-МЕ " + n + ": " + Quoted(row[3]) + " - не адрес IPv4");
   for (std::size_t j = 0; j < std::min(compareUpTo, rows.size()); ++j) {
     if (j == index || rows[j][1] != row[1]) continue;
-    std::string pair = " blocks " + std::to_string(std::min(j, index) + 1) + " and " + std::to_string(std::max(j, index) + 1);
-    if (!ip && PortFromCell(rows[j][2]) == port) errors.push_back(std::string(kBlockTypeSerial) + pair + " are both on " + row[2]);
+    std::string pair = std::to_string(std::min(j, index) + 1) + " и " + std::to_string(std::max(j, index) + 1);
+    if (!ip && PortFromCell(rows[j][2]) == port)
+      errors.push_back("блоки " + std::string(kBlockTypeSerial) + " " + pair + " оба на " + row[2]);
     if (ip && !row[3].empty() && rows[j][3] == row[3])
-      errors.push_back(std::string(kBlockTypeIp) + pair + " have the same address " + row[3]);
+      errors.push_back("у блоков " + std::string(kBlockTypeIp) + " " + pair + " один адрес " + row[3]);
   }
   return errors;
 }
@@ -209,24 +203,23 @@ std::vector<Finding> CheckConfiguration(std::string_view bytes) {
   for (const ScannedLine& l : ScanLines(bytes)) {
     const CONF_LINE& line = l.line;
     if (line.isSection) {
-      std::string_view iniName = IniSectionName(line.raw);
+      std::string_view iniName = HeaderName(line.raw);
       bool voice = iniName.substr(0, kVoiceSectionPrefix.size()) == kVoiceSectionPrefix;
-      bool schema = std::any_of(std::begin(kSchemaSections), std::end(kSchemaSections),
-                                [&](const char* s) { return EqualsAsciiNoCase(line.section, s); });
+      bool schema = IsSchemaSection(line.section);
       std::string id = voice ? Upper(iniName) : Upper(line.section);
       auto [first, fresh] = headers.emplace(id, l.number);
       place = voice ? Place::kVoice : schema ? Place::kSchema : Place::kOther;
       if (!fresh) {
-        add(l.number, Warning("section [" + std::string(voice ? iniName : line.section) + "] repeats line " +
-                              std::to_string(first->second) + (voice ? "; its lines are not read" : "")));
+        add(l.number, Warning("раздел [" + std::string(voice ? iniName : line.section) + "] повторяет строку " +
+                              std::to_string(first->second) + (voice ? "; его строки не читаются" : "")));
         if (voice) place = Place::kOther;
       } else if (voice) {
         voices.push_back({l.number, std::string(Trim(iniName.substr(kVoiceSectionPrefix.size()))), {}});
       } else if (!schema && EqualsAsciiNoCase(iniName.substr(0, kVoiceSectionPrefix.size()), kVoiceSectionPrefix)) {
-        add(l.number, Warning("section [" + std::string(iniName) + "] is not read: the program takes only names "
-                              "beginning with 'VoiceDevices:' in this letter case"));
+        add(l.number, Warning("раздел [" + std::string(iniName) + "] не читается: программа берёт только разделы, "
+                              "имя которых начинается с 'VoiceDevices:' именно в таком написании"));
       } else if (!schema) {
-        add(l.number, Warning("unknown section [" + std::string(iniName) + "]; the program keeps its lines"));
+        add(l.number, Warning("неизвестный раздел [" + std::string(iniName) + "]; программа сохраняет его строки"));
       }
       continue;
     }
@@ -235,7 +228,7 @@ std::vector<Finding> CheckConfiguration(std::string_view bytes) {
       if (!line.key.empty() && line.key[0] != ';') voices.back().units.push_back({l.number, IniValue(line.raw)});
       continue;
     }
-    if (place == Place::kNone) add(l.number, Warning("key '" + line.key + "' stands outside any section"));
+    if (place == Place::kNone) add(l.number, Warning("ключ '" + line.key + "' стоит вне разделов"));
     if (place != Place::kSchema) continue;
     if (EqualsAsciiNoCase(line.section, kDevices)) {
       blockLines.push_back(l.number);
@@ -244,11 +237,11 @@ std::vector<Finding> CheckConfiguration(std::string_view bytes) {
     }
     auto [first, fresh] = keys.emplace(Upper(line.section) + "/" + Upper(line.key), l.number);
     if (!fresh)
-      add(l.number, Warning("key '" + line.key + "' of [" + line.section + "] repeats line " +
-                            std::to_string(first->second) + "; this line wins"));
+      add(l.number, Warning("ключ '" + line.key + "' раздела [" + line.section + "] повторяет строку " +
+                            std::to_string(first->second) + "; действует эта строка"));
     if (EqualsAsciiNoCase(line.section, kPrefixes)) continue;
     if (!l.field) {
-      add(l.number, Warning("unknown key '" + line.key + "' in [" + line.section + "]"));
+      add(l.number, Warning("неизвестный ключ '" + line.key + "' в разделе [" + line.section + "]"));
       continue;
     }
     if (std::optional<Problem> p = CheckKeyValue(*l.field, line.value, l.uncutValue)) add(l.number, *p);
@@ -259,7 +252,7 @@ std::vector<Finding> CheckConfiguration(std::string_view bytes) {
   for (const VoiceSection& v : voices) {
     std::optional<int> n = AllDigits(v.number) ? StrictInt(v.number) : std::nullopt;
     if (!n || *n < 1 || *n > static_cast<int>(blocks.size())) {
-      add(v.line, Error("section [VoiceDevices:" + v.number + "] belongs to no block: the file has " +
+      add(v.line, Error("раздел [VoiceDevices:" + v.number + "] не относится ни к одному блоку: блоков в файле " +
                         std::to_string(blocks.size())));
       continue;
     }

@@ -5,11 +5,14 @@
 #include <sstream>
 
 #include "conf_loader.h"
-#include "devices_body.h"
 #include "conf_writer.h"
 #include "cp1251.h"
+#include "devices_body.h"
+#include "file_form.h"
 #include "file_system.h"
 #include "key_rules.h"
+#include "save_effects.h"
+#include "save_flows.h"
 #include "voice_ini.h"
 #include "zconf_texts.h"
 
@@ -24,6 +27,14 @@ MessageAnswer StreamPrompts::Show(const MessageSpec& message) {
 
 void StreamPrompts::ShowError(const std::string& message) { err_ << "message: " << message << "\n"; }
 
+std::optional<std::string> ReadConfiguration(const std::string& path, Io& io) {
+  std::string bytes;
+  FileProblem problem = ReadAs(path, FileRole::kConfiguration, bytes);
+  if (problem == FileProblem::kNone) return bytes;
+  Refuse(io, FileProblemText(problem, path));
+  return std::nullopt;
+}
+
 ConfDocument::ConfDocument(std::string path, Io& io)
     : path_(std::move(path)), io_(io), prompts_(io.err), session_{table_, editor_, prompts_, "", {}} {}
 
@@ -33,10 +44,9 @@ ConfDocument::~ConfDocument() {
 }
 
 bool ConfDocument::Load() {
-  if (!ReadFileBytes(path_, bytes_)) {
-    Refuse(io_, CannotRead(path_));
-    return false;
-  }
+  std::optional<std::string> bytes = ReadConfiguration(path_, io_);
+  if (!bytes) return false;
+  bytes_ = std::move(*bytes);
   LoadConfigBytes(session_, path_, bytes_);
   lines_ = ScanLines(bytes_);
   return true;
@@ -47,7 +57,7 @@ bool ConfDocument::RefuseLoadErrors(const std::vector<const KeyField*>& willSet)
     bool replaced = false;
     for (const KeyField* f : willSet) replaced = replaced || f == l->field;
     if (!replaced) {
-      Refuse(io_, LoadRefused(path_, l->number, KeyName(*l->field), l->line.value));
+      Refuse(io_, LoadRefused(path_, l->number, KeyName(*l->field), Shown(l->line.value)));
       return false;
     }
   }
@@ -63,7 +73,7 @@ std::optional<int> ConfDocument::Block(const std::string& text) {
   std::size_t count = Blocks().size();
   std::optional<int> n = PlainNumber(text);
   if (n && *n >= 1 && static_cast<std::size_t>(*n) <= count) return n;
-  Refuse(io_, n ? NoBlock(*n, count) : NotANumber("block", text));
+  Refuse(io_, n ? NoBlock(*n, count) : NotANumber(kBlockWord, Shown(text)));
   return std::nullopt;
 }
 
@@ -81,32 +91,35 @@ const std::string& ConfDocument::VoicePath() {
     else
       fs::remove(fs::u8path(path), ec);
   }
-  if (voicePath_.empty()) Refuse(io_, CannotPrepareVoice());
+  if (voicePath_.empty()) Refuse(io_, CannotPrepareVoice(), kExitFailed);
   return voicePath_;
 }
 
-bool ConfDocument::Save() {
-  if (VoicePath().empty()) return false;
-  EditorToEntries(editor_, table_);
+int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& extra, const std::string& printed) {
+  if (VoicePath().empty()) return kExitFailed;
+  VoicePart voice = ReadVoicePart(voicePath_);
+  if (voice.read != VoiceRead::kRead) return Refuse(io_, CannotPrepareVoice(), kExitFailed);
   // As the save sequence: the clean-up first, then voice.ini.
-  std::string text = RemoveEmptyValues(ComposeConfiguration(table_));
-  std::optional<std::string> voice = VoiceAppendix(voicePath_);
-  std::string bytes = Utf8ToCp1251(text + voice.value_or(""));
-  std::string refusal;
-  if (!voice)
-    refusal = CannotPrepareVoice();
-  else if (bytes == bytes_)
-    return true;  // nothing changes: the file is left alone
-  else if (!LockTest(path_))
-    refusal = FileLocked(path_);
-  else if (!WriteFileAtomic(path_, bytes))
-    refusal = CannotWrite(path_);
-  if (!refusal.empty()) {
-    Refuse(io_, refusal);
-    return false;
+  const std::string bytes = Utf8ToCp1251(SavedText(editor_, table_, voice.text, CleanUp::kBeforeAppend));
+  const bool changed = bytes != bytes_;
+  if (changed) {
+    for (const std::string& effect : SaveEffects(bytes_, bytes, asked)) Warn(io_, effect);
+    if (!LockTest(path_)) return Refuse(io_, FileLocked(path_), kExitFailed);
+    if (!WriteFileAtomic(path_, bytes)) return Refuse(io_, CannotWrite(path_), kExitFailed);
+    bytes_ = bytes;
   }
-  bytes_ = bytes;
-  return true;
+  if (io_.json) {
+    Json result;
+    result["file"] = path_;
+    result["changed"] = changed;
+    result["failed"] = false;
+    result["warnings"] = io_.warnings;
+    for (const auto& [key, value] : extra.items()) result[key] = value;
+    io_.out << JsonText(result);
+  } else {
+    io_.out << printed;
+  }
+  return kExitOk;
 }
 
 }  // namespace zz::zconf

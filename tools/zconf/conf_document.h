@@ -12,6 +12,7 @@
 #include "conf_scan.h"
 #include "config_session.h"
 #include "editor_model.h"
+#include "json_out.h"
 
 namespace zz::zconf {
 
@@ -31,6 +32,9 @@ class StreamPrompts : public Prompts {
   std::ostream& err_;
 };
 
+// Reads a file as a configuration; the refusal (exit 2) when it cannot be read as one.
+std::optional<std::string> ReadConfiguration(const std::string& path, Io& io);
+
 class ConfDocument {
  public:
   ConfDocument(std::string path, Io& io);
@@ -39,7 +43,7 @@ class ConfDocument {
   ConfDocument& operator=(const ConfDocument&) = delete;
 
   // Loads the file as the program does; the load's own messages go to standard error.
-  // False (with the message) when it cannot be read.
+  // False (refused with the reason) when it cannot be read as a configuration.
   bool Load();
 
   const std::string& Path() const { return path_; }
@@ -60,9 +64,11 @@ class ConfDocument {
   // start-up; empty (with the message) when no temporary file can be made.
   const std::string& VoicePath();
 
-  // The file as the program saves it: the 39 entries, the clean-up, voice.ini appended.
-  // Replaces the file atomically unless the bytes are the same. False with the message.
-  bool Save();
+  // Writes the file as the program saves it, unless the bytes stay the same, and says what
+  // the save changes besides the keys `asked` (and the blocks and units a command changed)
+  // as warnings. Then the command's result: exit 0, or 1 when the file could not be
+  // written; with --json the result document, `extra` members added, else `printed`.
+  int Finish(const std::vector<const KeyField*>& asked, const Json& extra = {}, const std::string& printed = {});
 
  private:
   std::string path_;

@@ -2,14 +2,14 @@
 #include "commands.h"
 #include "conf_document.h"
 #include "conf_loader.h"
-#include "conf_writer.h"
 #include "cp1251.h"
+#include "file_form.h"
 #include "file_system.h"
 #include "ini_file.h"
-#include "json_writer.h"
 #include "save_flows.h"
 #include "text.h"
 #include "voice_ini.h"
+#include "zconf_texts.h"
 
 namespace zz::zconf {
 
@@ -30,41 +30,42 @@ void DumpText(Editor& editor, std::ostream& out) {
 // The same, as one JSON document: edits as text, check boxes as booleans, the other
 // controls as numbers.
 void DumpJson(Editor& editor, std::ostream& out) {
-  JsonWriter json;
-  json.BeginObject().Key("fields").BeginObject();
+  Json fields = Json::object();
   for (const KeyField& field : KeyFields()) {
     std::string state = FieldState(editor, field);
-    json.Key(field.control);
     if (std::holds_alternative<TextAccessor>(field.accessor))
-      json.String(state);
+      fields[field.control] = state;
     else if (std::holds_alternative<CheckAccessor>(field.accessor))
-      json.Bool(state == "1");
+      fields[field.control] = state == "1";
     else
-      json.Number(LeadingInt(state));
+      fields[field.control] = LeadingInt(state);
   }
-  json.EndObject().Key("StringGrid1").BeginArray();
-  for (const BlockRow& row : editor.StringGrid1().Rows()) {
-    json.BeginArray();
-    for (const std::string& cell : row) json.String(cell);
-    json.EndArray();
-  }
-  json.EndArray().Key("ListBoxPrefixes").BeginArray();
-  for (const std::string& item : editor.ListBoxPrefixes().Items()) json.String(item);
-  out << json.EndArray().EndObject().Text();
+  Json json;
+  json["fields"] = fields;
+  json["StringGrid1"] = Json::array();
+  for (const BlockRow& row : editor.StringGrid1().Rows()) json["StringGrid1"].push_back(row);
+  json["ListBoxPrefixes"] = editor.ListBoxPrefixes().Items();
+  out << JsonText(json);
+}
+
+// The result of a command that writes a file it names: with --json one document.
+int Written(Io& io, const std::string& path) {
+  if (io.json) io.out << JsonText({{"file", path}, {"changed", true}, {"failed", false}, {"warnings", io.warnings}});
+  return kExitOk;
 }
 
 }  // namespace
 
 int DumpCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
-  if (line.positional.size() != 1) return UsageError(io, line.command, "FILE");
+  if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
+  std::optional<std::string> bytes = ReadConfiguration(line.positional[0], io);
+  if (!bytes) return kExitUsage;
   EditorModel editor;
   ConfParamTable table;
   StreamPrompts prompts(io.err);
   ConfigSession session{table, editor, prompts, "", {}};
-  // The open failure is the window's own message: the file name.
-  session.state.openDialogFileName = line.positional[0];
-  if (!LoadConfigFile(session, line.positional[0])) return kExitFindings;
+  LoadConfigBytes(session, line.positional[0], *bytes);
   if (line.json)
     DumpJson(editor, io.out);
   else
@@ -75,51 +76,51 @@ int DumpCommand(const CommandLine& line, Io& io) {
 int SaveCommand(const CommandLine& line, Io& io) {
   const auto& p = line.positional;
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
-  if (p.size() != 2 && p.size() != 3) return UsageError(io, line.command, "IN, OUT and perhaps VOICE");
+  if (p.size() != 2 && p.size() != 3) return UsageError(io, line.command, WrongArguments("IN OUT [VOICE]"));
+  std::optional<std::string> bytes = ReadConfiguration(p[0], io);
+  if (!bytes) return kExitUsage;
+  // As the save sequence: voice.ini that cannot be read stops the save; a missing one is
+  // said after the write.
+  VoicePart voice;
+  if (p.size() == 3) {
+    voice = ReadVoicePart(p[2]);
+    if (voice.read == VoiceRead::kUnreadable) return Refuse(io, FileProblemText(voice.problem, p[2]));
+  }
   EditorModel editor;
   ConfParamTable table;
   StreamPrompts prompts(io.err);
   ConfigSession session{table, editor, prompts, "", {}};
-  session.state.openDialogFileName = p[0];
-  if (!LoadConfigFile(session, p[0])) return kExitFindings;
-  EditorToEntries(editor, table);
-  std::string text = RemoveEmptyValues(ComposeConfiguration(table));
-  if (p.size() == 3) {
-    // As the save sequence: the clean-up comes first, then voice.ini, when there is one.
-    std::optional<std::string> voice;
-    if (FileExists(p[2])) voice = VoiceAppendix(p[2]);
-    if (voice)
-      text += *voice;
-    else
-      prompts.Show(PlainMessage(kVoiceIniMissingText));
-  }
-  if (!WriteFileAtomic(p[1], Utf8ToCp1251(text))) {
-    prompts.Show(PlainMessage(kSaveFailedPrefix + p[1]));
-    return kExitFindings;
-  }
-  return kExitOk;
+  LoadConfigBytes(session, p[0], *bytes);
+  if (!WriteFileAtomic(p[1], Utf8ToCp1251(SavedText(editor, table, voice.text, CleanUp::kBeforeAppend))))
+    return Refuse(io, CannotWrite(p[1]), kExitFailed);
+  if (p.size() == 3 && voice.read == VoiceRead::kMissing) prompts.Show(PlainMessage(kVoiceIniMissingText));
+  return Written(io, p[1]);
 }
 
 int VoiceRebuildCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
-  if (line.positional.size() != 2) return UsageError(io, line.command, "CONF and VOICE");
-  if (RebuildVoiceFile(line.positional[0], line.positional[1])) return kExitOk;
-  io.err << "message: " << kSaveFailedPrefix << line.positional[1] << "\n";
-  return kExitFindings;
+  if (line.positional.size() != 2) return UsageError(io, line.command, WrongArguments("CONF VOICE"));
+  if (!ReadConfiguration(line.positional[0], io)) return kExitUsage;
+  if (!RebuildVoiceFile(line.positional[0], line.positional[1]))
+    return Refuse(io, CannotWrite(line.positional[1]), kExitFailed);
+  return Written(io, line.positional[1]);
 }
 
 int RemoveBlockCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
   const auto& p = line.positional;
   std::optional<int> block = p.size() == 2 ? StrictInt(p[1]) : std::nullopt;
-  if (!block) return UsageError(io, line.command, "VOICE and a block number N");
+  if (!block) return UsageError(io, line.command, WrongArguments("VOICE N"));
+  std::string bytes;
+  if (FileProblem problem = ReadAs(p[0], FileRole::kVoiceList, bytes); problem != FileProblem::kNone)
+    return Refuse(io, FileProblemText(problem, p[0]));
   StreamPrompts prompts(io.err);
   try {
-    return RemoveBlockSection(p[0], *block, prompts) ? kExitOk : kExitFindings;
-  } catch (const IniWriteError& e) {
-    prompts.ShowError(e.what());
-    return kExitFindings;
+    if (!RemoveBlockSection(p[0], *block, prompts)) return kExitFailed;
+  } catch (const std::exception& e) {
+    return Refuse(io, e.what(), kExitFailed);
   }
+  return Written(io, p[0]);
 }
 
 }  // namespace zz::zconf

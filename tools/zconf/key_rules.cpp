@@ -75,19 +75,31 @@ KeyRule RuleOf(const KeyField& field) {
 }
 
 std::string AcceptsText(const KeyRule& rule) {
-  auto range = [&rule] { return std::to_string(rule.range.min) + " to " + std::to_string(rule.range.max); };
+  auto range = [&rule] { return "от " + std::to_string(rule.range.min) + " до " + std::to_string(rule.range.max); };
   switch (rule.accepts) {
     case Accepts::kText:
-      return "text of at most 127 characters that Windows-1251 can hold, without ';' or control characters";
-    case Accepts::kDigits: return "digits only";
-    case Accepts::kInterface: return "digits and full stops only";
-    case Accepts::kYesNo: return "yes or no";
-    case Accepts::kMaxCalls: return "-1 (no limit), 0 (no limit, written as -1) or 1 to 10";
-    case Accepts::kPosition: return "a whole number from " + range();
-    case Accepts::kLevel: return "a level from " + range();
-    case Accepts::kFlowControl: return "3 (RTS/CTS) or 1";
+      return "текст до " + std::to_string(kValueCapacity) +
+             " символов, который умещается в Windows-1251, без ';' и управляющих символов";
+    case Accepts::kDigits: return "только цифры";
+    case Accepts::kInterface: return "только цифры и точки";
+    case Accepts::kYesNo: return "yes или no";
+    case Accepts::kMaxCalls:
+      return "-1 (без ограничения), 0 (без ограничения, записывается как -1) или от 1 до " +
+             std::to_string(rule.range.max);
+    case Accepts::kPosition: return "целое число " + range();
+    case Accepts::kLevel: return "уровень " + range();
+    case Accepts::kFlowControl: return "3 (RTS/CTS) или 1";
   }
   return {};
+}
+
+std::string KeysHelp() {
+  std::string text;
+  for (const KeyField& field : KeyFields()) {
+    std::string name = KeyName(field);
+    text += "  " + name + std::string(name.size() < 36 ? 36 - name.size() : 1, ' ') + AcceptsText(RuleOf(field)) + "\n";
+  }
+  return text;
 }
 
 bool IsLineText(std::string_view text) {

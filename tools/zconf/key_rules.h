@@ -40,8 +40,11 @@ const KeyField* FindKey(std::string_view name);
 
 KeyRule RuleOf(const KeyField& field);
 
-// What the field accepts, for messages: "digits only", "yes or no", ...
+// What the field accepts, for messages: "только цифры", "yes или no", ...
 std::string AcceptsText(const KeyRule& rule);
+
+// Every key with what it accepts, one a line, for the help.
+std::string KeysHelp();
 
 // The text can stand on a line of the file as it is: Windows-1251 holds it, and it has no
 // line break or other control character.

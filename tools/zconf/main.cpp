@@ -16,19 +16,35 @@
 
 namespace {
 
-// A console shows the text as characters whatever its code page; a pipe or a file gets the
-// UTF-8 bytes exactly as written, with no translation of line ends.
+// The code page Windows' own console tools write a pipe or a file in: the console's output
+// code page, which Windows PowerShell and cmd decode it with; the OEM code page without a
+// console.
+UINT PipeCodePage() {
+  UINT page = GetConsoleOutputCP();
+  return page ? page : GetOEMCP();
+}
+
+// A console shows the text as characters whatever its code page; a pipe or a file gets it
+// in that code page (JSON is ASCII, the same in any), with no translation of line ends.
 void Emit(DWORD stdHandle, FILE* stream, const std::string& text) {
   if (text.empty()) return;
   HANDLE h = GetStdHandle(stdHandle);
   DWORD mode = 0;
+  std::wstring wide = zz::Widen(text);
   if (h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &mode)) {
-    std::wstring wide = zz::Widen(text);
     DWORD written = 0;
     WriteConsoleW(h, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     return;
   }
-  std::fwrite(text.data(), 1, text.size(), stream);
+  const UINT page = PipeCodePage();
+  std::string bytes = text;
+  if (page != CP_UTF8) {
+    int n = WideCharToMultiByte(page, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    bytes.assign(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0)
+      WideCharToMultiByte(page, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), n, nullptr, nullptr);
+  }
+  std::fwrite(bytes.data(), 1, bytes.size(), stream);
   std::fflush(stream);
 }
 

@@ -2,6 +2,9 @@
 #include <windows.h>
 
 #include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
 
 #include "commands.h"
 #include "service_rules.h"
@@ -46,25 +49,31 @@ std::string Cause(const std::string& name, const char* what, DWORD code) {
   }
 }
 
+using Clock = std::chrono::steady_clock;
+
 class ServiceRun {
  public:
-  ServiceRun(TSCM& scm, std::string name, std::chrono::seconds wait, Io& io)
-      : scm_(scm), name_(std::move(name)), wait_(wait), io_(io) {}
+  // The wait is the limit of the whole command, the service's answers to the requests
+  // included.
+  ServiceRun(std::shared_ptr<TSCM> scm, std::string name, std::chrono::seconds wait, Io& io)
+      : scm_(std::move(scm)), name_(std::move(name)), wait_(wait), deadline_(Clock::now() + wait), io_(io) {}
 
   int Status() {
-    std::string text = scm_.StateText();
-    if (text == kStateUnknownText && scm_.LastError() != 0) return Fail("query", scm_.LastError());
-    io_.out << "state=" << StateWord(scm_.CurrentState()) << "\n"
-            << "start-type=" << StartTypeWord(scm_.StartType()) << "\n";
+    std::string text = scm_->StateText();
+    if (text == kStateUnknownText && scm_->LastError() != 0) return Fail(kQueryVerb, scm_->LastError());
+    io_.out << "state=" << StateWord(scm_->CurrentState()) << "\n"
+            << "start-type=" << StartTypeWord(scm_->StartType()) << "\n";
     return kExitOk;
   }
 
   int Start() {
     std::uint32_t state = Poll();
     if (state == service_state::kStopPending && !WaitFor(service_state::kStopped)) return kExitFindings;
-    if (state != service_state::kRunning && state != service_state::kStartPending && !scm_.Start() &&
-        scm_.LastError() != ERROR_SERVICE_ALREADY_RUNNING)
-      return Fail("start", scm_.LastError());
+    if (state != service_state::kRunning && state != service_state::kStartPending) {
+      std::optional<bool> started = Request(&TSCM::Start);
+      if (!started) return TimedOut(service_state::kRunning);
+      if (!*started && scm_->LastError() != ERROR_SERVICE_ALREADY_RUNNING) return Fail(kStartVerb, scm_->LastError());
+    }
     return Done(WaitFor(service_state::kRunning));
   }
 
@@ -72,9 +81,11 @@ class ServiceRun {
     std::uint32_t state = Poll();
     // A service still starting cannot take the stop yet.
     if (state == service_state::kStartPending && !WaitFor(service_state::kRunning)) return kExitFindings;
-    if (state != service_state::kStopped && state != service_state::kStopPending && !scm_.Stop() &&
-        scm_.LastError() != ERROR_SERVICE_NOT_ACTIVE)
-      return Fail("stop", scm_.LastError());
+    if (state != service_state::kStopped && state != service_state::kStopPending) {
+      std::optional<bool> stopped = Request(&TSCM::Stop);
+      if (!stopped) return TimedOut(service_state::kStopped);
+      if (!*stopped && scm_->LastError() != ERROR_SERVICE_NOT_ACTIVE) return Fail(kStopVerb, scm_->LastError());
+    }
     bool stopped = WaitFor(service_state::kStopped);
     return report ? Done(stopped) : (stopped ? kExitOk : kExitFindings);
   }
@@ -86,19 +97,40 @@ class ServiceRun {
   }
 
   int SetStartType(std::uint32_t code) {
-    if (!scm_.SetStartType(code)) return Fail("change the start type of", scm_.LastError());
-    io_.out << "start-type=" << StartTypeWord(scm_.StartType()) << "\n";
+    if (!scm_->SetStartType(code)) return Fail(kStartTypeVerb, scm_->LastError());
+    io_.out << "start-type=" << StartTypeWord(scm_->StartType()) << "\n";
     return kExitOk;
   }
 
  private:
   std::uint32_t Poll() {
-    scm_.StateText();  // a fresh query; a failed one leaves the last state
-    return scm_.CurrentState();
+    scm_->StateText();  // a fresh query; a failed one leaves the last state
+    return scm_->CurrentState();
+  }
+
+  std::chrono::milliseconds Left() const {
+    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now());
+    return left.count() > 0 ? left : std::chrono::milliseconds(0);
+  }
+
+  // A request the service control manager answers only when the service does (a start
+  // waits for its process, a stop for its handler) runs on a thread of its own, which owns
+  // the wrapper with this run; nothing when the command's time ran out first. The thread is
+  // then left to end with the process.
+  std::optional<bool> Request(bool (TSCM::*request)()) {
+    auto answer = std::make_shared<std::promise<bool>>();
+    std::future<bool> result = answer->get_future();
+    std::thread([scm = scm_, request, answer] { answer->set_value(((*scm).*request)()); }).detach();
+    if (result.wait_until(deadline_) != std::future_status::ready) return std::nullopt;
+    return result.get();
+  }
+
+  int TimedOut(std::uint32_t target) {
+    return Refuse(io_, NotReached(name_, StateWord(target), wait_.count(), StateWord(Poll())), kExitFindings);
   }
 
   bool WaitFor(std::uint32_t target) {
-    StateWaitResult r = WaitForServiceState([this] { return Poll(); }, target, wait_);
+    StateWaitResult r = WaitForServiceState([this] { return Poll(); }, target, Left());
     if (r.end == StateWaitEnd::kTimedOut)
       Refuse(io_, NotReached(name_, StateWord(target), wait_.count(), StateWord(r.state)), kExitFindings);
     else if (r.end == StateWaitEnd::kSettledElsewhere)
@@ -108,15 +140,16 @@ class ServiceRun {
 
   int Done(bool reached) {
     if (!reached) return kExitFindings;
-    io_.out << StateWord(scm_.CurrentState()) << "\n";
+    io_.out << StateWord(scm_->CurrentState()) << "\n";
     return kExitOk;
   }
 
   int Fail(const char* what, DWORD code) { return Refuse(io_, Cause(name_, what, code), kExitFindings); }
 
-  TSCM& scm_;
+  std::shared_ptr<TSCM> scm_;
   std::string name_;
   std::chrono::seconds wait_;
+  Clock::time_point deadline_;
   Io& io_;
 };
 
@@ -126,30 +159,30 @@ int ServiceCommand(const CommandLine& line, Io& io) {
   // --name is for tests and support: it reaches a service other than the gateway's.
   if (!OnlyOptions(line, {"wait", "name"}, io)) return kExitUsage;
   const auto& p = line.positional;
-  if (p.empty()) return UsageError(io, line.command, "an action");
+  if (p.empty()) return UsageError(io, line.command, WrongArguments("status|start|stop|restart|start-type"));
   const std::string& action = p[0];
   std::optional<std::uint32_t> startType;
   if (action == "start-type") {
-    if (p.size() != 2) return UsageError(io, line.command, "start-type takes auto, manual or disabled");
+    if (p.size() != 2) return UsageError(io, line.command, WrongArguments("start-type auto|manual|disabled"));
     for (const StartTypeArg& arg : kStartTypeArgs)
       if (EqualsAsciiNoCase(p[1], arg.word)) startType = arg.code;
-    if (!startType) return Refuse(io, BadStartType(p[1]));
+    if (!startType) return Refuse(io, BadStartType(Shown(p[1])));
   } else if (action != "status" && action != "start" && action != "stop" && action != "restart") {
-    return Refuse(io, BadServiceAction(action));
+    return Refuse(io, BadServiceAction(Shown(action)));
   } else if (p.size() != 1) {
-    return UsageError(io, line.command, "one action");
+    return UsageError(io, line.command, WrongArguments("одно действие"));
   }
   int seconds = kDefaultWaitSeconds;
   if (const std::string* wait = line.Option("wait")) {
     std::optional<int> n = PlainNumber(*wait);
-    if (!n || *n > kMaxWaitSeconds) return Refuse(io, BadWait(*wait));
+    if (!n || *n > kMaxWaitSeconds) return Refuse(io, BadWait(Shown(*wait), kMaxWaitSeconds));
     seconds = *n;
   }
   const std::string* nameOption = line.Option("name");
   const std::string name = nameOption ? *nameOption : std::string(kServiceName);
 
-  TSCM scm;
-  if (!scm.Open(name)) return Refuse(io, Cause(name, "open", scm.LastError()));
+  auto scm = std::make_shared<TSCM>();
+  if (!scm->Open(name)) return Refuse(io, Cause(name, kOpenVerb, scm->LastError()));
   ServiceRun run(scm, name, std::chrono::seconds(seconds), io);
   if (startType) return run.SetStartType(*startType);
   if (action == "status") return run.Status();

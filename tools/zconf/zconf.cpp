@@ -1,6 +1,11 @@
 #include "zconf.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "commands.h"
+#include "json_out.h"
+#include "key_rules.h"
 #include "zconf_texts.h"
 #include "zz_version.h"
 
@@ -17,19 +22,19 @@ struct CommandEntry {
 
 constexpr CommandEntry kCommands[] = {
     {"get", GetCommand, true},
-    {"set", SetCommand, false},
+    {"set", SetCommand, true},
     {"check", CheckCommand, true},
     {"blocks", BlocksCommand, true},
-    {"block-add", BlockAddCommand, false},
-    {"block-set", BlockSetCommand, false},
-    {"block-remove", BlockRemoveCommand, false},
+    {"block-add", BlockAddCommand, true},
+    {"block-set", BlockSetCommand, true},
+    {"block-remove", BlockRemoveCommand, true},
     {"units", UnitsCommand, true},
-    {"unit-add", UnitAddCommand, false},
-    {"unit-remove", UnitRemoveCommand, false},
+    {"unit-add", UnitAddCommand, true},
+    {"unit-remove", UnitRemoveCommand, true},
     {"dump", DumpCommand, true},
-    {"save", SaveCommand, false},
-    {"voice-rebuild", VoiceRebuildCommand, false},
-    {"remove-block", RemoveBlockCommand, false},
+    {"save", SaveCommand, true},
+    {"voice-rebuild", VoiceRebuildCommand, true},
+    {"remove-block", RemoveBlockCommand, true},
     {"service", ServiceCommand, false},
 };
 
@@ -40,42 +45,48 @@ const CommandHelp* HelpOf(const std::string& name) {
 }
 
 void PrintUsage(std::ostream& s) {
-  s << "usage: zconf COMMAND ...\n";
-  for (const CommandHelp& help : kCommandHelp) s << "       zconf " << help.synopsis << "\n";
+  const char* lead = kUsageLead;
+  for (const CommandHelp& help : kCommandHelp) {
+    s << lead << "zconf " << help.synopsis << "\n";
+    lead = "               ";
+  }
+}
+
+void PrintHelp(const CommandHelp& help, std::ostream& s) {
+  s << "zconf " << help.synopsis << "\n" << help.text;
+  // The keys and their ranges come from the fields' own table.
+  if (std::string(help.name) == "set") s << kKeysHeading << KeysHelp();
 }
 
 int Help(const std::vector<std::string>& topics, Io& io) {
-  if (topics.size() > 1) return UsageError(io, "help", "at most one COMMAND");
+  if (topics.size() > 1) return UsageError(io, "help", AtMostOneTopic());
   if (topics.empty()) {
     PrintUsage(io.out);
-    io.out << "\n";
-    for (const CommandHelp& help : kCommandHelp) io.out << "zconf " << help.synopsis << "\n" << help.text << "\n";
-    io.out << kHelpFooter;
+    for (const CommandHelp& help : kCommandHelp) {
+      io.out << "\n";
+      PrintHelp(help, io.out);
+    }
+    io.out << "\n" << kHelpFooter;
     return kExitOk;
   }
   const CommandHelp* help = HelpOf(topics[0]);
-  if (!help) return UsageError(io, "", UnknownCommand(topics[0]));
-  io.out << "usage: zconf " << help->synopsis << "\n" << help->text;
+  if (!help) return UsageError(io, "", UnknownCommand(Shown(topics[0])));
+  io.out << kUsageLead;
+  PrintHelp(*help, io.out);
   return kExitOk;
 }
 
-}  // namespace
-}  // namespace zconf
-
-int RunZconf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  using namespace zconf;
-  Io io{out, err};
-  CommandLine line;
-  if (std::optional<std::string> wrong = ParseCommandLine(args, line)) return UsageError(io, "", *wrong);
+int Run(const CommandLine& line, Io& io) {
   if (line.command == "--version") {
-    if (!line.positional.empty() || !line.options.empty()) return UsageError(io, "--version", "no arguments");
-    out << ZZ_VERSION_TEXT << "\n";
+    if (!line.positional.empty() || !line.options.empty()) return UsageError(io, "--version", WrongArguments("нет"));
+    io.out << ZZ_VERSION_TEXT << "\n";
     return kExitOk;
   }
   if (line.command == "help") return Help(line.positional, io);
   if (line.help) return Help(line.command.empty() ? std::vector<std::string>{} : std::vector{line.command}, io);
   if (line.command.empty()) {
-    PrintUsage(err);
+    PrintUsage(io.err);
+    io.err << SeeHelp("") << "\n";
     return kExitUsage;
   }
   for (const CommandEntry& command : kCommands) {
@@ -83,9 +94,30 @@ int RunZconf(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (line.json && !command.json) return UsageError(io, line.command, NoJson(line.command));
     return command.run(line, io);
   }
-  err << "zconf: " << UnknownCommand(line.command) << "\n";
-  PrintUsage(err);
-  return kExitUsage;
+  return UsageError(io, "", UnknownCommand(Shown(line.command)));
+}
+
+}  // namespace
+}  // namespace zconf
+
+int RunZconf(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  using namespace zconf;
+  std::ostringstream result;
+  Io io{result, err};
+  CommandLine line;
+  int code;
+  if (std::optional<std::string> wrong = ParseCommandLine(args, line)) {
+    io.json = std::find(args.begin(), args.end(), "--json") != args.end();
+    code = UsageError(io, "", *wrong);
+  } else {
+    io.json = line.json;
+    code = Run(line, io);
+  }
+  // A --json run always ends with one document: the refusal's, when nothing else was written.
+  if (io.json && code != kExitOk && result.str().empty() && !io.refusal.empty())
+    result << JsonText(JsonFailure(io.refusal, io.warnings));
+  out << result.str();
+  return code;
 }
 
 }  // namespace zz

@@ -1,5 +1,7 @@
-// Every text of zconf: the help of each command and the messages of the command line.
-// Messages of the core (the record dialog's checks, the load's errors) come from the core.
+// Every text of zconf: the help of each command and the messages of the command line, in
+// the product's Russian; command and option names, keys and JSON field names stay English,
+// as in Windows' own localised tools. Messages of the core (the record dialog's checks, a
+// file that cannot be read) come from the core.
 #pragma once
 
 #include <array>
@@ -15,128 +17,178 @@ struct CommandHelp {
 
 inline constexpr std::array<CommandHelp, 17> kCommandHelp{{
     {"get", "get FILE [KEY] [--json]",
-     "Prints the value the program would write for KEY after loading FILE. KEY is Section/Key as\n"
-     "the file names it, in any letter case (Network/Listener Port). Without KEY, all 26 keys,\n"
-     "one Section/Key=value a line, in the order the program writes them.\n"},
-    {"set", "set FILE KEY=VALUE...",
-     "Gives each key its value through the rules of the window's field and writes FILE back as\n"
-     "the program saves it, keeping its VoiceDevices: sections. Yes/no keys take yes or no;\n"
-     "Audio/Max Calls -1 to 10; Audio/TxBuffer and SilenceDetection/Threshold 0 to 1000;\n"
-     "SilenceDetection/Signal Deadband and Silence Deadband 0 to 5000; Log/SysLog Level and\n"
-     "Log/Level 0 to 5; DeviceSettings/Flow Control 3 or 1; the ports and Connection Timeout\n"
-     "digits only; Network/Listener Interface digits and full stops. An empty value removes the\n"
-     "key from the file. A refused value leaves FILE as it was.\n"},
+     "Выводит значение, которое программа записала бы для ключа KEY, загрузив FILE. KEY\n"
+     "записывается как Раздел/Ключ, в любом регистре букв (Network/Listener Port). Без KEY\n"
+     "выводит все 26 ключей, по одному Раздел/Ключ=значение в строке, в порядке записи.\n"},
+    {"set", "set FILE KEY=VALUE... [--json]",
+     "Задаёт ключам значения по правилам полей окна и записывает FILE так, как его сохраняет\n"
+     "программа, с разделами VoiceDevices:. Пустое значение удаляет ключ из файла. Значение,\n"
+     "которое не принимается (или которое check назвал бы ошибкой), оставляет FILE как был.\n"},
     {"check", "check FILE [--json]",
-     "Reports what would make the gateway misread or reject FILE, one finding a line as\n"
-     "FILE:LINE: error|warning: text. Exit 0 without errors, 1 with errors, 2 when FILE cannot\n"
-     "be read.\n"},
-    {"blocks", "blocks FILE [--json]", "Lists the controller blocks of FILE: N|type|port|IP|comment.\n"},
-    {"block-add", "block-add FILE --type ТРЛ-М|ТРЛ-МЕ --port N [--ip ADDR] [--comment TEXT]",
-     "Adds a block at the end of the list, as the block page does: port 1 to 255, an IPv4\n"
-     "address for ТРЛ-МЕ (TRL-M and TRL-ME are taken too), \"Новый блок\" for an empty comment.\n"},
-    {"block-set", "block-set FILE N [--type T] [--port N] [--ip ADDR] [--comment TEXT]",
-     "Changes block N; what is not given stays. A block that becomes ТРЛ-М loses its address.\n"},
-    {"block-remove", "block-remove FILE N",
-     "Removes block N: its VoiceDevices: section is erased and those of the later blocks are\n"
-     "renumbered. The last remaining block is never removed, as on the block page.\n"},
+     "Сообщает, что заставит шлюз неверно прочитать FILE или отвергнуть его, по одной\n"
+     "находке в строке: FILE:СТРОКА: error|warning: текст. Код 0 без ошибок, 1 с ошибками,\n"
+     "2 когда FILE нельзя прочитать.\n"},
+    {"blocks", "blocks FILE [--json]", "Выводит блоки контроллеров FILE: N|тип|порт|IP|комментарий.\n"},
+    {"block-add", "block-add FILE --type ТРЛ-М|ТРЛ-МЕ --port N [--ip ADDR] [--comment TEXT] [--json]",
+     "Добавляет блок в конец списка, как страница блоков: порт от 1 до 255, адрес IPv4 для\n"
+     "ТРЛ-МЕ (обязателен; принимаются и TRL-M, TRL-ME), \"Новый блок\" при пустом комментарии.\n"
+     "Выводит номер нового блока.\n"},
+    {"block-set", "block-set FILE N [--type T] [--port N] [--ip ADDR] [--comment TEXT] [--json]",
+     "Изменяет блок N; не указанное остаётся. Блок, ставший ТРЛ-М, теряет адрес.\n"},
+    {"block-remove", "block-remove FILE N [--json]",
+     "Удаляет блок N: его раздел VoiceDevices: стирается, разделы следующих блоков\n"
+     "перенумеровываются. Последний оставшийся блок не удаляется, как на странице блоков.\n"},
     {"units", "units FILE N [--json]",
-     "Lists the intercom units of block N: type name|address|name|host. FILE is a configuration\n"
-     "file, or a voice.ini (a file with no section other than VoiceDevices: ones).\n"},
-    {"unit-add", "unit-add FILE N --type PVK|MSD|TRLZN --address A --host H [--name NAME]",
-     "Adds an intercom unit to block N with the checks of the record dialog: address 1 to 255\n"
-     "and not yet used in the block, a host, no comma in the name.\n"},
-    {"unit-remove", "unit-remove FILE N K", "Removes unit K (as numbered by units) of block N.\n"},
-    {"dump", "dump FILE [--json]", "Prints the window's fields after loading FILE, one line each.\n"},
-    {"save", "save IN OUT [VOICE]",
-     "Loads IN and writes OUT as the program saves zidezir.conf, with VOICE appended.\n"},
-    {"voice-rebuild", "voice-rebuild CONF VOICE", "Rebuilds VOICE from the VoiceDevices: sections of CONF.\n"},
-    {"remove-block", "remove-block VOICE N",
-     "Removes block N's section from VOICE and renumbers the later ones.\n"},
+     "Выводит переговорные устройства блока N: тип|адрес|наименование|адрес хоста. FILE -\n"
+     "файл конфигурации или voice.ini (файл, где есть только разделы VoiceDevices:).\n"},
+    {"unit-add", "unit-add FILE N --type PVK|MSD|TRLZN --address A --host H [--name NAME] [--json]",
+     "Добавляет устройство в блок N с проверками окна записи: адрес от 1 до 255, ещё не\n"
+     "занятый в блоке, имя или IP-адрес хоста, наименование без запятой. Выводит номер\n"
+     "устройства.\n"},
+    {"unit-remove", "unit-remove FILE N K [--json]", "Удаляет устройство K (по номеру из units) блока N.\n"},
+    {"dump", "dump FILE [--json]", "Выводит поля окна после загрузки FILE, по одному в строке.\n"},
+    {"save", "save IN OUT [VOICE] [--json]",
+     "Загружает IN и записывает OUT так, как программа сохраняет zidezir.conf, дописывая VOICE.\n"},
+    {"voice-rebuild", "voice-rebuild CONF VOICE [--json]",
+     "Заново составляет VOICE из разделов VoiceDevices: файла CONF.\n"},
+    {"remove-block", "remove-block VOICE N [--json]",
+     "Удаляет раздел блока N из VOICE и перенумеровывает следующие.\n"},
     {"service", "service status|start|stop|restart|start-type auto|manual|disabled [--wait SECONDS]",
-     "Windows only: controls the gateway service \"VELTO Gateway\". start, stop and restart wait\n"
-     "(30 seconds unless --wait says otherwise) until the service reaches its state and exit 0\n"
-     "only when it did; restart stops, waits for the stopped state, then starts. status prints\n"
-     "state=WORD and start-type=WORD. --name NAME targets another service (for tests and support).\n"},
-    {"help", "help [COMMAND]", "Describes every command, or one.\n"},
-    {"--version", "--version", "Prints the version.\n"},
+     "Только в Windows: управляет службой шлюза \"VELTO Gateway\". start, stop и restart ждут,\n"
+     "пока служба придёт в нужное состояние (не дольше 30 секунд или --wait на всю команду),\n"
+     "и дают код 0, только если она пришла; restart останавливает, ждёт остановки и запускает.\n"
+     "status выводит state=СЛОВО и start-type=СЛОВО. --name ИМЯ обращается к другой службе\n"
+     "(для проверок и поддержки).\n"},
+    {"help", "help [COMMAND]", "Описывает все команды или одну.\n"},
+    {"--version", "--version", "Выводит версию.\n"},
 }};
 
+inline constexpr const char* kUsageLead = "использование: ";
+inline constexpr const char* kKeysHeading = "Ключи и значения, которые они принимают:\n";
 inline constexpr const char* kHelpFooter =
-    "Surrounding blanks of values are dropped. Messages go to standard error, results to\n"
-    "standard output. Exit codes: 0 success; 1 findings, or a service that did not reach its\n"
-    "state; 2 usage or input errors (nothing is written then).\n";
+    "Пробелы вокруг значений отбрасываются. Сообщения выводятся в стандартный поток ошибок,\n"
+    "результаты - в стандартный вывод; --json выводит один документ JSON (только символы\n"
+    "ASCII), в том числе при ошибке: {\"changed\": false, \"failed\": true, \"msg\": ...}.\n"
+    "Коды завершения: 0 успех; 1 находки, служба не пришла в состояние или файл не удалось\n"
+    "записать; 2 ошибка в командной строке или во входных данных (тогда ничего не записано).\n"
+    "Справка: zconf help, zconf -h, zconf /?\n";
 
 // Messages, without the "zconf: " in front.
-inline std::string UnknownCommand(const std::string& c) { return "unknown command '" + c + "'"; }
-inline std::string UnknownOption(const std::string& o) { return "unknown option '--" + o + "'"; }
-inline std::string MissingOptionValue(const std::string& o) { return "option '--" + o + "' needs a value"; }
-inline std::string RepeatedOption(const std::string& o) { return "option '--" + o + "' given twice"; }
-inline std::string MissingOption(const std::string& o) { return "option '--" + o + "' is required"; }
-inline std::string NoJson(const std::string& c) { return "'" + c + "' has no --json output"; }
-inline std::string CannotRead(const std::string& path) { return "cannot read " + path; }
-inline std::string CannotWrite(const std::string& path) { return "cannot write " + path; }
+inline std::string SeeHelp(const std::string& command) {
+  return "Подробнее: zconf help" + (command.empty() ? std::string() : " " + command);
+}
+inline std::string UnknownCommand(const std::string& c) { return "неизвестная команда '" + c + "'"; }
+inline std::string UnknownOption(const std::string& o) { return "неизвестный параметр '" + o + "'"; }
+inline std::string OptionNotHere(const std::string& o, const std::string& c) {
+  return "команда '" + c + "' не принимает параметр '--" + o + "'";
+}
+inline std::string MissingOptionValue(const std::string& o) { return "параметру '--" + o + "' нужно значение"; }
+inline std::string RepeatedOption(const std::string& o) { return "параметр '--" + o + "' указан дважды"; }
+inline std::string MissingOption(const std::string& o) { return "нужен параметр '--" + o + "'"; }
+inline std::string NoJson(const std::string& c) { return "у команды '" + c + "' нет вывода в JSON"; }
+inline std::string WrongArguments(const std::string& what) { return "нужны аргументы: " + what; }
+inline std::string AtMostOneTopic() { return "не больше одной команды"; }
+inline std::string CannotWrite(const std::string& path) { return "не удаётся записать файл " + path; }
 inline std::string FileLocked(const std::string& path) {
-  return path + " is open in another program; close it and try again";
+  return "файл " + path + " открыт в другой программе; закройте его и повторите";
 }
-inline std::string CannotPrepareVoice() { return "cannot keep the VoiceDevices: sections: no temporary file"; }
+inline std::string CannotPrepareVoice() { return "не удаётся сохранить разделы VoiceDevices:: нет временного файла"; }
 inline std::string UnknownKey(const std::string& k) {
-  return "unknown key '" + k + "': keys are Section/Key, see 'zconf get FILE'";
+  return "неизвестный ключ '" + k + "': ключ записывается как Раздел/Ключ, их список выводит 'zconf get FILE'";
 }
-inline std::string NotAssignment(const std::string& a) { return "'" + a + "' is not KEY=VALUE"; }
-inline std::string KeyTwice(const std::string& k) { return k + " is given twice"; }
+inline std::string NotAssignment(const std::string& a) { return "'" + a + "' - не КЛЮЧ=ЗНАЧЕНИЕ"; }
+inline std::string KeyTwice(const std::string& k) { return "ключ " + k + " указан дважды"; }
 inline std::string RefusedValue(const std::string& key, const std::string& value, const std::string& accepts) {
-  return key + ": '" + value + "' refused; it accepts " + accepts;
+  return key + ": значение '" + value + "' не принимается; допустимо: " + accepts;
 }
 inline std::string LoadRefused(const std::string& path, int line, const std::string& key, const std::string& value) {
   return path + ":" + std::to_string(line) + ": " + key + "='" + value +
-         "' is not a valid integer value and the program would replace it; set " + key + " too, or correct the line";
+         "' - не целое число, и программа заменила бы его; задайте и " + key + " или исправьте строку";
 }
 inline std::string NotANumber(const std::string& what, const std::string& text) {
-  return what + " '" + text + "' is not a number";
+  return what + " '" + text + "' - не число";
 }
+inline constexpr const char* kBlockWord = "номер блока";
+inline constexpr const char* kUnitWord = "номер устройства";
 inline std::string NoBlock(int n, std::size_t count) {
-  return "there is no block " + std::to_string(n) + " (the file has " + std::to_string(count) + ")";
+  return "блока " + std::to_string(n) + " нет (блоков в файле: " + std::to_string(count) + ")";
 }
-inline std::string NoUnit(int k, int n) { return "block " + std::to_string(n) + " has no unit " + std::to_string(k); }
-inline std::string LastBlockStays() { return "the last remaining block cannot be removed"; }
-inline std::string BadBlockType(const std::string& t) { return "block type '" + t + "' refused; it is ТРЛ-М or ТРЛ-МЕ"; }
-inline std::string BadBlockPort(const std::string& p) { return "port '" + p + "' refused; it is 1 to 255"; }
-inline std::string IpOnlyForIpBlocks() { return "--ip applies to ТРЛ-МЕ blocks only"; }
+inline std::string NoUnit(int k, int n) {
+  return "в блоке " + std::to_string(n) + " нет устройства " + std::to_string(k);
+}
+inline std::string LastBlockStays() { return "последний оставшийся блок удалить нельзя"; }
+inline std::string BadBlockType(const std::string& t) {
+  return "тип блока '" + t + "' не принимается; допустимо: ТРЛ-М или ТРЛ-МЕ";
+}
+inline std::string BadBlockPort(const std::string& p, int min, int max) {
+  return "порт '" + p + "' не принимается; допустимо: от " + std::to_string(min) + " до " + std::to_string(max);
+}
+inline std::string IpOnlyForIpBlocks() { return "--ip задаётся только для блоков ТРЛ-МЕ"; }
+inline std::string IpRequired() { return "для блока ТРЛ-МЕ нужен параметр '--ip'"; }
 inline std::string BadText(const std::string& what) {
-  return what + " refused: it must fit Windows-1251 and hold no control characters";
+  return what + " не принимается: текст должен умещаться в Windows-1251 и не содержать управляющих символов";
 }
-inline std::string BadUnitType(const std::string& t) { return "unit type '" + t + "' refused; it is PVK, MSD or TRLZN"; }
+inline std::string BadUnitType(const std::string& t) {
+  return "тип устройства '" + t + "' не принимается; допустимо: PVK, MSD или TRLZN";
+}
 inline std::string AddressInUse(const std::string& a, int n) {
-  return "address " + a + " is already used in block " + std::to_string(n);
+  return "адрес " + a + " уже занят в блоке " + std::to_string(n);
 }
-inline std::string NeedsNoFile() { return "takes no FILE"; }
+inline std::string Warning(const std::string& text) { return "предупреждение: " + text; }
+
+// What a save changes beyond what was asked.
+inline std::string KeyAdded(const std::string& key, const std::string& value) {
+  return "ключ " + key + " добавлен со значением '" + value + "'";
+}
+inline std::string KeyRemoved(const std::string& key, const std::string& value) {
+  return "ключ " + key + " ('" + value + "') удалён";
+}
+inline std::string KeyChanged(const std::string& key, const std::string& from, const std::string& to) {
+  return key + ": '" + from + "' -> '" + to + "'";
+}
+inline std::string LineMoved(const std::string& line, const std::string& from, const std::string& to) {
+  return "строка '" + line + "' перенесена из раздела [" + from + "] в [" + to + "]";
+}
+inline std::string LineDropped(const std::string& line, const std::string& section) {
+  return "строка '" + line + "' раздела [" + section + "] не сохраняется";
+}
 
 // The service.
-inline std::string ServiceWindowsOnly() { return "service control is available in the Windows build only"; }
-inline std::string BadWait(const std::string& s) { return "--wait '" + s + "' refused; it is 0 to 86400 seconds"; }
-inline std::string BadServiceAction(const std::string& a) {
-  return "'" + a + "' refused; it is status, start, stop, restart or start-type";
+inline std::string ServiceWindowsOnly() { return "управление службой есть только в сборке для Windows"; }
+inline std::string BadWait(const std::string& s, int max) {
+  return "--wait '" + s + "' не принимается; допустимо: от 0 до " + std::to_string(max) + " секунд";
 }
-inline std::string BadStartType(const std::string& t) { return "start type '" + t + "' refused; it is auto, manual or disabled"; }
-inline std::string ServiceAbsent(const std::string& name) { return "service \"" + name + "\" is not installed"; }
+inline std::string BadServiceAction(const std::string& a) {
+  return "действие '" + a + "' не принимается; допустимо: status, start, stop, restart или start-type";
+}
+inline std::string BadStartType(const std::string& t) {
+  return "тип запуска '" + t + "' не принимается; допустимо: auto, manual или disabled";
+}
+inline std::string ServiceAbsent(const std::string& name) { return "служба \"" + name + "\" не установлена"; }
 inline std::string AccessDenied(const std::string& name) {
-  return "access to service \"" + name + "\" denied: run as administrator";
+  return "доступ к службе \"" + name + "\" запрещён: запустите от имени администратора";
 }
 inline std::string ServiceDisabled(const std::string& name) {
-  return "service \"" + name + "\" is disabled: give it another start type first (zconf service start-type manual)";
+  return "служба \"" + name + "\" отключена: сначала задайте ей другой тип запуска (zconf service start-type manual)";
 }
+// What was asked of the service, in ServiceFailed.
+inline constexpr const char* kOpenVerb = "открыть службу";
+inline constexpr const char* kQueryVerb = "опросить службу";
+inline constexpr const char* kStartVerb = "запустить службу";
+inline constexpr const char* kStopVerb = "остановить службу";
+inline constexpr const char* kStartTypeVerb = "изменить тип запуска службы";
 inline std::string ServiceFailed(const std::string& name, const std::string& what, unsigned long code,
                                  const std::string& reason) {
-  return "cannot " + what + " service \"" + name + "\": Windows error " + std::to_string(code) +
+  return "не удалось " + what + " \"" + name + "\": ошибка Windows " + std::to_string(code) +
          (reason.empty() ? "" : " (" + reason + ")");
 }
 inline std::string NotReached(const std::string& name, const std::string& target, long long seconds,
                               const std::string& now) {
-  return "service \"" + name + "\" did not become " + target + " within " + std::to_string(seconds) +
-         " s; it is " + now;
+  return "служба \"" + name + "\" не пришла в состояние " + target + " за " + std::to_string(seconds) +
+         " с; сейчас: " + now;
 }
 inline std::string SettledElsewhere(const std::string& name, const std::string& target, const std::string& now) {
-  return "service \"" + name + "\" did not become " + target + "; it is " + now;
+  return "служба \"" + name + "\" не пришла в состояние " + target + "; сейчас: " + now;
 }
 
 }  // namespace zz::zconf
