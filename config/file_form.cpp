@@ -60,6 +60,7 @@ FileProblem FormProblem(std::string_view bytes, FileRole role) {
   if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) return FileProblem::kUtf16;
   if (StartsWith(bytes, "\xEF\xBB\xBF")) return FileProblem::kUtf8Bom;
   if (FileProblem nul = NulProblem(bytes); nul != FileProblem::kNone) return nul;
+  if (role == FileRole::kSettings) return FileProblem::kNone;
   if (role == FileRole::kVoiceList) {
     // The INI reader splits lines at CR as well, so only a configuration's sections tell.
     return ScanSections(bytes).schema ? FileProblem::kConfigurationNotVoiceList : FileProblem::kNone;

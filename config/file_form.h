@@ -14,6 +14,7 @@ namespace zz {
 enum class FileRole {
   kConfiguration,  // zidezir.conf or another configuration file
   kVoiceList,      // voice.ini: VoiceDevices: sections only
+  kSettings,       // Zurerizeda.ini: any INI text
 };
 
 enum class FileProblem {

@@ -2,6 +2,8 @@
 // Paths are UTF-8.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -39,6 +41,34 @@ enum class ExclusiveOpen {
 
 // Opens an existing file for reading and writing, denying every kind of sharing, and closes it.
 ExclusiveOpen TryExclusiveOpen(const std::string& path);
+
+// An exclusive lock of a configuration file among the programs that change it (the window
+// and zconf), held while the object lives: a lock file beside it ("zidezir.conf.lock"),
+// open without sharing.
+class FileLock {
+ public:
+  enum class State {
+    kHeld,         // this process holds the lock
+    kBusy,         // another holder kept it for the whole wait
+    kUnavailable,  // no lock file can be made there (a folder this user cannot write)
+  };
+  // Tries until the lock is had or `wait` has passed.
+  FileLock(const std::string& path, std::chrono::milliseconds wait);
+  ~FileLock();
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  State state() const { return state_; }
+
+ private:
+  std::intptr_t handle_ = -1;
+  State state_ = State::kUnavailable;
+};
+
+inline constexpr std::chrono::milliseconds kFileLockWait{10000};
+
+// The user this process runs as, and the computer's name (empty when they cannot be had).
+std::string UserName();
+std::string ComputerName();
 
 // dir + separator + name; dir may be empty.
 std::string JoinPath(const std::string& dir, const std::string& name);

@@ -139,6 +139,19 @@ std::vector<UnitRecord> ReadBlockUnits(const std::string& voicePath, int block) 
   return units;
 }
 
+std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block) {
+  // Start-up copies the sections whose name begins with the prefix in this letter case; each
+  // takes the values of the file's first section of that name in any case.
+  const std::string name = VoiceSectionName(block);
+  std::vector<UnitRecord> units;
+  for (const std::string& section : conf.SectionNames()) {
+    if (!StartsWith(section, kVoiceSectionPrefix) || !EqualsAsciiNoCase(section, name)) continue;
+    for (const auto& entry : conf.SectionValues(name)) units.push_back(ParseUnitRecord(entry.second));
+    break;
+  }
+  return units;
+}
+
 bool RenumberSections(const std::string& path, std::string_view prefix, int removed, int shift, Prompts& prompts) {
   std::string bytes;
   if (!ReadFileBytes(path, bytes)) {

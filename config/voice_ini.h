@@ -12,6 +12,8 @@
 
 namespace zz {
 
+class IniFile;
+
 // Compared with exact case by the operations below, though the INI file finds a section
 // under any letter case.
 inline constexpr std::string_view kVoiceSectionPrefix = "VoiceDevices:";
@@ -78,6 +80,10 @@ bool RemoveBlockSection(const std::string& voicePath, int block, Prompts& prompt
 // What a save appends to the configuration from voice.ini's bytes: two empty lines, then
 // every line trimmed, each ending with CR LF (UTF-8).
 std::string VoiceAppendix(std::string_view voiceBytes);
+
+// The units of block `block` that start-up would put in voice.ini from the configuration
+// held in `conf`, without a voice.ini.
+std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block);
 
 // The same operations on the files of the program directory.
 class VoiceIni {

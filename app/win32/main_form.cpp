@@ -5,6 +5,7 @@
 
 #include "app_texts.h"
 #include "conf_loader.h"
+#include "file_form.h"
 #include "file_system.h"
 #include "ini_file.h"
 #include "messages.h"
@@ -309,7 +310,11 @@ void TMainForm::SavePlacement() {
     r = wp.rcNormalPosition;
   else
     GetWindowRect(hwnd(), &r);
-  IniFile ini(parts_.settingsFileName);
+  std::string bytes;
+  // Written by another tool in another encoding: the settings are a convenience, the file
+  // is the user's.
+  if (IsFormProblem(ReadAs(parts_.settingsFileName, FileRole::kSettings, bytes))) return;
+  IniFile ini(parts_.settingsFileName, bytes);
   try {
     ini.Batch([&] {
       ini.WriteInteger(kPlacementSection, "Top", r.top);

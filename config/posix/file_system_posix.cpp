@@ -3,8 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <pwd.h>
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "../file_system.h"
@@ -114,6 +118,40 @@ ExclusiveOpen TryExclusiveOpen(const std::string& path) {
   if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) return ExclusiveOpen::kDenied;
   ::flock(fd.get(), LOCK_UN);
   return ExclusiveOpen::kFree;
+}
+
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait) {
+  const std::string lockPath = path + ".lock";
+  Fd fd(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644));
+  if (fd.get() < 0) return;
+  const auto end = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+      handle_ = fd.release();
+      state_ = State::kHeld;
+      return;
+    }
+    if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= end) {
+      state_ = errno == EWOULDBLOCK ? State::kBusy : State::kUnavailable;
+      return;
+    }
+    ::usleep(20000);
+  }
+}
+
+FileLock::~FileLock() {
+  if (handle_ >= 0) ::close(static_cast<int>(handle_));  // releases the lock
+}
+
+std::string UserName() {
+  if (const passwd* user = ::getpwuid(::geteuid())) return user->pw_name;
+  const char* name = std::getenv("USER");
+  return name ? name : "";
+}
+
+std::string ComputerName() {
+  char name[HOST_NAME_MAX + 1] = {};
+  return ::gethostname(name, sizeof name - 1) == 0 ? name : "";
 }
 
 std::string JoinPath(const std::string& dir, const std::string& name) {

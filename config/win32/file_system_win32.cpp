@@ -99,6 +99,48 @@ ExclusiveOpen TryExclusiveOpen(const std::string& path) {
   return (error == ERROR_FILE_NOT_FOUND) ? ExclusiveOpen::kAbsent : ExclusiveOpen::kDenied;
 }
 
+FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait) {
+  const std::wstring lockPath = Widen(path + ".lock");
+  const auto end = std::chrono::steady_clock::now() + wait;
+  for (;;) {
+    // Gone with the last handle, so that no stale lock file is left behind.
+    HANDLE h = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+      handle_ = reinterpret_cast<std::intptr_t>(h);
+      state_ = State::kHeld;
+      return;
+    }
+    const DWORD error = GetLastError();
+    // Held by another (or being deleted by its last holder): wait. Denied without a holder:
+    // the folder cannot take the file.
+    const bool held = error == ERROR_SHARING_VIOLATION ||
+                      (error == ERROR_ACCESS_DENIED && GetFileAttributesW(lockPath.c_str()) != INVALID_FILE_ATTRIBUTES);
+    if (!held) return;
+    if (std::chrono::steady_clock::now() >= end) {
+      state_ = State::kBusy;
+      return;
+    }
+    Sleep(20);
+  }
+}
+
+FileLock::~FileLock() {
+  if (handle_ != -1) CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::string UserName() {
+  wchar_t name[257] = {};
+  DWORD size = 257;
+  return GetUserNameW(name, &size) ? Narrow(name) : std::string();
+}
+
+std::string ComputerName() {
+  wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+  DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+  return GetComputerNameW(name, &size) ? Narrow(name) : std::string();
+}
+
 std::string JoinPath(const std::string& dir, const std::string& name) {
   if (dir.empty()) return name;
   char last = dir.back();

@@ -241,5 +241,62 @@ TEST_F(FilesTest, ASettingsFileHeldByAnotherProgramGivesTheDefaultsWithoutAMessa
   EXPECT_EQ(dir.Read("Zurerizeda.ini"), settings);
 }
 
+// Files in a form the program cannot read, as other tools leave them: the window says once
+// what is wrong with which file, starts without a configuration, and neither closing nor
+// opening another file replaces a byte of them or of voice.ini.
+TEST_F(FilesTest, FilesThatCannotBeReadAreToldAndNeverReplaced) {
+  auto utf16 = [](const std::string& ascii) {
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii) bytes += std::string{c, '\0'};
+    return bytes;
+  };
+  const std::string conf = "[System]\r\nName=Gate\r\n[Network]\r\nListener Port=1720\r\n";
+  struct Unreadable {
+    const char* name;
+    std::string bytes;
+    std::string told;  // what the message says is wrong
+  };
+  const Unreadable forms[] = {
+      {"UTF-16", utf16(conf), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-8 with BOM", "\xEF\xBB\xBF" + conf, "сохранён в кодировке UTF-8 с меткой BOM"},
+      {"CR only", "[System]\rName=Gate\r[Network]\rListener Port=1720\r", "только символом CR"},
+      {"binary", std::string("MZ\x90\0\x03\0\0\0[System]", 16), "содержит нулевые байты"},
+      {"voice.ini", "[VoiceDevices:1]\r\n0=PVK,5,a,h\r\n", "список переговорных устройств"},
+  };
+  const std::string voice = "[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n";
+  const std::string settings = "\xFF\xFE[\0M\0]\0";  // Zurerizeda.ini written by PowerShell
+  for (const Unreadable& form : forms) {
+    SCOPED_TRACE(form.name);
+    dir.Write("zidezir.conf", form.bytes);
+    dir.Write("voice.ini", voice);
+    dir.Write("Zurerizeda.ini", settings);
+    dir.Write("other.conf", form.bytes);
+    watcher.Forget();
+    Start();
+    std::vector<SeenDialog> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Внимание!");
+    EXPECT_EQ(seen[0].icon, MessageIcon::kWarning);
+    EXPECT_EQ(seen[0].text.rfind("Файл " + Conf() + " ", 0), 0u) << seen[0].text;
+    EXPECT_NE(seen[0].text.find(form.told), std::string::npos) << seen[0].text;
+    EXPECT_NE(seen[0].text.find("Пока файл не исправлен, программа не изменяет его."), std::string::npos);
+    EXPECT_FALSE(State().loaded);
+    EXPECT_EQ(Form().StatusBar1().PartText(0), "Файл конфигурации не загружен");
+    // The same file chosen in the open dialog: told again, and nothing is taken from it.
+    prompts.fileAnswers = {dir.File("other.conf")};
+    Menu(kMenuOpen);
+    ASSERT_EQ(watcher.Seen().size(), 2u);
+    EXPECT_EQ(watcher.Seen()[1].text.rfind("Файл " + dir.File("other.conf") + " ", 0), 0u);
+    EXPECT_FALSE(State().loaded);
+    EXPECT_FALSE(State().modified);
+    Changed();
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(watcher.Seen().size(), 2u);  // no save, no restart question
+    EXPECT_EQ(dir.Read("zidezir.conf"), form.bytes);
+    EXPECT_EQ(dir.Read("voice.ini"), voice);
+    EXPECT_EQ(dir.Read("Zurerizeda.ini"), settings);
+  }
+}
+
 }  // namespace
 }  // namespace zz::test

@@ -23,8 +23,11 @@ using std::chrono::milliseconds;
 
 const std::string kQuick = "VELTO Gateway zconf";
 const std::string kSlowStop = "VELTO Gateway zconf медленная";
+const std::string kDeafStop = "VELTO Gateway zconf глухая";
 constexpr standin::PendingTimes kQuickTimes{300, 300};
 constexpr standin::PendingTimes kSlowStopTimes{300, 2500};
+// Its control handler takes 5 s to answer a stop: the request itself waits that long.
+constexpr standin::PendingTimes kDeafStopTimes{300, 300, 5000};
 
 struct Outcome {
   int code;
@@ -63,7 +66,8 @@ class ZconfServiceTest : public ::testing::Test {
     dir_ = new TempDir;
     exe_ = fs::u8path(dir_->File(standin::kStandinExeName));
     fs::copy_file(fs::path(standin::ModuleDirectory()) / standin::kStandinExeName, exe_);
-    for (auto [name, times] : {std::pair{kQuick, kQuickTimes}, std::pair{kSlowStop, kSlowStopTimes}}) {
+    for (auto [name, times] : {std::pair{kQuick, kQuickTimes}, std::pair{kSlowStop, kSlowStopTimes},
+                               std::pair{kDeafStop, kDeafStopTimes}}) {
       ASSERT_EQ(standin::RemoveService(Widen(name)), 0u);  // left by a run that died half-way
       ASSERT_EQ(standin::InstallService(Widen(name), Widen(standin::ServiceCommandLine(exe_.u8string(), times)),
                                         SERVICE_DEMAND_START),
@@ -72,7 +76,7 @@ class ZconfServiceTest : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    for (const std::string& name : {kQuick, kSlowStop}) EXPECT_EQ(standin::RemoveService(Widen(name)), 0u);
+    for (const std::string& name : {kQuick, kSlowStop, kDeafStop}) EXPECT_EQ(standin::RemoveService(Widen(name)), 0u);
     std::error_code ec;
     for (int i = 0; i < 100 && !fs::remove(exe_, ec); ++i) std::this_thread::sleep_for(milliseconds(50));
     delete dir_;
@@ -122,8 +126,8 @@ TEST_F(ZconfServiceTest, ADisabledServiceAndAnAbsentOneNameTheirCause) {
   ASSERT_EQ(Service({"start-type", "disabled"}, kQuick).code, 0);
   Outcome disabled = Service({"start"}, kQuick);
   EXPECT_EQ(disabled.code, 1);
-  EXPECT_EQ(disabled.err, "zconf: service \"" + kQuick +
-                              "\" is disabled: give it another start type first (zconf service start-type manual)\n");
+  EXPECT_EQ(disabled.err, "zconf: служба \"" + kQuick +
+                              "\" отключена: сначала задайте ей другой тип запуска (zconf service start-type manual)\n");
   EXPECT_EQ(disabled.out, "");
   EXPECT_EQ(State(kQuick), static_cast<DWORD>(SERVICE_STOPPED));
   ASSERT_EQ(Service({"start-type", "manual"}, kQuick).code, 0);
@@ -131,7 +135,7 @@ TEST_F(ZconfServiceTest, ADisabledServiceAndAnAbsentOneNameTheirCause) {
   for (const char* action : {"status", "start", "stop", "restart"}) {
     Outcome absent = Service({action}, "VELTO Gateway zconf нет");
     EXPECT_EQ(absent.code, 2) << action;
-    EXPECT_EQ(absent.err, "zconf: service \"VELTO Gateway zconf нет\" is not installed\n") << action;
+    EXPECT_EQ(absent.err, "zconf: служба \"VELTO Gateway zconf нет\" не установлена\n") << action;
   }
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
            {"pause"}, {"start-type", "boot"}, {"start", "--wait", "x"}, {"start", "--wait", "86401"}, {}}) {
@@ -144,7 +148,8 @@ TEST_F(ZconfServiceTest, ASlowStopIsWaitedFor) {
   auto asked = Clock::now();
   Outcome impatient = Service({"stop", "--wait", "1"}, kSlowStop);
   EXPECT_EQ(impatient.code, 1);
-  EXPECT_EQ(impatient.err, "zconf: service \"" + kSlowStop + "\" did not become stopped within 1 s; it is stop-pending\n");
+  EXPECT_EQ(impatient.err,
+            "zconf: служба \"" + kSlowStop + "\" не пришла в состояние stopped за 1 с; сейчас: stop-pending\n");
   Outcome patient = Service({"stop"}, kSlowStop);  // the default wait of 30 s
   auto took = Clock::now() - asked;
   EXPECT_EQ(patient.code, 0) << patient.err;
@@ -158,6 +163,23 @@ TEST_F(ZconfServiceTest, ASlowStopIsWaitedFor) {
   EXPECT_EQ(restart.code, 0) << restart.err;
   EXPECT_EQ(State(kSlowStop), static_cast<DWORD>(SERVICE_RUNNING));
   EXPECT_EQ(Service({"stop"}, kSlowStop).code, 0);
+}
+
+TEST_F(ZconfServiceTest, TheWaitLimitsTheWholeCommandAlsoWhileTheServiceTakesTheRequest) {
+  ASSERT_EQ(Service({"start"}, kDeafStop).code, 0);
+  auto asked = Clock::now();
+  Outcome impatient = Service({"stop", "--wait", "2"}, kDeafStop);
+  auto took = Clock::now() - asked;
+  EXPECT_EQ(impatient.code, 1);
+  EXPECT_EQ(impatient.err.rfind("zconf: служба \"" + kDeafStop + "\" не пришла в состояние stopped за 2 с; сейчас: ", 0),
+            0u)
+      << impatient.err;
+  EXPECT_GE(took, milliseconds(2000));
+  EXPECT_LT(took, milliseconds(3500));
+  // The request went on without the command; the service stops in its own time.
+  const auto end = Clock::now() + std::chrono::seconds(15);
+  while (State(kDeafStop) != SERVICE_STOPPED && Clock::now() < end) std::this_thread::sleep_for(milliseconds(100));
+  EXPECT_EQ(State(kDeafStop), static_cast<DWORD>(SERVICE_STOPPED));
 }
 
 }  // namespace

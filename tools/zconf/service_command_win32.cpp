@@ -84,7 +84,11 @@ class ServiceRun {
     if (state != service_state::kStopped && state != service_state::kStopPending) {
       std::optional<bool> stopped = Request(&TSCM::Stop);
       if (!stopped) return TimedOut(service_state::kStopped);
-      if (!*stopped && scm_->LastError() != ERROR_SERVICE_NOT_ACTIVE) return Fail(kStopVerb, scm_->LastError());
+      // A handler still busy with an earlier stop (of a command that gave up waiting) takes
+      // no other control: the stop under way is waited for.
+      if (!*stopped && scm_->LastError() != ERROR_SERVICE_NOT_ACTIVE &&
+          scm_->LastError() != ERROR_SERVICE_CANNOT_ACCEPT_CTRL)
+        return Fail(kStopVerb, scm_->LastError());
     }
     bool stopped = WaitFor(service_state::kStopped);
     return report ? Done(stopped) : (stopped ? kExitOk : kExitFindings);

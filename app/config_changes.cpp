@@ -1,0 +1,258 @@
+#include "config_changes.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app_texts.h"
+#include "conf_loader.h"
+#include "devices_body.h"
+#include "ini_file.h"
+#include "key_fields.h"
+#include "page_fields.h"
+#include "text.h"
+
+namespace zz {
+
+namespace {
+
+class SilentPrompts : public Prompts {
+ public:
+  MessageAnswer Show(const MessageSpec&) override { return MessageAnswer::kOk; }
+  void ShowError(const std::string&) override {}
+  std::optional<std::string> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> SaveFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
+// Where each field stands in the window, in the window's order of pages and fields.
+struct FieldPlace {
+  int entry;
+  const char* page;
+  const char* label;
+};
+
+constexpr FieldPlace kFieldPlaces[] = {
+    {entry::kEnablePolling, text::kNavTrl, text::kGroupVoise},
+    {entry::kFlowControl, text::kNavTrl, text::kCheckRts},
+    {entry::kListenerInterface, text::kNavNetwork, text::kLabelInterface},
+    {entry::kListenerPort, text::kNavNetwork, text::kLabelListenerPort},
+    {entry::kNeedGatekeeper, text::kNavNetwork, "Использовать Gatekeeper"},
+    {entry::kGatekeeper, text::kNavNetwork, text::kLabelGatekeeper},
+    {entry::kGatekeeperId, text::kNavNetwork, text::kLabelGatekeeperId},
+    {entry::kGatekeeperPassword, text::kNavNetwork, text::kLabelGatekeeperPassword},
+    {entry::kName, text::kNavNetwork, text::kLabelSystemName},
+    {entry::kControlServerPort, text::kNavNetwork, text::kLabelControlServerPort},
+    {entry::kConnectionTimeout, text::kNavNetwork, "Таймаут сервера управления"},
+    {entry::kBasePort, text::kNavNetwork, text::kGroupPollServer},
+    {entry::kAdmin, text::kNavNetwork, text::kLabelSystemAdmin},
+    {entry::kDisableFastStart, text::kNavNetwork, text::kLabelFastStart},
+    {entry::kDisableH245Tunneling, text::kNavNetwork, text::kLabelH245Tunneling},
+    {entry::kDisableH245InSetup, text::kNavNetwork, text::kLabelH245InSetup},
+    {entry::kThreshold, text::kNavVoice, "Уровень наличия звукового сигнала"},
+    {entry::kSignalDeadband, text::kNavVoice, "Интервал появления сигнала, мс"},
+    {entry::kSilenceDeadband, text::kNavVoice, "Интервал пропадания сигнала, мс"},
+    {entry::kMaxCalls, text::kNavVoice, text::kGroupMaxCall},
+    {entry::kTxBuffer, text::kNavVoice, "Величина задержки передачи звука, мс"},
+    {entry::kAudioJitterDelay, text::kNavVoice, "Буфер компенсации джиттера, мс"},
+    {entry::kLogAudio, text::kNavVoice, "Записывать переговоры в файл AudioLog.dat"},
+    {entry::kSysLogLevel, text::kNavAdd, text::kGroupSysLogLevel},
+    {entry::kTraces, text::kNavAdd, text::kGroupTraces},
+    {entry::kLevel, text::kNavAdd, text::kGroupLogLevel},
+};
+static_assert(sizeof kFieldPlaces / sizeof kFieldPlaces[0] == kKeyFieldCount, "every field has its place");
+
+constexpr const char* kArrow = " → ";
+constexpr const char* kEmpty = "(пусто)";
+constexpr const char* kNothingChosen = "(не выбрано)";
+
+std::string Quoted(const std::string& s) { return "«" + s + "»"; }
+
+// A field's value as the window shows it.
+std::string Shown(Editor& editor, const KeyField& field) {
+  struct Visitor {
+    Editor& editor;
+    std::string operator()(TextAccessor a) const {
+      std::string text = (editor.*a)().Text();
+      return text.empty() ? kEmpty : text;
+    }
+    std::string operator()(IndexAccessor a) const {
+      IndexControl& list = (editor.*a)();
+      return list.ItemIndex() < 0 ? kNothingChosen : list.ItemText(list.ItemIndex());
+    }
+    std::string operator()(PositionAccessor a) const { return std::to_string((editor.*a)().Position()); }
+    std::string operator()(CheckAccessor a) const { return (editor.*a)().Checked() ? kYesNoItems[1] : kYesNoItems[0]; }
+  };
+  return std::visit(Visitor{editor}, field.accessor);
+}
+
+const KeyField& FieldOf(int entry) {
+  for (const KeyField& field : KeyFields())
+    if (field.entry == entry) return field;
+  return KeyFields()[0];
+}
+
+// "1 устройство", "3 устройства", "12 устройств".
+std::string UnitCount(std::size_t n) {
+  const std::size_t last = n % 10, lastTwo = n % 100;
+  const char* word = (last == 1 && lastTwo != 11)                                       ? "устройство"
+                     : (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)) ? "устройства"
+                                                                                         : "устройств";
+  return std::to_string(n) + " " + word;
+}
+
+BlockRows BlocksOf(const ConfigView& view) {
+  BlockRows rows = view.editor.StringGrid1().Rows();
+  return IsPlaceholder(rows) ? BlockRows() : rows;
+}
+
+const std::vector<UnitRecord>& UnitsOf(const ConfigView& view, std::size_t block) {
+  static const std::vector<UnitRecord> none;
+  return block < view.units.size() ? view.units[block] : none;
+}
+
+// A block as the list shows it: "ТРЛ-МЕ, COM5, 10.1.1.7, «Ворота», 2 устройства".
+std::string BlockText(const BlockRow& row, std::size_t units) {
+  std::string text = row[1] + ", " + row[2];
+  if (row[1] == kBlockTypeIp) text += ", " + row[3];
+  return text + ", " + Quoted(row[4]) + ", " + UnitCount(units);
+}
+
+// The block's place on its line: the type and the port, or the address of a ТРЛ-МЕ block.
+std::string BlockIdentity(const BlockRow& row) { return row[1] + "|" + (row[1] == kBlockTypeIp ? row[3] : row[2]); }
+
+std::string UnitText(const UnitRecord& unit) { return unit.typeName + ", " + Quoted(unit.name) + ", " + unit.host; }
+
+std::string BlockName(std::size_t index) { return "блок " + std::to_string(index + 1); }
+
+void CompareUnits(const std::string& block, const std::vector<UnitRecord>& before,
+                  const std::vector<UnitRecord>& after, std::vector<ConfigChange>& changes) {
+  using Kind = ConfigChange::Kind;
+  auto find = [](const std::vector<UnitRecord>& units, const std::string& address) -> const UnitRecord* {
+    for (const UnitRecord& u : units)
+      if (Trim(u.address) == Trim(address)) return &u;
+    return nullptr;
+  };
+  const std::string page = text::kNavTrl;
+  for (const UnitRecord& old : before) {
+    const std::string what = block + ", устройство с адресом " + std::string(Trim(old.address));
+    const UnitRecord* now = find(after, old.address);
+    if (!now) {
+      changes.push_back({Kind::kRemoved, page, what + " удалено", UnitText(old), ""});
+      continue;
+    }
+    if (old.typeName != now->typeName) changes.push_back({Kind::kChanged, page, what + ", тип", old.typeName, now->typeName});
+    if (old.name != now->name)
+      changes.push_back({Kind::kChanged, page, what + ", наименование", Quoted(old.name), Quoted(now->name)});
+    if (old.host != now->host) changes.push_back({Kind::kChanged, page, what + ", имя или IP-адрес", old.host, now->host});
+  }
+  for (const UnitRecord& now : after)
+    if (!find(before, now.address))
+      changes.push_back({Kind::kAdded, page, block + ", устройство с адресом " + std::string(Trim(now.address)) +
+                                                 " добавлено",
+                         "", UnitText(now)});
+}
+
+void CompareBlocks(const ConfigView& before, const ConfigView& after, std::vector<ConfigChange>& changes) {
+  using Kind = ConfigChange::Kind;
+  const BlockRows old = BlocksOf(before), now = BlocksOf(after);
+  // Each block of the file before is matched with the same block after (the same line or
+  // address), else with the block now in its place.
+  std::vector<std::optional<std::size_t>> match(old.size());
+  std::vector<bool> taken(now.size(), false);
+  for (std::size_t i = 0; i < old.size(); ++i)
+    for (std::size_t j = 0; j < now.size() && !match[i]; ++j)
+      if (!taken[j] && BlockIdentity(old[i]) == BlockIdentity(now[j])) match[i] = j, taken[j] = true;
+  for (std::size_t i = 0; i < old.size(); ++i)
+    if (!match[i] && i < now.size() && !taken[i]) match[i] = i, taken[i] = true;
+
+  const std::string page = text::kNavTrl;
+  for (std::size_t i = 0; i < old.size(); ++i) {
+    if (!match[i]) {
+      changes.push_back({Kind::kRemoved, page, BlockName(i) + " удалён", BlockText(old[i], UnitsOf(before, i).size()), ""});
+      continue;
+    }
+    const std::size_t j = *match[i];
+    const std::string name = BlockName(j);
+    const char* parts[] = {nullptr, "тип", "порт", "IP адрес", "комментарий"};
+    for (int c = 1; c < kBlockColumns; ++c) {
+      const std::string& from = old[i][static_cast<std::size_t>(c)];
+      const std::string& to = now[j][static_cast<std::size_t>(c)];
+      if (from == to) continue;
+      changes.push_back({Kind::kChanged, page, name + ", " + parts[c], from.empty() ? kEmpty : from, to.empty() ? kEmpty : to});
+    }
+    CompareUnits(name, UnitsOf(before, i), UnitsOf(after, j), changes);
+  }
+  for (std::size_t j = 0; j < now.size(); ++j)
+    if (!taken[j])
+      changes.push_back({Kind::kAdded, page, BlockName(j) + " добавлен", "", BlockText(now[j], UnitsOf(after, j).size())});
+}
+
+void ComparePrefixes(const ConfigView& before, const ConfigView& after, std::vector<ConfigChange>& changes) {
+  std::vector<std::string> old = before.editor.ListBoxPrefixes().Items();
+  std::vector<std::string> now = after.editor.ListBoxPrefixes().Items();
+  std::vector<std::string> removed, added = now;
+  for (const std::string& item : old) {
+    auto same = std::find(added.begin(), added.end(), item);
+    if (same != added.end())
+      added.erase(same);
+    else
+      removed.push_back(item);
+  }
+  const std::string page = text::kNavNetwork;
+  for (const std::string& item : removed)
+    changes.push_back({ConfigChange::Kind::kRemoved, page, std::string(text::kGroupPrefixes) + ": " + item + " удалён", item, ""});
+  for (const std::string& item : added)
+    changes.push_back({ConfigChange::Kind::kAdded, page, std::string(text::kGroupPrefixes) + ": " + item + " добавлен", "", item});
+}
+
+}  // namespace
+
+ConfigView ViewOfConfiguration(std::string_view bytes) {
+  ConfigView view;
+  ConfParamTable table;
+  SilentPrompts prompts;
+  ConfigSession session{table, view.editor, prompts, "", {}};
+  LoadConfigBytes(session, "", bytes);
+  const IniFile conf("", bytes);
+  const std::size_t blocks = BlocksOf(view).size();
+  for (std::size_t n = 1; n <= blocks; ++n) view.units.push_back(ConfigurationBlockUnits(conf, static_cast<int>(n)));
+  return view;
+}
+
+std::string ConfigChange::Text() const {
+  std::string text = page + " / " + what;
+  switch (kind) {
+    case Kind::kChanged: return text + ": " + from + kArrow + to;
+    case Kind::kAdded: return to.empty() || what.find(to) != std::string::npos ? text : text + ": " + to;
+    case Kind::kRemoved: return from.empty() || what.find(from) != std::string::npos ? text : text + ": " + from;
+  }
+  return text;
+}
+
+std::vector<ConfigChange> CompareConfigurations(const ConfigView& before, const ConfigView& after) {
+  std::vector<ConfigChange> changes;
+  for (const char* page : {text::kNavTrl, text::kNavNetwork, text::kNavVoice, text::kNavAdd}) {
+    for (const FieldPlace& place : kFieldPlaces) {
+      if (place.page != page) continue;
+      const KeyField& field = FieldOf(place.entry);
+      const std::string from = Shown(before.editor, field), to = Shown(after.editor, field);
+      if (from != to) changes.push_back({ConfigChange::Kind::kChanged, page, place.label, from, to});
+    }
+    // The block page's fields come with its blocks, the network page's with its prefixes.
+    if (page == text::kNavTrl) CompareBlocks(before, after, changes);
+    if (page == text::kNavNetwork) ComparePrefixes(before, after, changes);
+  }
+  return changes;
+}
+
+std::string ChangesSummary(const std::vector<ConfigChange>& changes) {
+  constexpr std::size_t kShown = 3;
+  std::string summary;
+  for (std::size_t i = 0; i < changes.size() && i < kShown; ++i) summary += (i ? "; " : "") + changes[i].Text();
+  if (changes.size() > kShown) summary += "; и ещё изменений: " + std::to_string(changes.size() - kShown);
+  return summary;
+}
+
+}  // namespace zz
