@@ -255,4 +255,8 @@ std::string ChangesSummary(const std::vector<ConfigChange>& changes) {
   return summary;
 }
 
+std::string SaveSummary(std::string_view before, std::string_view after) {
+  return ChangesSummary(CompareConfigurations(ViewOfConfiguration(before), ViewOfConfiguration(after)));
+}
+
 }  // namespace zz

@@ -40,4 +40,7 @@ std::vector<ConfigChange> CompareConfigurations(const ConfigView& before, const 
 // The changes in one line, for the history: the first few of them, then how many more.
 std::string ChangesSummary(const std::vector<ConfigChange>& changes);
 
+// The summary of what a save of `after` changes against `before` (both Windows-1251 files).
+std::string SaveSummary(std::string_view before, std::string_view after);
+
 }  // namespace zz

@@ -110,14 +110,4 @@ bool ConfigurationFree(ConfigSession& session) {
   return false;
 }
 
-bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text) {
-  if (!WriteFileAtomic(target, Utf8ToCp1251(text))) {
-    session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
-    session.state.modified = true;
-    return false;
-  }
-  session.state.modified = false;
-  return true;
-}
-
 }  // namespace zz

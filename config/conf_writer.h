@@ -35,9 +35,4 @@ std::string RemoveEmptyValues(std::string_view text);
 // The lock test on zidezir.conf of the program directory; the lock message when it fails.
 bool ConfigurationFree(ConfigSession& session);
 
-// Replaces the target with the final text (Windows-1251) and clears the modified flag. On
-// failure the save-failed message is shown and the flag is set: the table holds the editor's
-// values now, so only the flag still reports them as unsaved.
-bool CommitConfiguration(ConfigSession& session, const std::string& target, const std::string& text);
-
 }  // namespace zz

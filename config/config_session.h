@@ -2,7 +2,10 @@
 // prompts, the program directory and the main window's configuration state.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "conf_param.h"
 #include "editor.h"
@@ -12,12 +15,25 @@
 
 namespace zz {
 
+// A file's content as the window last read or wrote it; nothing for a file that was absent.
+struct KnownFile {
+  bool tracked = false;  // the window has looked at the file
+  std::optional<std::string> bytes;
+};
+
 struct ConfigState {
   std::string currentPath;                          // the file last loaded, or chosen in Save As
   bool loaded = false;                              // a configuration file was loaded
   bool modified = false;                            // edits that comparing values cannot see
   std::string openDialogFileName = kConfFileName;   // the file name held by OpenDialog1
+  // zidezir.conf and voice.ini of the program directory as loaded or last saved, so that a
+  // save notices another program's change to them.
+  KnownFile knownConf, knownVoice;
+  bool historyWarned = false;  // the user was told that History\ could not be written
 };
+
+// One line on what a save changes: the content replaced, then the content written.
+using SaveSummarizer = std::function<std::string(std::string_view before, std::string_view after)>;
 
 struct ConfigSession {
   ConfParamTable& table;
@@ -25,6 +41,8 @@ struct ConfigSession {
   Prompts& prompts;
   std::string programDir;
   ConfigState state;
+  SaveSummarizer summarize;              // none: revisions are kept without a summary
+  std::string program = "zurerizeda";  // who saves, for the revisions
 
   std::string ProgramFile(const std::string& name) const { return JoinPath(programDir, name); }
 };

@@ -155,4 +155,13 @@ void PruneRevisions(const std::string& confPath, int keep) {
     fs::remove_all(PathOf(revisions[i].folder), ec);
 }
 
+Replacement ReplaceKeepingHistory(const std::string& confPath, const std::optional<std::string>& current,
+                                  std::string_view bytes, const RevisionNote& note) {
+  Replacement result;
+  result.historyKept = !current || StoreRevision(confPath, *current, note);
+  result.written = WriteFileAtomic(confPath, bytes);
+  if (result.written) PruneRevisions(confPath);
+  return result;
+}
+
 }  // namespace zz

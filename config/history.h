@@ -48,4 +48,16 @@ bool ReadRevision(const Revision& revision, std::string& confBytes, std::string&
 // Removes the file's revisions beyond the newest `keep`.
 void PruneRevisions(const std::string& confPath, int keep = kKeptRevisions);
 
+struct Replacement {
+  bool written = false;      // the file holds the new bytes
+  bool historyKept = false;  // what it held before is a revision (or it held nothing)
+};
+
+// Replaces the file, whose content is `current` (nothing when it is absent), with `bytes`
+// in one step; the content replaced is kept as a revision first, and the revisions beyond
+// the newest kKeptRevisions go once the file is written. A revision that cannot be kept
+// does not stop the write. Run it under the file's lock.
+Replacement ReplaceKeepingHistory(const std::string& confPath, const std::optional<std::string>& current,
+                                  std::string_view bytes, const RevisionNote& note);
+
 }  // namespace zz

@@ -24,6 +24,22 @@ inline constexpr const char* kPvkTypeName = "ПВК-ЗН, ГЛС";
 inline constexpr const char* kMsdTypeName = "МСД-2М, МСД-4М";
 inline constexpr const char* kTrlznTypeName = "ТРЛ-ЗН slave";
 
+// Saving beside other editors, and keeping the history.
+inline std::string ChangedElsewhereText(const std::string& files) {
+  return "После того как программа загрузила или сохранила конфигурацию, другая программа изменила " + files +
+         ".\nЗаписать поверх этих изменений?\n\nНажмите «Нет», чтобы вернуться к окну без сохранения; "
+         "что изменилось, покажет «Файл» → «Показать изменения…».";
+}
+inline std::string ConfigurationBusyText(const std::string& path) {
+  return "Файл " + path + " сейчас сохраняет другая программа настройки (zconf или окно настройки на другом "
+         "рабочем месте). Повторите сохранение через несколько секунд.";
+}
+inline std::string HistoryNotKeptText(const std::string& dir) {
+  return "Не удалось сохранить прежнюю версию конфигурации в папку " + dir +
+         " (папка защищена от записи или диск заполнен). Конфигурация сохранена, но эту версию нельзя будет "
+         "вернуть из истории изменений.";
+}
+
 // A file that cannot be read, or not as what it should be.
 namespace text::file {
 inline constexpr const char* kAbsent = "файла нет";

@@ -2,6 +2,7 @@
 
 #include "conf_writer.h"
 #include "cp1251.h"
+#include "history.h"
 #include "key_fields.h"
 #include "text.h"
 #include "voice_ini.h"
@@ -42,24 +43,76 @@ bool Replaceable(Prompts& prompts, const std::string& target) {
 
 namespace {
 
-// What both flows do: the lock test, voice.ini read, the one write of the whole file, and
-// only then the notice that voice.ini is missing. False when nothing was written.
+std::optional<std::string> Current(const std::string& path) {
+  std::string bytes;
+  if (ReadFileBytes(path, bytes)) return bytes;
+  return std::nullopt;
+}
+
+bool SameAsKnown(const KnownFile& known, const std::optional<std::string>& now) {
+  return !known.tracked || known.bytes == now;
+}
+
+// The program directory's files changed by another program since the window read them:
+// the user chooses between writing over that change and going back (the default).
+bool MayWriteOver(ConfigSession& session, const std::optional<std::string>& conf, const std::optional<std::string>& voice) {
+  std::string files;
+  if (!SameAsKnown(session.state.knownConf, conf)) files = session.ProgramFile(kConfFileName);
+  if (!SameAsKnown(session.state.knownVoice, voice))
+    files += (files.empty() ? "" : " и ") + session.ProgramFile(kVoiceFileName);
+  if (files.empty()) return true;
+  return session.prompts.Show({ChangedElsewhereText(files), kWarningCaption, MessageIcon::kWarning,
+                               MessageButtons::kYesNoDefaultNo}) == MessageAnswer::kYes;
+}
+
+// What both flows do: the lock test, the lock, voice.ini read, the one write of the whole
+// file with its revision, and only then the notice that voice.ini is missing. False when
+// nothing was written.
 bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cleanUp) {
   if (!ConfigurationFree(session)) return false;
+  FileLock lock(target, kFileLockWait);
+  if (lock.state() == FileLock::State::kBusy) {
+    session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+    return false;
+  }
   const std::string voicePath = session.ProgramFile(kVoiceFileName);
+  const bool programFile = target == session.ProgramFile(kConfFileName);
+  const std::optional<std::string> current = Current(target);
+  if (programFile && !MayWriteOver(session, current, Current(voicePath))) return false;
   VoicePart voice = ReadVoicePart(voicePath);
   if (voice.read == VoiceRead::kUnreadable) {
     // Saving without it would drop every intercom-unit list from the file.
     session.prompts.Show(PlainMessage(FileProblemText(voice.problem, voicePath)));
     return false;
   }
-  if (!CommitConfiguration(session, target, SavedText(session.editor, session.table, voice.text, cleanUp)))
-    return false;
+  const std::string bytes = Utf8ToCp1251(SavedText(session.editor, session.table, voice.text, cleanUp));
+  if (current != bytes) {
+    const RevisionNote note{session.program, current && session.summarize ? session.summarize(*current, bytes) : ""};
+    Replacement replaced = ReplaceKeepingHistory(target, current, bytes, note);
+    if (!replaced.written) {
+      // The table holds the editor's values now; only the flag still reports them as unsaved.
+      session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
+      session.state.modified = true;
+      return false;
+    }
+    if (!replaced.historyKept && !session.state.historyWarned) {
+      session.state.historyWarned = true;
+      session.prompts.Show({HistoryNotKeptText(HistoryDir(target)), kWarningCaption, MessageIcon::kWarning,
+                            MessageButtons::kOk});
+    }
+  }
+  session.state.modified = false;
+  if (programFile) RememberProgramFiles(session);
   if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
   return true;
 }
 
 }  // namespace
+
+void RememberProgramFiles(ConfigSession& session) {
+  session.state.knownConf = {true, Current(session.ProgramFile(kConfFileName))};
+  session.state.knownVoice = {true, Current(session.ProgramFile(kVoiceFileName))};
+}
 
 bool SaveSequence(ConfigSession& session) {
   // The program directory's file is written without the user naming it (after a file was

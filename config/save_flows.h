@@ -36,10 +36,18 @@ bool ChangeDetected(ConfigSession& session);
 
 // The save run before a service start or stop and before closing: zidezir.conf of the
 // program directory gets the 39 entries, the clean-up and voice.ini appended; a missing
-// voice.ini is reported after the write. False when nothing was written: the lock test
-// failed, voice.ini exists but cannot be read (reported with its path), or the file could
-// not be replaced.
+// voice.ini is reported after the write. Like every save it holds the file's lock (another
+// program's save is waited for, a while), keeps the content it replaces as a revision
+// (History\ that cannot be written is told once, and does not stop it), and writes
+// nothing when the content stays the same. Another program's change to zidezir.conf or
+// voice.ini since the window read them is not written over unless the user says so. False
+// when nothing was written: the lock test failed, the user went back, voice.ini exists but
+// cannot be read (reported with its path), or the file could not be replaced.
 bool SaveSequence(ConfigSession& session);
+
+// Takes zidezir.conf and voice.ini of the program directory as they are now as the content
+// the window knows: at start-up, and when the window has written voice.ini itself.
+void RememberProgramFiles(ConfigSession& session);
 
 // A dialog for configuration files: the zidezir filter and extension, read-only files
 // hidden, the current directory kept, resizable.
