@@ -26,6 +26,18 @@ inline constexpr const char* kMenuExtended = "Расширенный";
 inline constexpr const char* kMenuHelp = "Помощь";
 inline constexpr const char* kMenuHelpSetup = "Настройки VELTO Gateway";
 inline constexpr const char* kMenuHelpManual = "Руководство пользователя";
+inline constexpr const char* kMenuAbout = "О программе…";
+
+// The about box: the program, its version and where its files are.
+inline constexpr const char* kAboutCaption = "О программе";
+inline constexpr const char* kAboutVersion = "Версия ";
+inline constexpr const char* kAboutProgramDir = "Папка программы:";
+inline constexpr const char* kAboutConfFile = "Конфигурация шлюза:";
+inline constexpr const char* kAboutVoiceFile = "Переговорные блоки:";
+inline constexpr const char* kAboutSettingsFile = "Настройки окна программы:";
+
+// The status bar when the program folder holds no zidezir.conf.
+inline constexpr const char* kNoConfigurationLoaded = "Файл конфигурации не загружен: показаны значения по умолчанию";
 
 // Help documents.
 inline constexpr const char* kDocSetup = "Doc\\Установка и настройка VELTO Gateway.pdf";

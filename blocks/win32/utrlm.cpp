@@ -16,17 +16,28 @@ constexpr int kUnitButtonWidth = 97, kUnitButtonHeight = 33;
 constexpr int kPanelButtonWidth = 145, kPanelButtonHeight = 41;
 constexpr int kUnitsTop = 152;
 
+// Besides its header, each column shows whole the longest text it can hold: a row number and
+// an address up to 255, every type name.
+GridColumns::Texts UnitGridTexts() {
+  return {{{"255"}, {kUnitTypeNames.begin(), kUnitTypeNames.end()}, {"255"}, {}, {}}};
+}
+
 }  // namespace
 
 TFormTRLM::TFormTRLM(TFormInput& formInput, WinPrompts& prompts)
-    : formInput_(formInput), prompts_(prompts), actions_(units, *this, prompts) {}
+    : formInput_(formInput),
+      prompts_(prompts),
+      actions_(units, *this, prompts),
+      StringGrid2Columns(kUnitGridHeaders, kUnitGridWidths, UnitGridTexts()) {}
 
 bool TFormTRLM::ShowModal(HWND owner) {
   // Message boxes shown meanwhile are modal to this dialog rather than to the window behind.
   const HWND savedOwner = prompts_.Owner();
+  StringGrid2Columns.SetWidths(unitColumns);
   INT_PTR result = RunModalWindow(owner, block.caption, kWidth, kHeight, kStyle);
   prompts_.SetOwner(savedOwner);
   created_ = false;
+  unitColumns = StringGrid2Columns.Widths();
   return result == IDOK;
 }
 
@@ -40,8 +51,9 @@ void TFormTRLM::OnInit() {
   EditIP.SetText(block.ip);
   UpDownPort.SetPosition(block.port);
   EditComment.SetText(block.comment);
-  ShowUnits();
+  // The list at its full height before it is filled: it opens on its first row.
   Layout();
+  ShowUnits();
   // The tab order begins on "Отменить": Enter at opening cancels, as the focus shows.
   FocusOn(ButtonCancel.hwnd());
 }
@@ -130,9 +142,12 @@ void TFormTRLM::Layout() {
 
 void TFormTRLM::FormShow() {
   const ui::ListView& grid = StringGrid2.control();
-  if (grid.ColumnCount() > 0) return;
-  for (std::size_t c = 0; c < kUnitGridHeaders.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), kUnitGridHeaders[c], scale()(kUnitGridWidths[c]));
+  if (grid.ColumnCount() == 0) StringGrid2Columns.Attach(grid, scale().Dpi());
+}
+
+void TFormTRLM::OnRescaled() {
+  StringGrid2Columns.Rescale(scale().Dpi());
+  Layout();
 }
 
 void TFormTRLM::RadioGroupTypeClick() {

@@ -13,7 +13,8 @@ void BlocksWindowTest::StartWithBlocks(const std::string& conf, const std::strin
   if (!conf.empty()) dir.Write("zidezir.conf", Utf8ToCp1251(conf));
   WriteVoice(voiceLfText);
   Start();
-  handlers_ = std::make_unique<BlockListHandlers>(Form(), formInput, prompts);
+  handlers_ = std::make_unique<BlockListHandlers>(Form().PanelTrl(), Form().Session(), formInput, prompts,
+                                                  Form().hwnd());
   watcher.Forget();
 }
 
