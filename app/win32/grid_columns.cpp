@@ -29,12 +29,20 @@ bool IsResized(UINT code) {
 GridColumns::GridColumns(const std::array<const char*, 5>& headers, const ColumnWidths& starting, Texts wholeTexts)
     : headers_(headers), design_(starting), wholeTexts_(std::move(wholeTexts)) {}
 
-void GridColumns::Attach(const ui::ListView& list, int dpi) {
+void GridColumns::Attach(const ui::ListView& list, int dpi, int room) {
   list_ = list;
   dpi_ = dpi;
   for (std::size_t c = 0; c < headers_.size(); ++c)
     list_.InsertColumn(static_cast<int>(c), headers_[c], ScaleToDpi(design_[c], dpi_));
   Fit();
+  // The last column gives up what the others took beyond the room, down to its own minimum,
+  // so that no horizontal scroll bar hides the columns' ends.
+  const int last = static_cast<int>(headers_.size()) - 1;
+  int total = 0;
+  for (int c = 0; c <= last; ++c) total += list_.ColumnWidth(c);
+  const int excess = total - ScaleToDpi(room, dpi_);
+  if (room > 0 && excess > 0)
+    list_.SetColumnWidth(last, std::max(Minimum(last), list_.ColumnWidth(last) - excess));
   SetWindowSubclass(list_.hwnd(), &GridColumns::ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -84,8 +92,10 @@ int GridColumns::Minimum(int column) const {
 
 void GridColumns::Fit() const {
   if (!list_.hwnd()) return;
+  // Only a column below its minimum is touched: a resize notifies, and the notice asks for
+  // another fit.
   for (int c = 0; c < static_cast<int>(headers_.size()); ++c)
-    list_.SetColumnWidth(c, std::max(list_.ColumnWidth(c), Minimum(c)));
+    if (list_.ColumnWidth(c) < Minimum(c)) list_.SetColumnWidth(c, Minimum(c));
 }
 
 ColumnWidths GridColumns::Widths() const {

@@ -24,10 +24,11 @@ class GridColumns {
   GridColumns(const GridColumns&) = delete;
   GridColumns& operator=(const GridColumns&) = delete;
 
-  // Inserts the columns into `list` at its DPI, at the kept widths. From then on the list
-  // keeps its columns at their minimum while they are dragged, and hands its widths back
-  // here when it is destroyed; this object must outlive the list or stay where it is.
-  void Attach(const ui::ListView& list, int dpi);
+  // Inserts the columns into `list` at its DPI, at the kept widths; where they take more than
+  // `room` (design pixels, 0: any) the last column gives way. From then on the list keeps its
+  // columns at their minimum while they are dragged, and hands its widths back here when it
+  // is destroyed; this object must outlive the list or stay where it is.
+  void Attach(const ui::ListView& list, int dpi, int room = 0);
   // The list's columns were scaled with its font for a new DPI.
   void Rescale(int dpi);
   // The widths as they stand, in design pixels; they are kept after the list has gone.

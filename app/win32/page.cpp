@@ -8,6 +8,7 @@ namespace {
 
 constexpr ui::Rect kTitleRect{208, 12, 400, 28};
 constexpr int kDropDownListHeight = 300;
+constexpr int kGridEdges = 4;  // the sunken edge on either side of a grid
 
 // What the page paints itself stays out of its fields, as with a clipping of the children,
 // but group boxes, which paint only their frame, let the page's picture show inside them.
@@ -115,7 +116,7 @@ ui::ListView Page::Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& column
                          ui::FontRole::kRegular, WS_EX_CLIENTEDGE));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   KeepCurrentRow(grid.hwnd());
-  columns.Attach(grid, layout_.scale().Dpi());
+  columns.Attach(grid, layout_.scale().Dpi(), r.width - ui::kDesignScrollBarWidth - kGridEdges);
   return grid;
 }
 

@@ -91,7 +91,8 @@ class Page : public ui::Window {
   ui::Button PushButton(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0);
   ui::Button CheckBox(const std::string& text, const ui::Rect& r);
   ui::UpDown UpDownFor(const ui::Edit& buddy, const UpDownRange& range);
-  // A grid with the columns given, which keep it from then on.
+  // A grid with the columns given, which keep it from then on; they start within its width
+  // less a vertical scroll bar.
   ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& columns);
   template <std::size_t N>
   void RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,

@@ -2,7 +2,10 @@
 // and the close flow with its saves, lock and restart question.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "file_hold.h"
+#include "block_texts.h"
 #include "main_window_fixture.h"
 #include "win32/utf16.h"
 
@@ -56,6 +59,51 @@ TEST_F(FilesTest, PlacementIsSavedOnCloseAndRestoredWithTheScreenBound) {
   EXPECT_NE(saved.find("Width=1200\r\n"), std::string::npos) << saved;
   EXPECT_NE(saved.find("[CheckBoxVid]\r\nCheck=0\r\n"), std::string::npos) << saved;
   EXPECT_EQ(before.right - before.left, 1045);
+}
+
+// The columns of the block list and of the block dialog's unit list are kept beside the
+// placement, in design pixels: they come back scaled to the DPI, never narrower than what the
+// column must show, and a list that is not five widths leaves the starting ones.
+TEST_F(FilesTest, ColumnWidthsAreSavedOnCloseAndRestoredAtTheirDpi) {
+  dir.Write("voice.ini", "");
+  auto scaled = [&](int design) { return MulDiv(design, Form().Dpi(), 96); };
+  struct Case {
+    const char* blockColumns;
+    const char* unitColumns;
+    ColumnWidths expectBlock, expectUnit;  // design pixels; 0: the column's minimum
+  };
+  const Case cases[] = {
+      {"60,100,80,140,300", "40,150,90,120,140", {60, 100, 80, 140, 300}, {40, 150, 90, 120, 140}},
+      {"60,5,80,140,300", "40,150,90,120,140", {60, 0, 80, 140, 300}, {40, 150, 90, 120, 140}},
+      {"60,100,80", "a,b,c,d,e", kBlockGridWidths, kUnitGridWidths},
+  };
+  for (const Case& c : cases) {
+    dir.Write("Zurerizeda.ini", std::string("[MainForm]\r\nHeight=700\r\nWidth=1100\r\n[Columns]\r\nStringGrid1=") +
+                                    c.blockColumns + "\r\nStringGrid2=" + c.unitColumns + "\r\n");
+    Start();
+    const ui::ListView& grid = Form().PanelTrl().StringGrid1.control();
+    const GridColumns& columns = Form().PanelTrl().StringGrid1Columns;
+    for (int i = 0; i < 5; ++i) {
+      const int design = c.expectBlock[static_cast<std::size_t>(i)];
+      EXPECT_EQ(grid.ColumnWidth(i), std::max(design ? scaled(design) : 0, columns.Minimum(i)))
+          << c.blockColumns << ", column " << i;
+    }
+    EXPECT_EQ(Form().PanelTrl().unitColumns, c.expectUnit) << c.unitColumns;
+    ASSERT_TRUE(Close());
+  }
+
+  // What the user gave the columns is written on close, and read back at the next start.
+  Start();
+  const ColumnWidths unit{36, 120, 95, 130, 150};
+  Form().PanelTrl().unitColumns = unit;
+  Form().PanelTrl().StringGrid1.control().SetColumnWidth(4, scaled(320));
+  ASSERT_TRUE(Close());
+  const std::string saved = dir.Read("Zurerizeda.ini");
+  EXPECT_NE(saved.find("\r\nStringGrid2=36,120,95,130,150\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find(",320\r\n"), std::string::npos) << saved;
+  Start();
+  EXPECT_EQ(Form().PanelTrl().unitColumns, unit);
+  EXPECT_NEAR(Form().PanelTrl().StringGrid1.control().ColumnWidth(4), scaled(320), 1);
 }
 
 TEST_F(FilesTest, OpeningAConfigurationLoadsItMarksItModifiedAndMergesItsUnits) {

@@ -1,17 +1,21 @@
 // Every window of the program at the DPI of the process: the main window on each page, the
-// block dialog, the record dialog, the input box and the progress window keep their design
-// at 96 DPI, and at 144 and 192 DPI their physical size, with every control inside its
-// parent, none on another that takes input, and none under another window.
+// block dialog, the record dialog, the input box, the about box and the progress window keep
+// their design at 96 DPI, and at 144 and 192 DPI their physical size, with every control
+// inside its parent, no text or column header cut off, none on another that takes input, and
+// none under another window.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "about_box.h"
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
 #include "layout_check.h"
+#include "real_input.h"
 #include "ui/dpi.h"
 #include "utrlm.h"
 #include "win32/utf16.h"
+#include "zz_version.h"
 
 namespace zz::test {
 namespace {
@@ -95,6 +99,29 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
   ExpectScaled(block.cy, TFormTRLM::kHeight, dpi, "block dialog height");
   ExpectScaled(record.cx, TFormInput::kClientWidth, dpi, "record dialog width");
   ExpectScaled(record.cy, TFormInput::kClientHeight, dpi, "record dialog height");
+
+  // The about box from the help menu: the version and the places of the files; Esc closes it,
+  // as it closes every dialog of the program.
+  SIZE about{};
+  std::vector<std::string> aboutTexts;
+  bool closedByEscape = false;
+  watcher.Script({{IDOK, std::nullopt, [&](HWND box) {
+                     about = SizeOf(box, true);
+                     ExpectSound(box, "about box");
+                     for (int id : {TFormAbout::kVersion, TFormAbout::kProgramDir, TFormAbout::kConfFile,
+                                    TFormAbout::kVoiceFile, TFormAbout::kSettingsFile})
+                       aboutTexts.push_back(ui::Control(GetDlgItem(box, id)).Text());
+                     BringToFront(box);
+                     EXPECT_TRUE(FocusReaches(GetDlgItem(box, IDOK)));
+                     PressKey(VK_ESCAPE);
+                     closedByEscape = Gone(box);
+                   }}});
+  Menu(kMenuAbout);
+  ExpectScaled(about.cx, TFormAbout::kClientWidth, dpi, "about box width");
+  ExpectScaled(about.cy, TFormAbout::kClientHeight, dpi, "about box height");
+  EXPECT_EQ(aboutTexts, (std::vector<std::string>{std::string("Версия ") + ZZ_VERSION_TEXT, dir.Path(), Conf(),
+                                                  dir.File("voice.ini"), dir.File("Zurerizeda.ini")}));
+  EXPECT_TRUE(closedByEscape);
 
   TFormPr progress;
   progress.CreateForm(Form().hwnd());
