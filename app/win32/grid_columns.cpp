@@ -11,8 +11,8 @@ namespace zz {
 namespace {
 
 // Room around a text in a header item or a cell: the header's margins on both sides (three
-// edges each) and a little more, scaled with the font.
-constexpr int kTextPadding = 16;
+// edges each) and a pixel more, scaled with the font.
+constexpr int kTextPadding = 14;
 constexpr UINT_PTR kSubclassId = 2;
 // Sent to itself once a resize is over, to widen a column left below its minimum.
 constexpr UINT kFitMessage = WM_APP + 17;
@@ -27,7 +27,7 @@ bool IsResized(UINT code) {
 }  // namespace
 
 GridColumns::GridColumns(const std::array<const char*, 5>& headers, const ColumnWidths& starting, Texts wholeTexts)
-    : headers_(headers), design_(starting), wholeTexts_(std::move(wholeTexts)) {}
+    : headers_(headers), starting_(starting), design_(starting), wholeTexts_(std::move(wholeTexts)) {}
 
 void GridColumns::Attach(const ui::ListView& list, int dpi, int room) {
   list_ = list;
@@ -35,13 +35,14 @@ void GridColumns::Attach(const ui::ListView& list, int dpi, int room) {
   for (std::size_t c = 0; c < headers_.size(); ++c)
     list_.InsertColumn(static_cast<int>(c), headers_[c], ScaleToDpi(design_[c], dpi_));
   Fit();
-  // The last column gives up what the others took beyond the room, down to its own minimum,
-  // so that no horizontal scroll bar hides the columns' ends.
+  // From the starting widths, the last column gives up what the others took beyond the room,
+  // down to its own minimum, so that no horizontal scroll bar hides the columns' ends; widths
+  // the user gave stay as they were.
   const int last = static_cast<int>(headers_.size()) - 1;
   int total = 0;
   for (int c = 0; c <= last; ++c) total += list_.ColumnWidth(c);
   const int excess = total - ScaleToDpi(room, dpi_);
-  if (room > 0 && excess > 0)
+  if (room > 0 && excess > 0 && design_ == starting_)
     list_.SetColumnWidth(last, std::max(Minimum(last), list_.ColumnWidth(last) - excess));
   SetWindowSubclass(list_.hwnd(), &GridColumns::ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }

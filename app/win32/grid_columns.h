@@ -24,10 +24,10 @@ class GridColumns {
   GridColumns(const GridColumns&) = delete;
   GridColumns& operator=(const GridColumns&) = delete;
 
-  // Inserts the columns into `list` at its DPI, at the kept widths; where they take more than
-  // `room` (design pixels, 0: any) the last column gives way. From then on the list keeps its
-  // columns at their minimum while they are dragged, and hands its widths back here when it
-  // is destroyed; this object must outlive the list or stay where it is.
+  // Inserts the columns into `list` at its DPI, at the kept widths; where the starting widths
+  // take more than `room` (design pixels, 0: any) the last column gives way. From then on the
+  // list keeps its columns at their minimum while they are dragged, and hands its widths back
+  // here when it is destroyed; this object must outlive the list or stay where it is.
   void Attach(const ui::ListView& list, int dpi, int room = 0);
   // The list's columns were scaled with its font for a new DPI.
   void Rescale(int dpi);
@@ -44,7 +44,7 @@ class GridColumns {
   void Fit() const;
 
   std::array<const char*, 5> headers_;
-  ColumnWidths design_;
+  ColumnWidths starting_, design_;
   Texts wholeTexts_;
   ui::ListView list_;
   int dpi_ = 96;
