@@ -11,8 +11,8 @@ namespace zz {
 namespace {
 
 // Room around a text in a header item or a cell: the header's margins on both sides (three
-// edges each) and a pixel more, scaled with the font.
-constexpr int kTextPadding = 14;
+// edges each, as the system measures them) and a design pixel more on each side.
+int TextPadding(int dpi) { return 6 * GetSystemMetrics(SM_CXEDGE) + ScaleToDpi(2, dpi); }
 constexpr UINT_PTR kSubclassId = 2;
 // Sent to itself once a resize is over, to widen a column left below its minimum.
 constexpr UINT kFitMessage = WM_APP + 17;
@@ -88,7 +88,7 @@ int GridColumns::Minimum(int column) const {
   const auto c = static_cast<std::size_t>(column);
   int widest = list_.StringWidth(headers_[c]);
   for (const std::string& text : wholeTexts_[c]) widest = std::max(widest, list_.StringWidth(text));
-  return widest + ScaleToDpi(kTextPadding, dpi_);
+  return widest + TextPadding(dpi_);
 }
 
 void GridColumns::Fit() const {
