@@ -7,6 +7,7 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "block_page.h"
 #include "config_session.h"
@@ -17,7 +18,6 @@
 #include "nav_bar.h"
 #include "network_page.h"
 #include "page_actions.h"
-#include "pictures.h"
 #include "service_page.h"
 #include "service_page_panel.h"
 #include "ui/fonts.h"
