@@ -48,7 +48,7 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
   if (const char* expected = std::getenv(kExpectedDpiVariable)) {
     ASSERT_EQ(dpi, std::atoi(expected));
   }
-  StartWithBlocks(SampleConf(), "[VoiceDevices:1]\n0=PVK,5,Door,10.0.0.9\n");
+  StartWithBlocks(ConfWithManyUnits(255), "");
   EXPECT_EQ(Form().Dpi(), dpi);
   const SIZE main = SizeOf(Form().hwnd(), false);
   ExpectScaled(main.cx, kMinWidth, dpi, "main window width");
@@ -80,21 +80,51 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
                reinterpret_cast<LPARAM>(network.ListBoxPrefixes.control().hwnd()));
   ExpectScaled(inputBox.cy, 110, dpi, "input box height");
 
-  // The block dialog of block 1 and the record dialog of its unit.
+  // The block dialog of block 1, opened with the keyboard from the list: it shows its first
+  // unit of 255, current, with the numbers and type names whole; and the record dialog of it.
   Click(Form().Panel1().Button(NavButton::kTrl));
-  SelectRow(1);
   SIZE block{}, record{};
-  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
-                              [&](const DialogSteps& d) {
-                                block = SizeOf(d.hwnd(), false);
-                                ExpectSound(d.hwnd(), "block dialog");
-                                HWND rec = d.Open(TFormTRLM::kButton3Change);
-                                ASSERT_NE(rec, nullptr);
-                                record = SizeOf(rec, true);
-                                ExpectSound(rec, "record dialog");
-                                DialogSteps(rec).Close(IDCANCEL);
-                              },
-                              IDCANCEL));
+  int topRow = -1, currentRow = -1;
+  bool firstRowShown = false;
+  std::vector<std::string> cut;
+  ASSERT_TRUE(WithBlockDialog(
+      [&] {
+        BringToFront(Form().hwnd());
+        ClickAt(Grid1().hwnd(), OnRow(Grid1().hwnd(), 0));
+        PressKey(VK_RETURN);
+      },
+      [&](const DialogSteps& d) {
+        // As it stands once shown and painted.
+        d.Settle();
+        Sleep(300);
+        d.Settle();
+        block = SizeOf(d.hwnd(), false);
+        ExpectSound(d.hwnd(), "block dialog");
+        const HWND grid = d.Item(TFormTRLM::kStringGrid2);
+        const ui::ListView list(grid);
+        topRow = list.TopIndex();
+        currentRow = list.Selected();
+        RECT header{}, row{};
+        GetWindowRect(ListView_GetHeader(grid), &header);
+        ListView_GetItemRect(grid, 0, &row, LVIR_BOUNDS);
+        MapWindowPoints(grid, nullptr, reinterpret_cast<POINT*>(&row), 2);
+        firstRowShown = row.top >= header.bottom - 1;
+        // Whole: the text and the cell's margins.
+        const std::pair<int, const char*> whole[] = {{0, "255"}, {1, kUnitTypeNames[0]}, {1, kUnitTypeNames[1]},
+                                                     {1, kUnitTypeNames[2]}, {2, "255"}};
+        for (const auto& [column, text] : whole)
+          if (list.ColumnWidth(column) < list.StringWidth(text) + 12) cut.push_back(text);
+        HWND rec = d.Open(TFormTRLM::kButton3Change);
+        ASSERT_NE(rec, nullptr);
+        record = SizeOf(rec, true);
+        ExpectSound(rec, "record dialog");
+        DialogSteps(rec).Close(IDCANCEL);
+      },
+      IDCANCEL));
+  EXPECT_EQ(topRow, 0);
+  EXPECT_EQ(currentRow, 0);
+  EXPECT_TRUE(firstRowShown);
+  EXPECT_EQ(cut, std::vector<std::string>{});
   ExpectScaled(block.cx, TFormTRLM::kWidth, dpi, "block dialog width");
   ExpectScaled(block.cy, TFormTRLM::kHeight, dpi, "block dialog height");
   ExpectScaled(record.cx, TFormInput::kClientWidth, dpi, "record dialog width");

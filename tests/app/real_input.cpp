@@ -1,5 +1,7 @@
 #include "real_input.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace zz::test {
@@ -39,6 +41,18 @@ POINT ScreenPoint(HWND control, POINT within) {
 
 void PointAt(HWND control, POINT within) {
   Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScreenPoint(control, within))});
+}
+
+POINT OnRow(HWND list, int row) {
+  RECT r{};
+  ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
+  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  // Client to window coordinates: the list's sunken edge.
+  RECT window{};
+  GetWindowRect(list, &window);
+  POINT origin{0, 0};
+  ClientToScreen(list, &origin);
+  return {p.x + origin.x - window.left, p.y + origin.y - window.top};
 }
 
 void ClickAt(HWND control, POINT within) {

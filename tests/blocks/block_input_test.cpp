@@ -17,24 +17,11 @@ namespace {
 using Trlm = TFormTRLM;
 using BlockInputTest = BlocksWindowTest;
 
-// A point of a row of a list, in the list's window.
-POINT OnRow(HWND list, int row) {
-  RECT r{};
-  ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
-  return {r.left + 12, (r.top + r.bottom) / 2};
-}
-
 // The divider at the right edge of a column's header, in the list's window.
 POINT Divider(HWND list, int column) {
   RECT r{};
   Header_GetItemRect(ListView_GetHeader(list), column, &r);
   return {r.right - 1, (r.top + r.bottom) / 2};
-}
-
-// Whole in its column: the text and the cell's margins.
-bool ShowsWhole(HWND list, int column, const std::string& text) {
-  const ui::ListView grid(list);
-  return grid.ColumnWidth(column) >= grid.StringWidth(text) + 12;
 }
 
 // A point in the empty area below the rows of a list: near its bottom edge.
@@ -169,18 +156,11 @@ TEST_F(BlockInputTest, APortTypedOutsideItsRangeIsTakenAtTheNearerEnd) {
   EXPECT_EQ(Rows().back()[2], "COM255");
 }
 
-// A block of 255 units opened with the keyboard from the block list: the dialog shows row 1,
-// current, numbers and type names whole; a column dragged narrower than its header stops at
-// it, and one dragged wider keeps its width in the next dialog.
-TEST_F(BlockInputTest, ManyUnitsOpenOnRowOneAndTheColumnsKeepWhatTheyShowAndWhatTheyWereGiven) {
-  const char* types[] = {"PVK", "MSD", "TRLZN"};
-  std::string units = "[VoiceDevices:1]\n";
-  for (int u = 0; u < 255; ++u)
-    units += std::to_string(u) + "=" + types[u % 3] + "," + std::to_string(u + 1) + ",Пост " + std::to_string(u + 1) +
-             ",10.0.1." + std::to_string(u) + "\n";
-  StartWithBlocks(SampleConf(), units);
-  int topRow = -1, currentRow = -1, widened = 0;
-  bool firstRowShown = false, wholeTexts = false;
+// A column of the unit list dragged narrower than its header stops at it; one dragged wider
+// keeps its width in the next dialog.
+TEST_F(BlockInputTest, AColumnStopsAtItsHeaderAndKeepsTheWidthItWasDraggedTo) {
+  StartWithBlocks(ConfWithManyUnits(255), "");
+  int widened = 0;
   std::vector<std::string> findings;
   ASSERT_TRUE(WithBlockDialog(
       [&] {
@@ -192,16 +172,6 @@ TEST_F(BlockInputTest, ManyUnitsOpenOnRowOneAndTheColumnsKeepWhatTheyShowAndWhat
         const HWND grid = d.Item(Trlm::kStringGrid2);
         const ui::ListView list(grid);
         d.Settle();
-        topRow = list.TopIndex();
-        currentRow = list.Selected();
-        RECT header{}, row{};
-        GetWindowRect(ListView_GetHeader(grid), &header);
-        ListView_GetItemRect(grid, 0, &row, LVIR_BOUNDS);
-        MapWindowPoints(grid, nullptr, reinterpret_cast<POINT*>(&row), 2);
-        firstRowShown = row.top >= header.bottom - 1;
-        wholeTexts = ShowsWhole(grid, 0, "255") && ShowsWhole(grid, 2, "255");
-        for (const char* type : kUnitTypeNames) wholeTexts = wholeTexts && ShowsWhole(grid, 1, type);
-
         BringToFront(d.hwnd());
         const POINT name = Divider(grid, 3);
         RECT listOnScreen{}, dialogOnScreen{};
@@ -222,10 +192,6 @@ TEST_F(BlockInputTest, ManyUnitsOpenOnRowOneAndTheColumnsKeepWhatTheyShowAndWhat
         widened = list.ColumnWidth(2) - before;
       },
       IDCANCEL));
-  EXPECT_EQ(topRow, 0);
-  EXPECT_EQ(currentRow, 0);
-  EXPECT_TRUE(firstRowShown);
-  EXPECT_TRUE(wholeTexts) << "a number up to 255 or a type name cut off";
   for (const std::string& f : findings) ADD_FAILURE() << f;
   EXPECT_GT(widened, 40);
 

@@ -46,4 +46,13 @@ std::string ConfWithBlocks(const std::string& devicesLf, const std::string& voic
   return conf;
 }
 
+std::string ConfWithManyUnits(int count) {
+  const char* types[] = {"PVK", "MSD", "TRLZN"};
+  std::string units = "[VoiceDevices:1]\n";
+  for (int u = 0; u < count; ++u)
+    units += std::to_string(u) + "=" + types[u % 3] + "," + std::to_string(u + 1) + ",Пост " + std::to_string(u + 1) +
+             ",10.0.1." + std::to_string(u) + "\n";
+  return ConfWithBlocks("0=1\n;Hall\n1=4,192.168.1.201\n;Store\n", units);
+}
+
 }  // namespace zz::test
