@@ -16,9 +16,6 @@ inline constexpr const char* kNavAdd = "Журналы";
 inline constexpr const char* kNavService = "Служба ZIDEZIR";
 inline constexpr const char* kNavClose = "Закрыть";
 
-// The status bar's first panel when zidezir.conf is there but could not be loaded.
-inline constexpr const char* kConfigurationNotLoaded = "Файл конфигурации не загружен";
-
 // Menu.
 inline constexpr const char* kMenuFile = "&Файл";
 inline constexpr const char* kMenuOpen = "&Загрузить файл конфигурации";
@@ -29,6 +26,18 @@ inline constexpr const char* kMenuExtended = "Расширенный";
 inline constexpr const char* kMenuHelp = "Помощь";
 inline constexpr const char* kMenuHelpSetup = "Настройки VELTO Gateway";
 inline constexpr const char* kMenuHelpManual = "Руководство пользователя";
+inline constexpr const char* kMenuAbout = "О программе…";
+
+// The about box: the program, its version and where its files are.
+inline constexpr const char* kAboutCaption = "О программе";
+inline constexpr const char* kAboutVersion = "Версия ";
+inline constexpr const char* kAboutProgramDir = "Папка программы:";
+inline constexpr const char* kAboutConfFile = "Конфигурация шлюза:";
+inline constexpr const char* kAboutVoiceFile = "Переговорные блоки:";
+inline constexpr const char* kAboutSettingsFile = "Настройки окна программы:";
+
+// The status bar when the program folder holds no zidezir.conf.
+inline constexpr const char* kNoConfigurationLoaded = "Файл конфигурации не загружен: показаны значения по умолчанию";
 
 // Help documents.
 inline constexpr const char* kDocSetup = "Doc\\Установка и настройка VELTO Gateway.pdf";

@@ -111,6 +111,10 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
 
 void RememberProgramFiles(ConfigSession& session) {
   session.state.knownConf = {true, Current(session.ProgramFile(kConfFileName))};
+  RememberVoiceFile(session);
+}
+
+void RememberVoiceFile(ConfigSession& session) {
   session.state.knownVoice = {true, Current(session.ProgramFile(kVoiceFileName))};
 }
 

@@ -46,8 +46,9 @@ bool ChangeDetected(ConfigSession& session);
 bool SaveSequence(ConfigSession& session);
 
 // Takes zidezir.conf and voice.ini of the program directory as they are now as the content
-// the window knows: at start-up, and when the window has written voice.ini itself.
+// the window knows (at start-up), or voice.ini alone (when the window has written it).
 void RememberProgramFiles(ConfigSession& session);
+void RememberVoiceFile(ConfigSession& session);
 
 // A dialog for configuration files: the zidezir filter and extension, read-only files
 // hidden, the current directory kept, resizable.

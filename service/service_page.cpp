@@ -6,6 +6,7 @@
 
 #include "file_system.h"
 #include "save_flows.h"
+#include "scoped_flag.h"
 #include "service_rules.h"
 
 namespace zz {
@@ -98,11 +99,7 @@ void ServicePage::FormCloseQuery(bool& canClose) {
   MessageSpec question{kRestartQuestion, kRestartCaption, MessageIcon::kQuestion, MessageButtons::kYesNo};
   if (session_.prompts.Show(question) != MessageAnswer::kYes) return;
 
-  struct Flag {
-    bool& value;
-    explicit Flag(bool& v) : value(v) { value = true; }
-    ~Flag() { value = false; }
-  } restarting(restarting_);
+  ScopedFlag restarting(restarting_);
   RunRestart(service_, restartUi_, restartPause_);
 }
 

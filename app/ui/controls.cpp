@@ -78,6 +78,11 @@ void ListView::InsertColumn(int index, const std::string& text, int width) const
   Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
+int ListView::StringWidth(const std::string& text) const {
+  std::wstring w = Widen(text);
+  return static_cast<int>(Send(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(w.c_str())));
+}
+
 int ListView::ColumnCount() const {
   HWND header = reinterpret_cast<HWND>(Send(LVM_GETHEADER));
   return header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;

@@ -87,6 +87,12 @@ class ListView : public Control {
   void InsertColumn(int index, const std::string& text, int width) const;
   int ColumnCount() const;
   int ColumnWidth(int index) const { return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index))); }
+  void SetColumnWidth(int index, int width) const { Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0)); }
+  // The width of a text in the list's font.
+  int StringWidth(const std::string& text) const;
+  // Shows the row, scrolling no more than needed.
+  void EnsureVisible(int row) const { Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE); }
+  int TopIndex() const { return static_cast<int>(Send(LVM_GETTOPINDEX)); }
   std::string ColumnText(int index) const;
   int ItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
   void DeleteAll() const { Send(LVM_DELETEALLITEMS); }

@@ -62,7 +62,7 @@ int Run(int show) {
   MainForm.EndProgramOnDestroy();
   Guarded(prompts, [&] { MainForm.FormCreate(); });
   TFormInput FormInput(beeper);
-  BlockListHandlers blocks(MainForm, FormInput, prompts);
+  BlockListHandlers blocks(MainForm.PanelTrl(), MainForm.Session(), FormInput, prompts, MainForm.hwnd());
   TFormPr FormPr;  // its window is made when a restart first shows it
   MainForm.SetProgressWindow(&FormPr);
   MainForm.ShowForm(show);

@@ -20,13 +20,21 @@ void Call(const std::function<void()>& handler) {
   if (handler) handler();
 }
 
+// Besides its header, each column shows whole the longest text it can hold: a block number
+// and a port up to 255, the longer type name.
+GridColumns::Texts BlockGridTexts() { return {{{"255"}, {kBlockTypeIp}, {"COM255"}, {}, {}}}; }
+
 }  // namespace
 
+BlockPage::BlockPage(PageContext& context)
+    : Page(context), StringGrid1Columns(kBlockGridHeaders, kBlockGridWidths, BlockGridTexts()),
+      unitColumns(kUnitGridWidths) {}
+
 void BlockPage::CreateFields() {
-  // The grid is as wide as its columns and a vertical scroll bar: with many blocks only the
-  // vertical bar appears.
+  // The grid is as wide as its starting columns and a vertical scroll bar: with many blocks
+  // only the vertical bar appears.
   Group(text::kGroupBlocks, {16, 48, 612, 300});
-  StringGrid1 = BlockGridField(Grid({22, 70, kBlockGridWidth, 266}, LVS_SINGLESEL, kBlockGridHeaders, kBlockGridWidths));
+  StringGrid1 = BlockGridField(Grid({22, 70, kBlockGridWidth, 266}, LVS_SINGLESEL, StringGrid1Columns));
   StringGrid1.SetRows({});
   ButtonEdit = PushButton(text::kButtonEdit, {633, 70, 185, 41});
   ButtonAdd = PushButton(text::kButtonAdd, {633, 119, 185, 41});

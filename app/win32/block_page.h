@@ -7,8 +7,9 @@ namespace zz {
 
 class BlockPage : public Page {
  public:
-  using Page::Page;
+  explicit BlockPage(PageContext& context);
 
+  GridColumns StringGrid1Columns;
   BlockGridField StringGrid1;
   ui::Button ButtonEdit, ButtonAdd, ButtonDel;
   ComboField ComboBoxVoise{kYesNoItems};
@@ -20,8 +21,13 @@ class BlockPage : public Page {
   std::function<void(int row)> onSelectRow;  // 1-based, as the grid's rows count
   std::function<void()> onDefaults;
 
+  // The column widths of the block dialog's unit list: the dialog lives for one use, the
+  // widths the user gives its columns for the whole run and, in Zurerizeda.ini, beyond.
+  ColumnWidths unitColumns;
+
  protected:
   void CreateFields() override;
+  void OnRescaled() override { StringGrid1Columns.Rescale(layout_.scale().Dpi()); }
   void OnCommand(HWND control, int code) override;
   LRESULT OnNotify(const NMHDR& header) override;
   bool OnEnter(HWND focus) override;

@@ -163,7 +163,9 @@ void BlockGridField::SetRows(const BlockRows& rows) {
   // Like a string grid, the list always has a current row: the one it had, or the last
   // when that is gone, or the first.
   const int last = static_cast<int>(shown.size()) - 1;
-  list_.Select(current < 0 ? 0 : (current > last ? last : current));
+  const int row = current < 0 ? 0 : (current > last ? last : current);
+  list_.Select(row);
+  list_.EnsureVisible(row);
 }
 
 void LinesField::Attach(ui::ListBox list) {

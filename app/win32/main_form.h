@@ -7,22 +7,24 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "block_page.h"
 #include "config_session.h"
 #include "control_editor.h"
 #include "form_pr.h"
 #include "logs_page.h"
+#include "main_menu.h"
 #include "nav_bar.h"
 #include "network_page.h"
 #include "page_actions.h"
-#include "pictures.h"
 #include "service_page.h"
 #include "service_page_panel.h"
 #include "ui/fonts.h"
 #include "ui/gdi.h"
 #include "ui/window.h"
 #include "voice_page.h"
+#include "winpos.h"
 
 namespace zz {
 
@@ -36,18 +38,9 @@ struct MainFormParts {
   std::chrono::milliseconds restartPause = kRestartPause;
 };
 
-// Menu command identifiers.
-enum MenuId : int {
-  kMenuOpen = 40001,     // mOpen
-  kMenuSaveAs,           // mSaveas
-  kMenuExit,             // mExit
-  kMenuExtended,         // CheckBoxVid
-  kMenuHelpSetup,        // VELTOGateway1
-  kMenuHelpManual,       // N2
-};
-
 inline constexpr int kMinWidth = 1045, kMinHeight = 670;
 inline constexpr int kStatusBarHeight = 25;
+inline constexpr std::array<int, 3> kStatusPartWidths = {500, 300, 50};  // StatusBar1's panels
 inline constexpr UINT_PTR kTimerId = 1;
 inline constexpr int kHintHidePause = 15000;
 
@@ -81,6 +74,7 @@ class TMainForm : public ui::Window, private RestartUi {
   void mSaveasClick();
   void VELTOGateway1Click();
   void N2Click();
+  void mAboutClick();
   void CheckBoxVidClick();
   void RestorePlacement();
   void SavePlacement();
@@ -98,7 +92,7 @@ class TMainForm : public ui::Window, private RestartUi {
   ServicePage& ServiceLogic() { return servicePage_; }
   const ui::StatusBar& StatusBar1() const { return status_; }
   const ui::Tooltip& Hints() const { return tips_; }
-  HMENU MainMenu1() const { return menu_; }
+  HMENU MainMenu1() const { return menu_.handle(); }
   bool Extended() const;
   std::int32_t LastServiceState() const { return servicePage_.LastServiceState(); }
   int Dpi() const { return context_.scale.Dpi(); }
@@ -110,25 +104,35 @@ class TMainForm : public ui::Window, private RestartUi {
   void ReportError(const std::string& message) override { parts_.prompts.ShowError(message); }
 
  private:
+  // main_form_menu.cpp: the menu's items and what each does.
   void CreateMenu();
-  void DrawMenuPictures();
-  const ui::Picture* MenuPicture(UINT id) const;
+  void OnCommand(int id);
+  // main_form_placement.cpp: Zurerizeda.ini.
+  WindowSettings CurrentSettings() const;
+  // main_form_keys.cpp: the keyboard and the focus.
+  void OnActivate(bool active);
+  void RestoreFocus();
+  // main_form_dpi.cpp: the window at another DPI, and the smallest it may be.
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  POINT MinimumSize() const;
+
+  // No zidezir.conf in the program folder: the pages start with their defaults.
+  void StartWithoutConfiguration();
   void Layout();
+  std::vector<int> StatusParts() const;
   void ShowPage(Page& page);
   Page& Made(Page& page);
   void ShowPageAt(int index);
+  // The pages in the navigation bar's order.
   std::array<Page*, 5> Pages();
-  void OnDpiChanged(int dpi, const RECT& suggested);
-  void OnActivate(bool active);
-  void RestoreFocus();
-  void OnCommand(int id);
+  std::array<const Page*, 5> Pages() const;
   void OpenDocument(const HelpDocument& document);
   void FormCloseQuery(bool& canClose);
   void OnClose();
   void NavClick(NavButton button);
   void BindHandlers();
 
-  // RestartUi
+  // RestartUi (main_form_restart.cpp)
   void ShowProgress() override;
   void CloseProgress() override;
   void BeginWaitCursor() override;
@@ -151,9 +155,7 @@ class TMainForm : public ui::Window, private RestartUi {
   ControlEditor editor_;
   ConfigSession session_;
   ServicePage servicePage_;
-  HMENU menu_ = nullptr;
-  std::vector<std::pair<int, PictureKind>> menuItemPictures_;
-  std::vector<ui::Picture> menuPictures_;
+  MainMenu menu_;
   HWND lastFocus_ = nullptr;  // given back when the window is activated again
   TFormPr* formPr_ = nullptr;
   bool quitOnDestroy_ = false;

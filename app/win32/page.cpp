@@ -8,6 +8,7 @@ namespace {
 
 constexpr ui::Rect kTitleRect{208, 12, 400, 28};
 constexpr int kDropDownListHeight = 300;
+constexpr int kGridEdges = 4;  // the sunken edge on either side of a grid
 
 // What the page paints itself stays out of its fields, as with a clipping of the children,
 // but group boxes, which paint only their frame, let the page's picture show inside them.
@@ -109,15 +110,13 @@ ui::UpDown Page::UpDownFor(const ui::Edit& buddy, const UpDownRange& range) {
   return upDown;
 }
 
-ui::ListView Page::Grid(const ui::Rect& r, DWORD extraStyle, const std::array<const char*, 5>& headers,
-                        const std::array<int, 5>& widths) {
+ui::ListView Page::Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& columns) {
   ui::ListView grid(Make(WC_LISTVIEWW, "",
                          WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | extraStyle, r,
                          ui::FontRole::kRegular, WS_EX_CLIENTEDGE));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   KeepCurrentRow(grid.hwnd());
-  for (std::size_t c = 0; c < headers.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), headers[c], layout_.scale()(widths[c]));
+  columns.Attach(grid, layout_.scale().Dpi(), r.width - ui::kDesignScrollBarWidth - kGridEdges);
   return grid;
 }
 

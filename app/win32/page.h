@@ -12,6 +12,7 @@
 #include "disabled_hints.h"
 #include "edit_filter.h"
 #include "field_controls.h"
+#include "grid_columns.h"
 #include "key_filters.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
@@ -90,8 +91,9 @@ class Page : public ui::Window {
   ui::Button PushButton(const std::string& text, const ui::Rect& r, DWORD extraStyle = 0);
   ui::Button CheckBox(const std::string& text, const ui::Rect& r);
   ui::UpDown UpDownFor(const ui::Edit& buddy, const UpDownRange& range);
-  ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, const std::array<const char*, 5>& headers,
-                    const std::array<int, 5>& widths);
+  // A grid with the columns given, which keep it from then on; they start within its width
+  // less a vertical scroll bar.
+  ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& columns);
   template <std::size_t N>
   void RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,
                   const std::array<const char*, N>& items);

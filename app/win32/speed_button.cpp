@@ -39,6 +39,16 @@ void DrawSpeedButton(const DRAWITEMSTRUCT& item, const ui::Picture& picture, con
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &line, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
   }
   if (oldFont) SelectObject(dc, oldFont);
+  // The focus shows as on every push button, unless the window hides it until the keyboard
+  // is used.
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    RECT focus = item.rcItem;
+    const int inset = GetSystemMetrics(SM_CXEDGE) + 1;
+    InflateRect(&focus, -inset, -inset);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    DrawFocusRect(dc, &focus);
+  }
 }
 
 }  // namespace zz

@@ -1,5 +1,6 @@
 // The look of our picture buttons (owner-drawn): a picture above an optional caption,
-// flat or raised, sunken while pressed, greyed while disabled.
+// flat or raised, sunken while pressed, greyed while disabled, with the focus rectangle while
+// focused.
 #pragma once
 
 #include <windows.h>

@@ -1,9 +1,11 @@
-// The block page's handlers on the main window: they bind the page's hooks to the block
-// list's actions, make a block dialog for each add or change and keep voice.ini in step.
+// The block page's handlers: they bind the page's hooks to the block list's actions, make a
+// block dialog for each add or change and keep voice.ini in step. They are given what they
+// work on, so that only the program's entry knows both the main window and the blocks.
 #pragma once
 
 #include "block_list_actions.h"
-#include "main_form.h"
+#include "block_page.h"
+#include "config_session.h"
 #include "uinput.h"
 #include "voice_ini.h"
 #include "win_prompts.h"
@@ -12,8 +14,9 @@ namespace zz {
 
 class BlockListHandlers : private BlockDialogRunner {
  public:
-  // The record dialog is the program's one; the prompts are the main window's.
-  BlockListHandlers(TMainForm& form, TFormInput& formInput, WinPrompts& prompts);
+  // The block page with its grid, the session whose modified flag the actions set, the
+  // program's record dialog, the prompts and the window the block dialogs stand over.
+  BlockListHandlers(BlockPage& page, ConfigSession& session, TFormInput& formInput, WinPrompts& prompts, HWND owner);
   ~BlockListHandlers() override;
   BlockListHandlers(const BlockListHandlers&) = delete;
   BlockListHandlers& operator=(const BlockListHandlers&) = delete;
@@ -34,9 +37,11 @@ class BlockListHandlers : private BlockDialogRunner {
   template <class Action>
   void Act(Action&& action);
 
-  TMainForm& form_;
+  BlockPage& page_;
+  ConfigSession& session_;
   TFormInput& formInput_;
   WinPrompts& prompts_;
+  HWND owner_;
   VoiceIni voice_;
   BlockListActions actions_;
   bool acting_ = false;

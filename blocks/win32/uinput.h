@@ -1,5 +1,5 @@
-// TFormInput: the record dialog of one intercom unit. The program makes one at start and
-// reuses it: its fields outlive every use, so what one use leaves the next one finds.
+// Uinput: the record dialog TFormInput, of one intercom unit. The program makes one at start
+// and reuses it: its fields outlive every use, so what one use leaves the next one finds.
 #pragma once
 
 #include <string>

@@ -15,18 +15,31 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
 constexpr int kUnitButtonWidth = 97, kUnitButtonHeight = 33;
 constexpr int kPanelButtonWidth = 145, kPanelButtonHeight = 41;
 constexpr int kUnitsTop = 152;
+constexpr int kGridLeft = 18;  // the unit list's margin on either side
+constexpr int kGridEdges = 4;  // its sunken edge on either side
+
+// Besides its header, each column shows whole the longest text it can hold: a row number and
+// an address up to 255, every type name.
+GridColumns::Texts UnitGridTexts() {
+  return {{{"255"}, {kUnitTypeNames.begin(), kUnitTypeNames.end()}, {"255"}, {}, {}}};
+}
 
 }  // namespace
 
 TFormTRLM::TFormTRLM(TFormInput& formInput, WinPrompts& prompts)
-    : formInput_(formInput), prompts_(prompts), actions_(units, *this, prompts) {}
+    : formInput_(formInput),
+      prompts_(prompts),
+      actions_(units, *this, prompts),
+      StringGrid2Columns(kUnitGridHeaders, kUnitGridWidths, UnitGridTexts()) {}
 
 bool TFormTRLM::ShowModal(HWND owner) {
   // Message boxes shown meanwhile are modal to this dialog rather than to the window behind.
   const HWND savedOwner = prompts_.Owner();
+  StringGrid2Columns.SetWidths(unitColumns);
   INT_PTR result = RunModalWindow(owner, block.caption, kWidth, kHeight, kStyle);
   prompts_.SetOwner(savedOwner);
   created_ = false;
+  unitColumns = StringGrid2Columns.Widths();
   return result == IDOK;
 }
 
@@ -40,8 +53,9 @@ void TFormTRLM::OnInit() {
   EditIP.SetText(block.ip);
   UpDownPort.SetPosition(block.port);
   EditComment.SetText(block.comment);
-  ShowUnits();
+  // The list at its full height before it is filled: it opens on its first row.
   Layout();
+  ShowUnits();
   // The tab order begins on "Отменить": Enter at opening cancels, as the focus shows.
   FocusOn(ButtonCancel.hwnd());
 }
@@ -94,7 +108,7 @@ void TFormTRLM::CreateControls() {
 
   GroupBox3 = group(kUnitsGroup, {8, kUnitsTop, w - 16, 100}, kGroupBox3);
   ui::ListView grid(Make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-                         {18, kUnitsTop + 20, w - 36, 40}, kStringGrid2, WS_EX_CLIENTEDGE));
+                         {kGridLeft, kUnitsTop + 20, w - 2 * kGridLeft, 40}, kStringGrid2, WS_EX_CLIENTEDGE));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   KeepCurrentRow(grid.hwnd());
   StringGrid2 = BlockGridField(grid);
@@ -120,19 +134,27 @@ void TFormTRLM::Layout() {
   const int groupHeight = panelTop - 8 - kUnitsTop;
   layout_.Move(GroupBox3.hwnd(), {8, kUnitsTop, w - 16, groupHeight});
   const int buttonsTop = kUnitsTop + groupHeight - 10 - kUnitButtonHeight;
-  layout_.Move(StringGrid2.control().hwnd(), {18, kUnitsTop + 22, w - 36, buttonsTop - 8 - (kUnitsTop + 22)});
+  layout_.Move(StringGrid2.control().hwnd(),
+               {kGridLeft, kUnitsTop + 22, w - 2 * kGridLeft, buttonsTop - 8 - (kUnitsTop + 22)});
   const ui::Button* buttons[] = {&Button2Add, &Button3Change, &Button4Delete};
   for (int i = 0; i < 3; ++i)
-    layout_.Move(buttons[i]->hwnd(), {18 + i * (kUnitButtonWidth + 8), buttonsTop, kUnitButtonWidth, kUnitButtonHeight});
+    layout_.Move(buttons[i]->hwnd(),
+                 {kGridLeft + i * (kUnitButtonWidth + 8), buttonsTop, kUnitButtonWidth, kUnitButtonHeight});
   // Moved controls leave their old places behind: the whole dialog is painted afresh.
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TFormTRLM::FormShow() {
   const ui::ListView& grid = StringGrid2.control();
-  if (grid.ColumnCount() > 0) return;
-  for (std::size_t c = 0; c < kUnitGridHeaders.size(); ++c)
-    grid.InsertColumn(static_cast<int>(c), kUnitGridHeaders[c], scale()(kUnitGridWidths[c]));
+  // Within the grid's width less a vertical scroll bar and the sunken edges.
+  if (grid.ColumnCount() == 0)
+    StringGrid2Columns.Attach(grid, scale().Dpi(),
+                              DesignClientWidth() - 2 * kGridLeft - ui::kDesignScrollBarWidth - kGridEdges);
+}
+
+void TFormTRLM::OnRescaled() {
+  StringGrid2Columns.Rescale(scale().Dpi());
+  Layout();
 }
 
 void TFormTRLM::RadioGroupTypeClick() {

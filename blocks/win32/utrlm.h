@@ -1,9 +1,12 @@
-// TFormTRLM: the block dialog. It edits one block (type, port, IP address, comment) and the
-// list of its intercom units; made for one add or change, with the main window as owner.
+// Utrlm: the block dialog TFormTRLM. It edits one block (type, port, IP address, comment)
+// and the list of its intercom units; made for one add or change, with the main window as
+// owner.
 #pragma once
 
 #include "block_list.h"
+#include "block_texts.h"
 #include "field_controls.h"
+#include "grid_columns.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "uinput.h"
@@ -43,6 +46,9 @@ class TFormTRLM : public ui::Dialog, private RecordDialogRunner {
 
   BlockDialogData block;
   UnitRows units{1};
+  // The widths of the unit list's columns, in design pixels; they hold what the user made
+  // of them when the dialog has closed, however it closed.
+  ColumnWidths unitColumns = kUnitGridWidths;
 
   // The handlers, named after their controls.
   void RadioGroupTypeClick();
@@ -64,7 +70,7 @@ class TFormTRLM : public ui::Dialog, private RecordDialogRunner {
 
   void CreateControls();
   void Layout();
-  void OnRescaled() override { Layout(); }
+  void OnRescaled() override;
   // The client's width in design pixels: the frame around it depends on the system.
   int DesignClientWidth() const;
   std::size_t CurrentUnit() const;
@@ -80,6 +86,7 @@ class TFormTRLM : public ui::Dialog, private RecordDialogRunner {
   UpDownField UpDownPort;
   ui::Button GroupBoxIp, GroupBox3;
   ui::Edit EditIP, EditComment;
+  GridColumns StringGrid2Columns;
   BlockGridField StringGrid2;
   ui::Button Button2Add, Button3Change, Button4Delete, Button1, ButtonCancel;
   ui::Control panelLine_;

@@ -2,6 +2,10 @@
 // and the close flow with its saves, lock and restart question.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
+#include "block_texts.h"
 #include "file_hold.h"
 #include "main_window_fixture.h"
 #include "win32/utf16.h"
@@ -56,6 +60,57 @@ TEST_F(FilesTest, PlacementIsSavedOnCloseAndRestoredWithTheScreenBound) {
   EXPECT_NE(saved.find("Width=1200\r\n"), std::string::npos) << saved;
   EXPECT_NE(saved.find("[CheckBoxVid]\r\nCheck=0\r\n"), std::string::npos) << saved;
   EXPECT_EQ(before.right - before.left, 1045);
+}
+
+// The columns of the block list and of the block dialog's unit list are kept beside the
+// placement, in design pixels: they come back scaled to the DPI, never narrower than what the
+// column must show, and a list that is not five widths leaves the starting ones.
+TEST_F(FilesTest, ColumnWidthsAreSavedOnCloseAndRestoredAtTheirDpi) {
+  dir.Write("voice.ini", "");
+  auto scaled = [&](int design) { return MulDiv(design, Form().Dpi(), 96); };
+  struct Case {
+    const char* blockColumns;
+    const char* unitColumns;
+    // Design pixels; 0: the column's minimum, -1: its minimum or more (the last column of the
+    // starting widths gives way to the others).
+    std::array<int, 5> expectBlock;
+    ColumnWidths expectUnit;
+  };
+  const Case cases[] = {
+      {"60,100,80,140,300", "40,150,90,120,140", {60, 100, 80, 140, 300}, {40, 150, 90, 120, 140}},
+      {"60,5,80,140,300", "40,150,90,120,140", {60, 0, 80, 140, 300}, {40, 150, 90, 120, 140}},
+      {"60,100,80", "a,b,c,d,e", {48, 81, 69, 132, -1}, kUnitGridWidths},
+  };
+  for (const Case& c : cases) {
+    dir.Write("Zurerizeda.ini", std::string("[MainForm]\r\nHeight=700\r\nWidth=1100\r\n[Columns]\r\nStringGrid1=") +
+                                    c.blockColumns + "\r\nStringGrid2=" + c.unitColumns + "\r\n");
+    Start();
+    const ui::ListView& grid = Form().PanelTrl().StringGrid1.control();
+    const GridColumns& columns = Form().PanelTrl().StringGrid1Columns;
+    for (int i = 0; i < 5; ++i) {
+      const int design = c.expectBlock[static_cast<std::size_t>(i)];
+      if (design < 0)
+        EXPECT_GE(grid.ColumnWidth(i), columns.Minimum(i)) << c.blockColumns << ", column " << i;
+      else
+        EXPECT_EQ(grid.ColumnWidth(i), std::max(design ? scaled(design) : 0, columns.Minimum(i)))
+            << c.blockColumns << ", column " << i;
+    }
+    EXPECT_EQ(Form().PanelTrl().unitColumns, c.expectUnit) << c.unitColumns;
+    ASSERT_TRUE(Close());
+  }
+
+  // What the user gave the columns is written on close, and read back at the next start.
+  Start();
+  const ColumnWidths unit{36, 120, 95, 130, 150};
+  Form().PanelTrl().unitColumns = unit;
+  Form().PanelTrl().StringGrid1.control().SetColumnWidth(4, scaled(320));
+  ASSERT_TRUE(Close());
+  const std::string saved = dir.Read("Zurerizeda.ini");
+  EXPECT_NE(saved.find("\r\nStringGrid2=36,120,95,130,150\r\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find(",320\r\n"), std::string::npos) << saved;
+  Start();
+  EXPECT_EQ(Form().PanelTrl().unitColumns, unit);
+  EXPECT_NEAR(Form().PanelTrl().StringGrid1.control().ColumnWidth(4), scaled(320), 1);
 }
 
 TEST_F(FilesTest, OpeningAConfigurationLoadsItMarksItModifiedAndMergesItsUnits) {
@@ -281,7 +336,7 @@ TEST_F(FilesTest, FilesThatCannotBeReadAreToldAndNeverReplaced) {
     EXPECT_NE(seen[0].text.find(form.told), std::string::npos) << seen[0].text;
     EXPECT_NE(seen[0].text.find("Пока файл не исправлен, программа не изменяет его."), std::string::npos);
     EXPECT_FALSE(State().loaded);
-    EXPECT_EQ(Form().StatusBar1().PartText(0), "Файл конфигурации не загружен");
+    EXPECT_EQ(Form().StatusBar1().PartText(0), "Файл конфигурации не загружен: показаны значения по умолчанию");
     // The same file chosen in the open dialog: told again, and nothing is taken from it.
     prompts.fileAnswers = {dir.File("other.conf")};
     Menu(kMenuOpen);

@@ -80,6 +80,30 @@ TEST_F(InputTest, TheDisabledRunButtonShowsItsHintOnHover) {
   EXPECT_EQ(HintOnHover(Form().PanelService().Label1.hwnd()), kStateLabelHint);
 }
 
+// Tabbed to, the run button shows its focus as every push button does, so that Space does not
+// start or stop the service unseen.
+TEST_F(InputTest, TheRunButtonShowsTheFocusWhenTabbedTo) {
+  ScriptedService service(service_state::kRunning);
+  Start(&service);
+  Show(NavButton::kService);
+  ServicePanel& page = Form().PanelService();
+  const HWND run = page.RunButton.hwnd();
+  ASSERT_TRUE(IsWindowEnabled(run));
+  SetFocus(page.StartTypeCB.control().hwnd());
+  Pump(200);
+  const std::vector<std::uint32_t> unfocused = Picture(run);
+  Key(VK_TAB, false, true);  // Shift+Tab: back to the run button
+  ASSERT_TRUE(PumpUntil([&] { return Focus() == run; }, 3000));
+  Pump(200);
+  const std::vector<std::uint32_t> focused = Picture(run);
+  ASSERT_EQ(focused.size(), unfocused.size());
+  int changed = 0;
+  for (std::size_t i = 0; i < focused.size(); ++i) changed += focused[i] != unfocused[i];
+  // A dotted rectangle inside the edge: every other pixel of its four sides.
+  const ui::Rect r = page.RunButton.Bounds();
+  EXPECT_GT(changed, (r.width + r.height) / 2);
+}
+
 TEST_F(InputTest, TheFocusStartsOnTheBlockGridAndNeverFallsIntoNothing) {
   ScriptedService service(service_state::kRunning);
   Start(&service);
@@ -147,7 +171,7 @@ TEST_F(InputTest, EnterPressesTheFocusedButtonAndTheArrowsSelectInARadioGroup) {
   Key(VK_UP);
   Key(VK_UP);
   EXPECT_EQ(level.ItemIndex(), 1);
-  EXPECT_EQ(Form().PanelAdd().RadioGroupLogSysLogLevel.ItemIndex(), -1);  // the other group stays
+  EXPECT_EQ(Form().PanelAdd().RadioGroupLogSysLogLevel.ItemIndex(), 2);  // the other group stays
 }
 
 TEST_F(InputTest, TextTheFilesCannotHoldIsRefusedWhereItIsTypedOrPasted) {

@@ -16,6 +16,9 @@ std::wstring ClassOf(HWND h) {
 
 bool Is(HWND h, const wchar_t* cls) { return lstrcmpiW(ClassOf(h).c_str(), cls) == 0; }
 
+// A header item draws its text between margins of three edges on either side.
+int HeaderMargins() { return 6 * GetSystemMetrics(SM_CXEDGE); }
+
 LONG_PTR Style(HWND h) { return GetWindowLongPtrW(h, GWL_STYLE); }
 
 bool IsGroupBox(HWND h) { return Is(h, L"BUTTON") && (Style(h) & BS_TYPEMASK) == BS_GROUPBOX; }
@@ -89,6 +92,30 @@ bool TextFits(HWND h) {
   return need.right + GetSystemMetrics(SM_CXMENUCHECK) + 4 <= client.right;
 }
 
+// The header of every column of a list shows whole: the column holds the text in the
+// header's font and the header's margins on both sides.
+void CheckColumnHeaders(HWND list, std::vector<std::string>& findings) {
+  HWND header = ListView_GetHeader(list);
+  const int columns = header ? Header_GetItemCount(header) : 0;
+  HDC dc = GetDC(header);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(header, WM_GETFONT, 0, 0)));
+  for (int c = 0; c < columns; ++c) {
+    wchar_t text[128] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_WIDTH;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    Header_GetItem(header, c, &item);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &extent);
+    if (item.cxy < extent.cx + HeaderMargins())
+      findings.push_back("header cut off: \"" + Narrow(text) + "\" in " + std::to_string(item.cxy) + " of " +
+                         std::to_string(extent.cx + HeaderMargins()) + " pixels, " + Name(list));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(header, dc);
+}
+
 // Every shown child lies within its parent; the controls that take input are gathered.
 void Gather(HWND parent, std::vector<HWND>& inputs, std::vector<std::string>& findings) {
   RECT client{};
@@ -99,6 +126,7 @@ void Gather(HWND parent, std::vector<HWND>& inputs, std::vector<std::string>& fi
     if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom)
       findings.push_back("outside its parent: " + Name(c));
     if (!TextFits(c)) findings.push_back("text cut off: " + Name(c));
+    if (Is(c, WC_LISTVIEWW)) CheckColumnHeaders(c, findings);
     if (TakesInput(c))
       inputs.push_back(c);  // the parts of a control are its own
     else

@@ -332,6 +332,9 @@ TEST_F(PagesTest, MenuHasItsItemsAndTheCheckItem) {
   EXPECT_EQ(text(GetSubMenu(menu, 1), 0), "Расширенный");
   EXPECT_EQ(text(GetSubMenu(menu, 2), 0), "Настройки VELTO Gateway");
   EXPECT_EQ(text(GetSubMenu(menu, 2), 1), "Руководство пользователя");
+  ASSERT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 4);
+  EXPECT_TRUE(GetMenuState(GetSubMenu(menu, 2), 2, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(text(GetSubMenu(menu, 2), 3), "О программе…");
   MENUITEMINFOW info{};
   info.cbSize = sizeof info;
   info.fMask = MIIM_BITMAP;

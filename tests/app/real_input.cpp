@@ -1,5 +1,7 @@
 #include "real_input.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 namespace zz::test {
@@ -41,6 +43,18 @@ void PointAt(HWND control, POINT within) {
   Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ScreenPoint(control, within))});
 }
 
+POINT OnRow(HWND list, int row) {
+  RECT r{};
+  ListView_GetItemRect(list, row, &r, LVIR_BOUNDS);
+  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  // Client to window coordinates: the list's sunken edge.
+  RECT window{};
+  GetWindowRect(list, &window);
+  POINT origin{0, 0};
+  ClientToScreen(list, &origin);
+  return {p.x + origin.x - window.left, p.y + origin.y - window.top};
+}
+
 void ClickAt(HWND control, POINT within) {
   const POINT at = ScreenPoint(control, within);
   Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
@@ -60,6 +74,61 @@ void PressKey(WORD key, bool ctrl, bool shift) {
 void BringToFront(HWND window) {
   SetForegroundWindow(window);
   SetActiveWindow(window);
+}
+
+bool FocusReaches(HWND control) {
+  for (int i = 0; i < 200; ++i) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) && info.hwndFocus == control) return true;
+    Sleep(25);
+  }
+  return false;
+}
+
+bool Gone(HWND window) {
+  for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
+  return !IsWindow(window);
+}
+
+std::vector<std::uint32_t> Picture(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                    static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+void Drag(HWND window, POINT from, POINT to) {
+  auto screen = [window](POINT p) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return POINT{r.left + p.x, r.top + p.y};
+  };
+  const POINT start = screen(from), end = screen(to);
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, start), Mouse(MOUSEEVENTF_LEFTDOWN)});
+  // In steps, as a hand moves it, so that the control tracks the way.
+  for (int step = 1; step <= 8; ++step) {
+    Sleep(15);
+    Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
+                {start.x + (end.x - start.x) * step / 8, start.y + (end.y - start.y) * step / 8})});
+  }
+  Sleep(15);
+  Send({Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
 }  // namespace zz::test

@@ -1,6 +1,8 @@
 // Start-up of the real main window with and without its files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app_texts.h"
 #include "main_window_fixture.h"
 #include "messages.h"
@@ -11,7 +13,9 @@ namespace {
 
 using StartupTest = MainWindowTest;
 
-TEST_F(StartupTest, WithoutAnyFileSaysVoiceIniIsMissingAndShowsTheDesignTimeFields) {
+// An empty program folder starts with the values of the four defaults buttons, says so in the
+// status bar, and a Save As writes those values: no yes/no list left blank to be saved as "yes".
+TEST_F(StartupTest, WithoutAnyFileSaysVoiceIniIsMissingAndStartsWithTheDefaults) {
   Start();
   std::vector<SeenDialog> seen = watcher.Seen();
   ASSERT_EQ(seen.size(), 1u);
@@ -20,18 +24,42 @@ TEST_F(StartupTest, WithoutAnyFileSaysVoiceIniIsMissingAndShowsTheDesignTimeFiel
   EXPECT_EQ(seen[0].icon, MessageIcon::kNone);
 
   EXPECT_FALSE(State().loaded);
+  EXPECT_FALSE(State().modified);
   EXPECT_EQ(State().currentPath, "");
   EXPECT_EQ(settingsFileName, dir.File("Zurerizeda.ini"));
-  EXPECT_EQ(Form().StatusBar1().PartText(0), "");
-  EXPECT_EQ(Ed().UpDownTxBufer().Position(), 200);
-  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionThreshold.Text(), "50");
-  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionSignalDeadband.Text(), "100");
-  EXPECT_EQ(Form().PanelVoice().EditSilenceDetectionSilenceDeadband.Text(), "200");
-  EXPECT_EQ(Ed().ComboBoxMaxCall().ItemIndex(), -1);
-  EXPECT_EQ(Ed().RadioGroupLogLevel().ItemIndex(), -1);
+  EXPECT_EQ(Form().StatusBar1().PartText(0), text::kNoConfigurationLoaded);
+  struct Shown {
+    const char* what;
+    std::string text;
+    const char* expected;
+  };
+  NetworkPage& network = Form().PanelNetwork();
+  VoicePage& voice = Form().PanelVoice();
+  const Shown shown[] = {
+      {"need gatekeeper", network.ComboBoxNetworkNeedGatekeeper.control().Text(), "Нет"},
+      {"fast start", network.ComboBoxH323DisableFastStart.control().Text(), "Нет"},
+      {"H245 tunneling", network.ComboBoxH323DisableH245Tunneling.control().Text(), "Нет"},
+      {"H245 in setup", network.ComboBoxH323DisableH245InSetup.control().Text(), "Нет"},
+      {"polling", Form().PanelTrl().ComboBoxVoise.control().Text(), "Нет"},
+      {"listener port", network.EditNetworkListenerPort.Text(), "1720"},
+      {"threshold", voice.EditSilenceDetectionThreshold.Text(), "50"},
+      {"jitter", Ed().EditAudioAudioJitterDelay().Text(), "50-250"},
+  };
+  for (const Shown& s : shown) EXPECT_EQ(s.text, s.expected) << s.what;
+  EXPECT_EQ(Ed().ComboBoxMaxCall().ItemIndex(), 0);
+  EXPECT_EQ(Ed().RadioGroupLogLevel().ItemIndex(), 2);
+  EXPECT_EQ(Ed().ListBoxPrefixes().Items().size(), 10u);
   EXPECT_FALSE(Form().Extended());
   EXPECT_FALSE(Form().PanelNetwork().GroupBox8.Visible());
   EXPECT_EQ(dir.Read("voice.ini"), "");  // made, empty: there are no units to keep
+
+  prompts.fileAnswers = {dir.File("first.conf")};
+  Menu(kMenuSaveAs);
+  const std::string saved = dir.Read("first.conf");
+  for (const char* line : {"Need Gatekeeper=no\r\n", "Disable Fast Start=no\r\n", "Disable H245 Tunneling=no\r\n",
+                           "Disable H245 In Setup=no\r\n", "Enable Polling=no\r\n", "Listener Port=1720\r\n"})
+    EXPECT_NE(saved.find(line), std::string::npos) << line << saved;
+  EXPECT_EQ(saved.find("=yes"), std::string::npos) << saved;
 
   // Closing without a loaded configuration saves nothing but the placement.
   EXPECT_TRUE(Close());
@@ -66,11 +94,15 @@ TEST_F(StartupTest, FrameHasItsCaptionSizesPanelsHeaderAndHintTime) {
   const ui::ListView& grid = Form().PanelTrl().StringGrid1.control();
   ASSERT_EQ(grid.ColumnCount(), 5);
   const char* headers[] = {" N", " Тип блока", " Порт", " IP адрес", " Комментарий"};
+  // The design's widths where the headers fit them; the comment column gives up what the
+  // others took beyond them.
   const int widths[] = {48, 81, 69, 132, 245};
+  const GridColumns& columns = Form().PanelTrl().StringGrid1Columns;
   for (int c = 0; c < 5; ++c) {
     EXPECT_EQ(grid.ColumnText(c), headers[c]) << c;
-    EXPECT_EQ(grid.ColumnWidth(c), widths[c]) << c;
+    if (c < 4) EXPECT_EQ(grid.ColumnWidth(c), std::max(widths[c], columns.Minimum(c))) << c;
   }
+  EXPECT_GE(grid.ColumnWidth(4), std::max(widths[4] - 30, columns.Minimum(4)));
   EXPECT_TRUE(ListView_GetExtendedListViewStyle(grid.hwnd()) & LVS_EX_FULLROWSELECT);
   EXPECT_EQ(grid.ItemCount(), 1);  // the empty row of a list without blocks
 }

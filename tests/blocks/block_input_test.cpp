@@ -3,9 +3,11 @@
 // the grids' current row, and the block list's scroll bars.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "blocks_window_fixture.h"
+#include "layout_check.h"
 #include "real_input.h"
 #include "utrlm.h"
 
@@ -15,51 +17,18 @@ namespace {
 using Trlm = TFormTRLM;
 using BlockInputTest = BlocksWindowTest;
 
+// The divider at the right edge of a column's header, in the list's window.
+POINT Divider(HWND list, int column) {
+  RECT r{};
+  Header_GetItemRect(ListView_GetHeader(list), column, &r);
+  return {r.right - 1, (r.top + r.bottom) / 2};
+}
+
 // A point in the empty area below the rows of a list: near its bottom edge.
 POINT BelowTheRows(HWND list) {
   RECT r{};
   GetClientRect(list, &r);
   return {r.right / 2, r.bottom - 6};
-}
-
-// Waits until the control has the focus of its thread: real input arrives in its own time.
-bool FocusReaches(HWND control) {
-  for (int i = 0; i < 200; ++i) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) && info.hwndFocus == control) return true;
-    Sleep(25);
-  }
-  return false;
-}
-
-// Waits until the dialog has gone, so that the key, not the watcher, closed it.
-bool Gone(HWND dialog) {
-  for (int i = 0; i < 200 && IsWindow(dialog); ++i) Sleep(25);
-  return !IsWindow(dialog);
-}
-
-// The window as it stands painted on the screen.
-std::vector<std::uint32_t> Picture(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
-                                    static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(w) * h);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
 }
 
 TEST_F(BlockInputTest, EnterAtTheBlockDialogsOpeningCancelsAndInAFieldConfirms) {
@@ -187,6 +156,56 @@ TEST_F(BlockInputTest, APortTypedOutsideItsRangeIsTakenAtTheNearerEnd) {
   EXPECT_EQ(Rows().back()[2], "COM255");
 }
 
+// A column of the unit list dragged narrower than its header stops at it; one dragged wider
+// keeps its width in the next dialog.
+TEST_F(BlockInputTest, AColumnStopsAtItsHeaderAndKeepsTheWidthItWasDraggedTo) {
+  StartWithBlocks(ConfWithManyUnits(255), "");
+  int widened = 0;
+  std::vector<std::string> findings;
+  ASSERT_TRUE(WithBlockDialog(
+      [&] {
+        BringToFront(Form().hwnd());
+        ClickAt(Grid1().hwnd(), OnRow(Grid1().hwnd(), 0));
+        PressKey(VK_RETURN);  // on the block list: the block's dialog
+      },
+      [&](const DialogSteps& d) {
+        const HWND grid = d.Item(Trlm::kStringGrid2);
+        const ui::ListView list(grid);
+        d.Settle();
+        BringToFront(d.hwnd());
+        const POINT name = Divider(grid, 3);
+        RECT listOnScreen{}, dialogOnScreen{};
+        GetWindowRect(grid, &listOnScreen);
+        GetWindowRect(d.hwnd(), &dialogOnScreen);
+        const POINT shift{listOnScreen.left - dialogOnScreen.left, listOnScreen.top - dialogOnScreen.top};
+        Drag(d.hwnd(), {shift.x + name.x, shift.y + name.y}, {shift.x + name.x - 100, shift.y + name.y});
+        d.Settle();
+        Sleep(100);
+        d.Settle();
+        findings = LayoutFindings(d.hwnd());
+        const int before = list.ColumnWidth(2);
+        const POINT address = Divider(grid, 2);
+        Drag(d.hwnd(), {shift.x + address.x, shift.y + address.y}, {shift.x + address.x + 60, shift.y + address.y});
+        d.Settle();
+        Sleep(100);
+        d.Settle();
+        widened = list.ColumnWidth(2) - before;
+      },
+      IDCANCEL));
+  for (const std::string& f : findings) ADD_FAILURE() << f;
+  EXPECT_GT(widened, 40);
+
+  int addressWidth = 0;
+  const int kept = MulDiv(Trl().unitColumns[2], Form().Dpi(), 96);
+  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
+                              [&](const DialogSteps& d) {
+                                addressWidth = ui::ListView(d.Item(Trlm::kStringGrid2)).ColumnWidth(2);
+                              },
+                              IDCANCEL));
+  EXPECT_NEAR(addressWidth, kept, 1);
+  EXPECT_GE(addressWidth, MulDiv(kUnitGridWidths[2], Form().Dpi(), 96) + 40);
+}
+
 TEST_F(BlockInputTest, ManyBlocksBringOnlyAVerticalScrollBar) {
   std::string devices;
   for (int b = 0; b < 25; ++b) devices += std::to_string(b) + "=" + std::to_string(b + 1) + ",10.0.0." + std::to_string(b) + "\n;Блок\n";
@@ -195,8 +214,13 @@ TEST_F(BlockInputTest, ManyBlocksBringOnlyAVerticalScrollBar) {
   const LONG style = GetWindowLongW(Grid1().hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_VSCROLL);
   EXPECT_FALSE(style & WS_HSCROLL);
-  const int widths[] = {48, 81, 69, 132, 245};
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(Grid1().ColumnWidth(c), widths[c] * Form().Dpi() / 96) << c;
+  // The widths the block list starts with, where its headers and texts fit them; the comment
+  // column gives up what the others took beyond them.
+  const int widths[] = {48, 81, 69, 132};
+  for (int c = 0; c < 4; ++c)
+    EXPECT_EQ(Grid1().ColumnWidth(c), std::max(widths[c] * Form().Dpi() / 96, Trl().StringGrid1Columns.Minimum(c))) << c;
+  EXPECT_GE(Grid1().ColumnWidth(4), Trl().StringGrid1Columns.Minimum(4));
+  EXPECT_GE(Grid1().ColumnWidth(4), (245 - 30) * Form().Dpi() / 96);
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ void BlocksWindowTest::StartWithBlocks(const std::string& conf, const std::strin
   if (!conf.empty()) dir.Write("zidezir.conf", Utf8ToCp1251(conf));
   WriteVoice(voiceLfText);
   Start();
-  handlers_ = std::make_unique<BlockListHandlers>(Form(), formInput, prompts);
+  handlers_ = std::make_unique<BlockListHandlers>(Form().PanelTrl(), Form().Session(), formInput, prompts,
+                                                  Form().hwnd());
   watcher.Forget();
 }
 
@@ -43,6 +44,15 @@ std::string ConfWithBlocks(const std::string& devicesLf, const std::string& voic
   const std::string voice = "[VoiceDevices:1]\n0=PVK,5,Door,10.0.0.9\n";
   conf.replace(conf.find(voice), voice.size(), voiceSectionsLf);
   return conf;
+}
+
+std::string ConfWithManyUnits(int count) {
+  const char* types[] = {"PVK", "MSD", "TRLZN"};
+  std::string units = "[VoiceDevices:1]\n";
+  for (int u = 0; u < count; ++u)
+    units += std::to_string(u) + "=" + types[u % 3] + "," + std::to_string(u + 1) + ",Пост " + std::to_string(u + 1) +
+             ",10.0.1." + std::to_string(u) + "\n";
+  return ConfWithBlocks("0=1\n;Hall\n1=4,192.168.1.201\n;Store\n", units);
 }
 
 }  // namespace zz::test

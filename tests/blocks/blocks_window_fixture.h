@@ -44,5 +44,8 @@ class BlocksWindowTest : public MainWindowTest {
 
 // A configuration with the given Devices body (lines ending in LF) and VoiceDevices sections.
 std::string ConfWithBlocks(const std::string& devicesLf, const std::string& voiceSectionsLf);
+// The two blocks of SampleConf, the first with `count` intercom units of every type, numbered
+// from 1 (at most 255).
+std::string ConfWithManyUnits(int count);
 
 }  // namespace zz::test

@@ -1,8 +1,8 @@
 #include "service_registry.h"
 
-#include <thread>
 #include <vector>
 
+#include "state_wait.h"
 #include "win32/sc_handle.h"
 #include "win32/utf16.h"
 
@@ -89,12 +89,8 @@ DWORD QueryState(const std::wstring& name, DWORD& state) {
 }
 
 bool WaitForState(SC_HANDLE service, DWORD state, std::chrono::milliseconds timeout) {
-  auto deadline = std::chrono::steady_clock::now() + timeout;
-  while (CurrentState(service) != state) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    std::this_thread::sleep_for(kPollStep);
-  }
-  return true;
+  const auto poll = [service] { return static_cast<std::uint32_t>(CurrentState(service)); };
+  return WaitForServiceState(poll, state, timeout, kPollStep).end == StateWaitEnd::kReached;
 }
 
 std::wstring ModuleDirectory() {

@@ -25,7 +25,8 @@ DWORD StartNamedService(const std::wstring& name);
 DWORD StopNamedService(const std::wstring& name);
 DWORD QueryState(const std::wstring& name, DWORD& state);
 
-// Polls until the service reports `state`; false when it does not within `timeout`.
+// Polls until the service reports `state`; false when it does not within `timeout`, or when
+// it passed the pending state towards it and came to rest in another.
 bool WaitForState(SC_HANDLE service, DWORD state, std::chrono::milliseconds timeout = kSettleTimeout);
 
 // The directory of the running executable, with a trailing backslash.

@@ -1,17 +1,21 @@
 // Every window of the program at the DPI of the process: the main window on each page, the
-// block dialog, the record dialog, the input box and the progress window keep their design
-// at 96 DPI, and at 144 and 192 DPI their physical size, with every control inside its
-// parent, none on another that takes input, and none under another window.
+// block dialog, the record dialog, the input box, the about box and the progress window keep
+// their design at 96 DPI, and at 144 and 192 DPI their physical size, with every control
+// inside its parent, no text or column header cut off, none on another that takes input, and
+// none under another window.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
+#include "about_box.h"
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
 #include "layout_check.h"
+#include "real_input.h"
 #include "ui/dpi.h"
 #include "utrlm.h"
 #include "win32/utf16.h"
+#include "zz_version.h"
 
 namespace zz::test {
 namespace {
@@ -44,7 +48,7 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
   if (const char* expected = std::getenv(kExpectedDpiVariable)) {
     ASSERT_EQ(dpi, std::atoi(expected));
   }
-  StartWithBlocks(SampleConf(), "[VoiceDevices:1]\n0=PVK,5,Door,10.0.0.9\n");
+  StartWithBlocks(ConfWithManyUnits(255), "");
   EXPECT_EQ(Form().Dpi(), dpi);
   const SIZE main = SizeOf(Form().hwnd(), false);
   ExpectScaled(main.cx, kMinWidth, dpi, "main window width");
@@ -76,25 +80,81 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
                reinterpret_cast<LPARAM>(network.ListBoxPrefixes.control().hwnd()));
   ExpectScaled(inputBox.cy, 110, dpi, "input box height");
 
-  // The block dialog of block 1 and the record dialog of its unit.
+  // The block dialog of block 1, opened with the keyboard from the list: it shows its first
+  // unit of 255, current, with the numbers and type names whole; and the record dialog of it.
   Click(Form().Panel1().Button(NavButton::kTrl));
-  SelectRow(1);
   SIZE block{}, record{};
-  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
-                              [&](const DialogSteps& d) {
-                                block = SizeOf(d.hwnd(), false);
-                                ExpectSound(d.hwnd(), "block dialog");
-                                HWND rec = d.Open(TFormTRLM::kButton3Change);
-                                ASSERT_NE(rec, nullptr);
-                                record = SizeOf(rec, true);
-                                ExpectSound(rec, "record dialog");
-                                DialogSteps(rec).Close(IDCANCEL);
-                              },
-                              IDCANCEL));
+  int topRow = -1, currentRow = -1;
+  bool firstRowShown = false;
+  std::vector<std::string> cut;
+  ASSERT_TRUE(WithBlockDialog(
+      [&] {
+        BringToFront(Form().hwnd());
+        ClickAt(Grid1().hwnd(), OnRow(Grid1().hwnd(), 0));
+        PressKey(VK_RETURN);
+      },
+      [&](const DialogSteps& d) {
+        // As it stands once shown and painted.
+        d.Settle();
+        Sleep(300);
+        d.Settle();
+        block = SizeOf(d.hwnd(), false);
+        ExpectSound(d.hwnd(), "block dialog");
+        const HWND grid = d.Item(TFormTRLM::kStringGrid2);
+        const ui::ListView list(grid);
+        topRow = list.TopIndex();
+        currentRow = list.Selected();
+        RECT header{}, row{};
+        GetWindowRect(ListView_GetHeader(grid), &header);
+        ListView_GetItemRect(grid, 0, &row, LVIR_BOUNDS);
+        MapWindowPoints(grid, nullptr, reinterpret_cast<POINT*>(&row), 2);
+        firstRowShown = row.top >= header.bottom - 1;
+        // Whole: the text and the cell's margins.
+        const std::pair<int, const char*> whole[] = {{0, "255"}, {1, kUnitTypeNames[0]}, {1, kUnitTypeNames[1]},
+                                                     {1, kUnitTypeNames[2]}, {2, "255"}};
+        for (const auto& [column, text] : whole)
+          if (list.ColumnWidth(column) < list.StringWidth(text) + 12) cut.push_back(text);
+        HWND rec = d.Open(TFormTRLM::kButton3Change);
+        ASSERT_NE(rec, nullptr);
+        record = SizeOf(rec, true);
+        ExpectSound(rec, "record dialog");
+        DialogSteps(rec).Close(IDCANCEL);
+      },
+      IDCANCEL));
+  EXPECT_EQ(topRow, 0);
+  EXPECT_EQ(currentRow, 0);
+  EXPECT_TRUE(firstRowShown);
+  EXPECT_EQ(cut, std::vector<std::string>{});
   ExpectScaled(block.cx, TFormTRLM::kWidth, dpi, "block dialog width");
   ExpectScaled(block.cy, TFormTRLM::kHeight, dpi, "block dialog height");
   ExpectScaled(record.cx, TFormInput::kClientWidth, dpi, "record dialog width");
   ExpectScaled(record.cy, TFormInput::kClientHeight, dpi, "record dialog height");
+
+  // The about box from the help menu: the version and the places of the files; Esc closes it,
+  // as it closes every dialog of the program.
+  SIZE about{};
+  std::vector<std::string> aboutTexts;
+  bool closedByEscape = false;
+  watcher.Script({{IDOK, std::nullopt, [&](HWND box) {
+                     about = SizeOf(box, true);
+                     ExpectSound(box, "about box");
+                     for (int id : {TFormAbout::kVersion, TFormAbout::kProgramDir, TFormAbout::kConfFile,
+                                    TFormAbout::kVoiceFile, TFormAbout::kSettingsFile})
+                       aboutTexts.push_back(ui::Control(GetDlgItem(box, id)).Text());
+                     BringToFront(box);
+                     EXPECT_TRUE(FocusReaches(GetDlgItem(box, IDOK)));
+                     PressKey(VK_ESCAPE);
+                     closedByEscape = Gone(box);
+                   }}});
+  const std::size_t seenBefore = watcher.Seen().size();
+  Menu(kMenuAbout);
+  // The watcher records the box once its steps are done, which may be after it closed.
+  EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000));
+  ExpectScaled(about.cx, TFormAbout::kClientWidth, dpi, "about box width");
+  ExpectScaled(about.cy, TFormAbout::kClientHeight, dpi, "about box height");
+  EXPECT_EQ(aboutTexts, (std::vector<std::string>{std::string("Версия ") + ZZ_VERSION_TEXT, dir.Path(), Conf(),
+                                                  dir.File("voice.ini"), dir.File("Zurerizeda.ini")}));
+  EXPECT_TRUE(closedByEscape);
 
   TFormPr progress;
   progress.CreateForm(Form().hwnd());
@@ -127,7 +187,7 @@ TEST_F(LayoutAtSystemDpi, TheWindowFollowsItsMonitorToAnotherDpi) {
   EXPECT_EQ(Form().Dpi(), second);
   ExpectScaled(SizeOf(Form().hwnd(), false).cx, kMinWidth, second, "main window width");
   ExpectScaled(Form().Panel1().Button(NavButton::kTrl).Bounds().width, 185, second, "navigation button");
-  ExpectScaled(grid.ColumnWidth(4), 245, second, "comment column");
+  EXPECT_NEAR(grid.ColumnWidth(4), MulDiv(columnBefore, second, first), 2) << "comment column";
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Trl().ButtonAdd.hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(-font.lfHeight, ScaleToDpi(13, second));
