@@ -8,6 +8,7 @@
 #include "block_texts.h"
 #include "file_hold.h"
 #include "main_window_fixture.h"
+#include "save_flows.h"
 #include "win32/utf16.h"
 
 namespace zz::test {
@@ -194,6 +195,7 @@ TEST_F(FilesTest, ClosingWithChangesAndAnsweringNoWritesTheConfiguration) {
   Start();
   // What the block dialogs left in voice.ini is what the save appends.
   dir.Write("voice.ini", "[VoiceDevices:1]\r\n0=PVK,6,Gate,10.0.0.8\r\n");
+  RememberVoiceFile(Form().Session());  // as the window does after its own writes
   Changed();
   watcher.Script({{IDNO, {}}});
   ASSERT_TRUE(Close());
