@@ -1,6 +1,7 @@
 #include "state_wait.h"
 
 #include <algorithm>
+#include <optional>
 #include <thread>
 
 #include "service_api.h"
@@ -42,6 +43,27 @@ StateWaitResult WaitForServiceState(const std::function<std::uint32_t()>& poll, 
     if (sawPending && IsAtRest(state)) return {StateWaitEnd::kSettledElsewhere, state};
     auto now = clock.now();
     if (now >= deadline) return {StateWaitEnd::kTimedOut, state};
+    clock.sleep(std::min(slice, std::chrono::ceil<std::chrono::milliseconds>(deadline - now)));
+  }
+}
+
+GuardResult WatchGuard(const std::function<std::uint32_t()>& poll, std::chrono::milliseconds guard,
+                       std::chrono::milliseconds slice, const StateWaitClock& clock) {
+  const auto start = clock.now(), deadline = start + guard;
+  bool begun = false;
+  std::optional<std::chrono::steady_clock::time_point> running;
+  for (;;) {
+    const std::uint32_t state = poll();
+    const auto now = clock.now();
+    if (state == service_state::kStopped && begun) {
+      auto ran = running ? std::chrono::duration_cast<std::chrono::milliseconds>(now - *running)
+                         : std::chrono::milliseconds(0);
+      return {GuardEnd::kStopped, state, ran};
+    }
+    begun = begun || state != service_state::kStopped;
+    if (state == service_state::kRunning && !running) running = now;
+    if (now >= deadline)
+      return {state == service_state::kRunning ? GuardEnd::kKeptRunning : GuardEnd::kNotRunning, state, {}};
     clock.sleep(std::min(slice, std::chrono::ceil<std::chrono::milliseconds>(deadline - now)));
   }
 }

@@ -36,4 +36,25 @@ StateWaitResult WaitForServiceState(const std::function<std::uint32_t()>& poll, 
                                     std::chrono::milliseconds timeout, std::chrono::milliseconds slice = kStateWaitSlice,
                                     const StateWaitClock& clock = SystemClock());
 
+// After a start with a new configuration: the service must come to run and keep running
+// until the guard time is over.
+inline constexpr std::chrono::seconds kDefaultGuard{20};
+
+enum class GuardEnd {
+  kKeptRunning,  // running at the end of the guard time, and never stopped within it
+  kStopped,      // it stopped after it had begun to start (or had run)
+  kNotRunning,   // not running at the end: it never began, or is still pending
+};
+
+struct GuardResult {
+  GuardEnd end;
+  std::uint32_t state;                  // the last state polled
+  std::chrono::milliseconds ranFor{0};  // how long it ran before it stopped
+};
+
+// Polls `poll` at once and after every slice until the guard time is over, or until the
+// service stops after it was seen in any other state.
+GuardResult WatchGuard(const std::function<std::uint32_t()>& poll, std::chrono::milliseconds guard,
+                       std::chrono::milliseconds slice = kStateWaitSlice, const StateWaitClock& clock = SystemClock());
+
 }  // namespace zz

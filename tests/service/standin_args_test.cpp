@@ -18,6 +18,7 @@ TEST(StandinArgs, PendingTimes) {
       {{"--start-ms", "0", "--stop-ms", "1500"}, true, 0, 1500},
       {{"--stop-ms", "20", "--start-ms", "10"}, true, 10, 20},
       {{"--start-ms", "600000"}, true, 600000, 300},
+      {{"--refuse-port", "1721", "--stop-ms", "5"}, true, 300, 5},
       {{"--start-ms", "600001"}, false, 0, 0},
       {{"--start-ms"}, false, 0, 0},
       {{"--start-ms", "-5"}, false, 0, 0},

@@ -69,5 +69,36 @@ TEST(StateWait, EndsAtTheStateTheDeadlineOrAnotherRestingState) {
   }
 }
 
+TEST(StateWait, TheGuardAsksForAServiceThatRunsAndKeepsRunning) {
+  struct Case {
+    const char* name;
+    std::vector<std::uint32_t> states;  // one poll each 100 ms; the last repeats
+    GuardEnd end;
+    milliseconds ranFor;
+    std::size_t polls;
+  };
+  const Case cases[] = {
+      {"runs", {kStartPending, kRunning}, GuardEnd::kKeptRunning, milliseconds(0), 11},
+      {"runs, then fails", {kStartPending, kRunning, kRunning, kRunning, kStopped}, GuardEnd::kStopped,
+       milliseconds(300), 5},
+      {"fails while starting", {kStartPending, kStopped}, GuardEnd::kStopped, milliseconds(0), 2},
+      // A stopped service that never began is no verdict until the time is over.
+      {"never begins", {kStopped}, GuardEnd::kNotRunning, milliseconds(0), 11},
+      {"still starting", {kStartPending}, GuardEnd::kNotRunning, milliseconds(0), 11},
+      {"stopping at the end", {kRunning, kRunning, kRunning, kStopPending}, GuardEnd::kNotRunning, milliseconds(0),
+       11},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FakeTime time;
+    std::size_t polls = 0;
+    auto poll = [&] { return c.states[std::min(polls++, c.states.size() - 1)]; };
+    GuardResult r = WatchGuard(poll, milliseconds(1000), milliseconds(100), time.Clock());
+    EXPECT_EQ(r.end, c.end);
+    EXPECT_EQ(r.ranFor, c.ranFor);
+    EXPECT_EQ(polls, c.polls);
+  }
+}
+
 }  // namespace
 }  // namespace zz::test

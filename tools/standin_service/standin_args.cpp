@@ -56,7 +56,7 @@ bool OnlyKnown(const Options& options, std::initializer_list<const char*> known)
 
 bool ReadTimes(const Options& options, PendingTimes& times) {
   for (auto [key, field] : {std::pair{"--start-ms", &times.startMs}, std::pair{"--stop-ms", &times.stopMs},
-                            std::pair{"--block-ms", &times.blockMs}}) {
+                            std::pair{"--block-ms", &times.blockMs}, std::pair{"--refuse-port", &times.refusePort}}) {
     auto it = options.values.find(key);
     if (it == options.values.end()) continue;
     std::optional<unsigned> ms = ParseMs(it->second);
@@ -70,7 +70,8 @@ bool ReadTimes(const Options& options, PendingTimes& times) {
 
 std::optional<PendingTimes> ParsePendingTimes(const std::vector<std::string>& args) {
   std::optional<Options> options = SplitOptions(args, 0);
-  if (!options || !options->positional.empty() || !OnlyKnown(*options, {"--start-ms", "--stop-ms", "--block-ms"}))
+  if (!options || !options->positional.empty() ||
+      !OnlyKnown(*options, {"--start-ms", "--stop-ms", "--block-ms", "--refuse-port"}))
     return std::nullopt;
   PendingTimes times;
   if (!ReadTimes(*options, times)) return std::nullopt;
@@ -81,6 +82,7 @@ std::string ServiceCommandLine(const std::string& exePath, const PendingTimes& t
   std::string line = "\"" + exePath + "\" --start-ms " + std::to_string(times.startMs) + " --stop-ms " +
                      std::to_string(times.stopMs);
   if (times.blockMs != 0) line += " --block-ms " + std::to_string(times.blockMs);
+  if (times.refusePort != 0) line += " --refuse-port " + std::to_string(times.refusePort);
   return line;
 }
 
@@ -100,7 +102,7 @@ std::optional<CtlRequest> ParseCtlRequest(const std::vector<std::string>& args) 
   bool config = request.command == CtlCommand::kConfig;
   if (install) {
     if (options->positional.size() > 1 ||
-        !OnlyKnown(*options, {"--name", "--start-ms", "--stop-ms", "--block-ms", "--start-type"}) ||
+        !OnlyKnown(*options, {"--name", "--start-ms", "--stop-ms", "--block-ms", "--refuse-port", "--start-type"}) ||
         !ReadTimes(*options, request.times))
       return std::nullopt;
     if (!options->positional.empty()) request.exePath = options->positional[0];

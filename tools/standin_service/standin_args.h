@@ -18,9 +18,14 @@ struct PendingTimes {
   unsigned startMs = 300;
   unsigned stopMs = 300;
   unsigned blockMs = 0;
+  // A gateway that cannot run with its configuration: when the zidezir.conf beside the
+  // program sets this Listener Port, the service stops with an error a moment after it
+  // reported running. 0: it runs with any.
+  unsigned refusePort = 0;
 };
 
-// "--start-ms N --stop-ms N --block-ms N", in any order, each optional; nothing on anything else.
+// "--start-ms N --stop-ms N --block-ms N --refuse-port N", in any order, each optional;
+// nothing on anything else.
 std::optional<PendingTimes> ParsePendingTimes(const std::vector<std::string>& args);
 
 // The executable path the service is registered with: the program in quotes, then the times
@@ -43,10 +48,11 @@ std::optional<CtlRequest> ParseCtlRequest(const std::vector<std::string>& args);
 
 inline constexpr const char* kCtlUsage =
     "usage: zz_service_ctl install [EXE] [--name NAME] [--start-ms N] [--stop-ms N] [--block-ms N]\n"
-    "                              [--start-type TYPE]\n"
+    "                              [--refuse-port N] [--start-type TYPE]\n"
     "       zz_service_ctl uninstall|start|stop|status [--name NAME]\n"
     "       zz_service_ctl config --start-type TYPE [--name NAME]\n"
     "TYPE: auto, demand, disabled (or 2, 3, 4). EXE defaults to standin_service.exe beside this program.\n"
-    "--block-ms: how long the service's control handler takes to answer a stop.\n";
+    "--block-ms: how long the service's control handler takes to answer a stop.\n"
+    "--refuse-port: the service stops with an error when its zidezir.conf sets this Listener Port.\n";
 
 }  // namespace zz::standin

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <winsvc.h>
 
+#include <cctype>
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -19,6 +20,7 @@ namespace {
 using zz::standin::PendingTimes;
 
 constexpr DWORD kWaitHintMargin = 1000;
+constexpr DWORD kRefuseAfterMs = 500;
 
 class StandinService {
  public:
@@ -36,6 +38,12 @@ class StandinService {
     Report(SERVICE_START_PENDING, 0, times_.startMs + kWaitHintMargin);
     Sleep(times_.startMs);
     Report(SERVICE_RUNNING, SERVICE_ACCEPT_STOP, 0);
+    if (times_.refusePort != 0 && ConfigurationSetsPort(times_.refusePort)) {
+      // As a gateway that fails on its configuration: running for a moment, then stopped with an error.
+      Sleep(kRefuseAfterMs);
+      Report(SERVICE_STOPPED, 0, 0, ERROR_SERVICE_SPECIFIC_ERROR);
+      return;
+    }
     WaitForSingleObject(stopRequested_.get(), INFINITE);
     Sleep(times_.stopMs);
     Report(SERVICE_STOPPED, 0, 0);
@@ -64,18 +72,41 @@ class StandinService {
     }
   }
 
-  void Report(DWORD state, DWORD accepted, DWORD waitHint) {
+  void Report(DWORD state, DWORD accepted, DWORD waitHint, DWORD exitCode = NO_ERROR) {
     std::lock_guard<std::mutex> lock(mutex_);
-    ReportLocked(state, accepted, waitHint);
+    ReportLocked(state, accepted, waitHint, exitCode);
   }
 
-  void ReportLocked(DWORD state, DWORD accepted, DWORD waitHint) {
+  // The zidezir.conf beside this program has a line "Listener Port=N" (blanks and letter
+  // case aside).
+  static bool ConfigurationSetsPort(unsigned port) {
+    wchar_t path[MAX_PATH] = {};
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring conf(path, n);
+    conf = conf.substr(0, conf.find_last_of(L"\\/") + 1) + L"zidezir.conf";
+    FILE* file = _wfopen(conf.c_str(), L"rb");
+    if (!file) return false;
+    char line[512];
+    bool sets = false;
+    const std::string wanted = "listenerport=" + std::to_string(port);
+    while (!sets && std::fgets(line, sizeof line, file)) {
+      std::string text;
+      for (const char* c = line; *c; ++c)
+        if (*c != ' ' && *c != '\t' && *c != '\r' && *c != '\n') text += static_cast<char>(std::tolower(static_cast<unsigned char>(*c)));
+      sets = text == wanted;
+    }
+    std::fclose(file);
+    return sets;
+  }
+
+  void ReportLocked(DWORD state, DWORD accepted, DWORD waitHint, DWORD exitCode = NO_ERROR) {
     bool pending = state == SERVICE_START_PENDING || state == SERVICE_STOP_PENDING;
     SERVICE_STATUS status{};
     status.dwServiceType = SERVICE_WIN32_OWN_PROCESS;
     status.dwCurrentState = state;
     status.dwControlsAccepted = accepted;
-    status.dwWin32ExitCode = NO_ERROR;
+    status.dwWin32ExitCode = exitCode;
+    status.dwServiceSpecificExitCode = exitCode == ERROR_SERVICE_SPECIFIC_ERROR ? 1 : 0;
     status.dwCheckPoint = pending ? ++checkPoint_ : 0;
     status.dwWaitHint = waitHint;
     state_ = state;
