@@ -21,6 +21,10 @@ void ParseLine(CONF_LINE& line, std::string raw) {
   std::size_t semicolon = s.find(';');
   if (semicolon != std::string_view::npos) {
     line.comment = CutChars(s.substr(semicolon + 1), kCommentCapacity);
+    // Blanks and control characters that the cut leaves at its end would end the written
+    // line and be trimmed off when it is read again: a saved file would not read back as
+    // it was saved.
+    while (!line.comment.empty() && static_cast<unsigned char>(line.comment.back()) <= 32) line.comment.pop_back();
     line.hasComment = true;
   }
 

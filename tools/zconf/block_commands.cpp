@@ -63,7 +63,7 @@ bool PutBlock(ConfDocument& doc, BlockRows rows, std::size_t index, Io& io) {
 int BlocksCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
   if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
-  ConfDocument doc(line.positional[0], io);
+  ConfDocument doc(line.positional[0], io, "zconf " + line.command);
   if (!doc.Load()) return kExitUsage;
   Json json = Json::array();
   BlockRows rows = doc.Blocks();
@@ -89,8 +89,9 @@ int BlockAddCommand(const CommandLine& line, Io& io) {
   block.ip.clear();
   if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
 
-  ConfDocument doc(line.positional[0], io);
-  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  ConfDocument doc(line.positional[0], io, "zconf " + line.command);
+  if (!doc.Load(true)) return doc.Failed();
+  if (!doc.RefuseLoadErrors({})) return kExitUsage;
   BlockRows rows = doc.Editor().StringGrid1().Rows();
   const int n = AddBlock(rows, block);
   if (!PutBlock(doc, rows, static_cast<std::size_t>(n - 1), io)) return kExitUsage;
@@ -108,8 +109,9 @@ int BlockSetCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {"type", "port", "ip", "comment"}, io)) return kExitUsage;
   if (line.positional.size() != 2 || line.options.empty())
     return UsageError(io, line.command, WrongArguments("FILE N и хотя бы один параметр"));
-  ConfDocument doc(line.positional[0], io);
-  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  ConfDocument doc(line.positional[0], io, "zconf " + line.command);
+  if (!doc.Load(true)) return doc.Failed();
+  if (!doc.RefuseLoadErrors({})) return kExitUsage;
   std::optional<int> n = doc.Block(line.positional[1]);
   if (!n) return kExitUsage;
   BlockRows rows = doc.Editor().StringGrid1().Rows();
@@ -131,8 +133,9 @@ int BlockSetCommand(const CommandLine& line, Io& io) {
 int BlockRemoveCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
   if (line.positional.size() != 2) return UsageError(io, line.command, WrongArguments("FILE N"));
-  ConfDocument doc(line.positional[0], io);
-  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  ConfDocument doc(line.positional[0], io, "zconf " + line.command);
+  if (!doc.Load(true)) return doc.Failed();
+  if (!doc.RefuseLoadErrors({})) return kExitUsage;
   std::optional<int> n = doc.Block(line.positional[1]);
   if (!n) return kExitUsage;
   BlockRows rows = doc.Editor().StringGrid1().Rows();

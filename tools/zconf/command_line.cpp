@@ -9,7 +9,8 @@ namespace zz::zconf {
 namespace {
 
 // The options zconf knows, all taking a value; --json and the help flags take none.
-constexpr const char* kValueOptions[] = {"type", "port", "ip", "comment", "address", "host", "name", "wait"};
+constexpr const char* kValueOptions[] = {"type", "port", "ip",   "comment", "address",
+                                         "host", "name", "wait", "guard",   "conf"};
 
 bool TakesValue(std::string_view name) {
   for (const char* option : kValueOptions)

@@ -20,5 +20,12 @@ int SaveCommand(const CommandLine& line, Io& io);
 int VoiceRebuildCommand(const CommandLine& line, Io& io);
 int RemoveBlockCommand(const CommandLine& line, Io& io);
 int ServiceCommand(const CommandLine& line, Io& io);
+int DiffCommand(const CommandLine& line, Io& io);
+int HistoryCommand(const CommandLine& line, Io& io);
+int RestoreCommand(const CommandLine& line, Io& io);
+
+// Restores revision `number` of the file with the save's rules, the current content kept as
+// a revision first; the exit code.
+int RestoreRevision(const std::string& path, const std::string& number, Io& io);
 
 }  // namespace zz::zconf

@@ -22,7 +22,7 @@ int GetCommand(const CommandLine& line, Io& io) {
   } else {
     for (const KeyField& field : KeyFields()) fields.push_back(&field);
   }
-  ConfDocument doc(p[0], io);
+  ConfDocument doc(p[0], io, "zconf " + line.command);
   if (!doc.Load()) return kExitUsage;
 
   Json json = Json::object();
@@ -71,8 +71,9 @@ int SetCommand(const CommandLine& line, Io& io) {
     assignments.push_back({field, *value});
   }
 
-  ConfDocument doc(p[0], io);
-  if (!doc.Load() || !doc.RefuseLoadErrors(fields)) return kExitUsage;
+  ConfDocument doc(p[0], io, "zconf " + line.command);
+  if (!doc.Load(true)) return doc.Failed();
+  if (!doc.RefuseLoadErrors(fields)) return kExitUsage;
   for (const Assignment& a : assignments) LoadField(doc.Editor(), *a.field, a.value);
   return doc.Finish(fields);
 }

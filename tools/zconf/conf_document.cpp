@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "conf_loader.h"
+#include "config_changes.h"
+#include "messages.h"
 #include "conf_writer.h"
 #include "cp1251.h"
 #include "devices_body.h"
@@ -35,20 +37,46 @@ std::optional<std::string> ReadConfiguration(const std::string& path, Io& io) {
   return std::nullopt;
 }
 
-ConfDocument::ConfDocument(std::string path, Io& io)
-    : path_(std::move(path)), io_(io), prompts_(io.err), session_{table_, editor_, prompts_, "", {}} {}
+ConfDocument::ConfDocument(std::string path, Io& io, std::string program)
+    : path_(std::move(path)),
+      io_(io),
+      program_(std::move(program)),
+      voiceSource_(path_),
+      prompts_(io.err),
+      session_{table_, editor_, prompts_, "", {}} {}
 
 ConfDocument::~ConfDocument() {
   std::error_code ec;
   if (!voicePath_.empty()) fs::remove(fs::u8path(voicePath_), ec);
 }
 
-bool ConfDocument::Load() {
+bool ConfDocument::Load(bool forChange) {
+  if (forChange) {
+    lock_ = std::make_unique<FileLock>(path_, kFileLockWait);
+    if (lock_->state() == FileLock::State::kBusy) {
+      failed_ = Refuse(io_, ConfigurationBusyText(path_), kExitFailed);
+      return false;
+    }
+  }
   std::optional<std::string> bytes = ReadConfiguration(path_, io_);
   if (!bytes) return false;
   bytes_ = std::move(*bytes);
   LoadConfigBytes(session_, path_, bytes_);
   lines_ = ScanLines(bytes_);
+  return true;
+}
+
+bool ConfDocument::LoadRevision(const Revision& revision) {
+  std::string conf, voice;
+  if (!ReadRevision(revision, conf, voice)) {
+    Refuse(io_, FileProblemText(FileProblem::kFailed, revision.folder));
+    return false;
+  }
+  editor_ = EditorModel();  // the revision's own fields, none left from the file
+  LoadConfigBytes(session_, path_, conf);
+  lines_ = ScanLines(conf);
+  voiceSource_ = JoinPath(revision.folder, revision.file);
+  voicePath_.clear();
   return true;
 }
 
@@ -86,7 +114,7 @@ const std::string& ConfDocument::VoicePath() {
     std::ostringstream name;
     name << "zconf-" << std::hex << random() << random() << ".ini";
     std::string path = (dir / name.str()).u8string();
-    if (RebuildVoiceFile(path_, path))
+    if (RebuildVoiceFile(voiceSource_, path))
       voicePath_ = path;  // removed by the destructor
     else
       fs::remove(fs::u8path(path), ec);
@@ -104,8 +132,14 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
   const bool changed = bytes != bytes_;
   if (changed) {
     for (const std::string& effect : SaveEffects(bytes_, bytes, asked)) Warn(io_, effect);
+    // Under the lock no other zconf or window saves; a program that takes no lock (an
+    // editor) may still have written meanwhile.
+    std::string now;
+    if (!ReadFileBytes(path_, now) || now != bytes_) return Refuse(io_, ChangedMeanwhile(path_), kExitFailed);
     if (!LockTest(path_)) return Refuse(io_, FileLocked(path_), kExitFailed);
-    if (!WriteFileAtomic(path_, bytes)) return Refuse(io_, CannotWrite(path_), kExitFailed);
+    Replacement replaced = ReplaceKeepingHistory(path_, bytes_, bytes, {program_, SaveSummary(bytes_, bytes)});
+    if (!replaced.historyKept) Warn(io_, HistoryNotKeptText(HistoryDir(path_)));
+    if (!replaced.written) return Refuse(io_, CannotWrite(path_), kExitFailed);
     bytes_ = bytes;
   }
   if (io_.json) {

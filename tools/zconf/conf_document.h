@@ -12,6 +12,8 @@
 #include "conf_scan.h"
 #include "config_session.h"
 #include "editor_model.h"
+#include "file_system.h"
+#include "history.h"
 #include "json_out.h"
 
 namespace zz::zconf {
@@ -37,14 +39,23 @@ std::optional<std::string> ReadConfiguration(const std::string& path, Io& io);
 
 class ConfDocument {
  public:
-  ConfDocument(std::string path, Io& io);
+  // `program` is what the file's history says made the change ("zconf set").
+  ConfDocument(std::string path, Io& io, std::string program = "zconf");
   ~ConfDocument();  // removes its voice.ini
   ConfDocument(const ConfDocument&) = delete;
   ConfDocument& operator=(const ConfDocument&) = delete;
 
   // Loads the file as the program does; the load's own messages go to standard error.
-  // False (refused with the reason) when it cannot be read as a configuration.
-  bool Load();
+  // For a change, the file's lock is taken first and held until the document goes, so that
+  // no other zconf or window saves between this read and this write. False (refused with
+  // the reason; Failed() is the exit code) when it cannot be read as a configuration or
+  // another program held the lock too long.
+  bool Load(bool forChange = false);
+  int Failed() const { return failed_; }
+
+  // After Load: the editor and the intercom units become those of the revision; the file's
+  // own content stays what a save replaces.
+  bool LoadRevision(const Revision& revision);
 
   const std::string& Path() const { return path_; }
   EditorModel& Editor() { return editor_; }
@@ -73,7 +84,11 @@ class ConfDocument {
  private:
   std::string path_;
   Io& io_;
-  std::string bytes_;  // as loaded
+  std::string program_;
+  std::unique_ptr<FileLock> lock_;
+  int failed_ = kExitUsage;
+  std::string bytes_;       // the file as loaded
+  std::string voiceSource_;  // the configuration file whose units voice.ini is made from
   ConfParamTable table_;
   EditorModel editor_;
   StreamPrompts prompts_;

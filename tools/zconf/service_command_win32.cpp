@@ -6,7 +6,12 @@
 #include <memory>
 #include <thread>
 
+#include <sstream>
+
 #include "commands.h"
+#include "file_system.h"
+#include "history.h"
+#include "messages.h"
 #include "service_rules.h"
 #include "service_texts.h"
 #include "state_wait.h"
@@ -19,7 +24,15 @@ namespace zz::zconf {
 
 namespace {
 
-constexpr int kDefaultWaitSeconds = 30, kMaxWaitSeconds = 86400;
+constexpr int kDefaultWaitSeconds = 30, kMaxWaitSeconds = 86400, kMaxGuardSeconds = 3600;
+
+// The folder of zconf.exe, where the installer puts it beside the gateway's zidezir.conf.
+std::string ProgramFolder() {
+  wchar_t path[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, n);
+  return Narrow(folder.substr(0, folder.find_last_of(L"\\/")));
+}
 
 struct StartTypeArg {
   const char* word;
@@ -58,6 +71,14 @@ class ServiceRun {
   ServiceRun(std::shared_ptr<TSCM> scm, std::string name, std::chrono::seconds wait, Io& io)
       : scm_(std::move(scm)), name_(std::move(name)), wait_(wait), deadline_(Clock::now() + wait), io_(io) {}
 
+  // After the start, the service must keep running for the guard time; if it does not, the
+  // configuration before the last save (revision 1 of `conf`) is restored and the service
+  // started again.
+  void Guard(std::chrono::seconds guard, std::string conf) {
+    guard_ = guard;
+    conf_ = std::move(conf);
+  }
+
   int Status() {
     std::string text = scm_->StateText();
     if (text == kStateUnknownText && scm_->LastError() != 0) return Fail(kQueryVerb, scm_->LastError());
@@ -74,7 +95,9 @@ class ServiceRun {
       if (!started) return TimedOut(service_state::kRunning);
       if (!*started && scm_->LastError() != ERROR_SERVICE_ALREADY_RUNNING) return Fail(kStartVerb, scm_->LastError());
     }
-    return Done(WaitFor(service_state::kRunning));
+    if (!guard_) return Done(WaitFor(service_state::kRunning));
+    GuardResult watched = WatchGuard([this] { return Poll(); }, *guard_);
+    return watched.end == GuardEnd::kKeptRunning ? Done(true) : Fallback(watched);
   }
 
   int Stop(bool report = true) {
@@ -98,6 +121,24 @@ class ServiceRun {
   int Restart() {
     int code = Stop(false);
     return code == kExitOk ? Start() : code;
+  }
+
+  // The service did not keep running with the new configuration: the previous one back, and
+  // the service started again. Exit 1 whatever comes of it, with what happened.
+  int Fallback(const GuardResult& watched) {
+    Warn(io_, watched.end == GuardEnd::kStopped
+                  ? GuardStopped(name_, std::chrono::duration_cast<std::chrono::seconds>(watched.ranFor).count())
+                  : GuardNotRunning(name_, guard_->count(), StateWord(watched.state)));
+    std::optional<Revision> previous = FindRevision(conf_, 1);
+    if (!previous) return Refuse(io_, GuardNothingToRestore(conf_), kExitFindings);
+    std::ostringstream restoreOut;
+    Io restoreIo{restoreOut, io_.err};
+    if (RestoreRevision(conf_, "1", restoreIo) != kExitOk) return Refuse(io_, GuardRestoreFailed(conf_), kExitFindings);
+    guard_.reset();
+    deadline_ = Clock::now() + wait_;
+    const std::string restored = GuardRestored(conf_, previous->date + " " + previous->time);
+    if (Start() != kExitOk) return Refuse(io_, restored + GuardStillDown(name_), kExitFindings);
+    return Refuse(io_, restored + GuardRunningAgain(name_), kExitFindings);
   }
 
   int SetStartType(std::uint32_t code) {
@@ -155,13 +196,15 @@ class ServiceRun {
   std::chrono::seconds wait_;
   Clock::time_point deadline_;
   Io& io_;
+  std::optional<std::chrono::seconds> guard_;
+  std::string conf_;
 };
 
 }  // namespace
 
 int ServiceCommand(const CommandLine& line, Io& io) {
   // --name is for tests and support: it reaches a service other than the gateway's.
-  if (!OnlyOptions(line, {"wait", "name"}, io)) return kExitUsage;
+  if (!OnlyOptions(line, {"wait", "name", "guard", "conf"}, io)) return kExitUsage;
   const auto& p = line.positional;
   if (p.empty()) return UsageError(io, line.command, WrongArguments("status|start|stop|restart|start-type"));
   const std::string& action = p[0];
@@ -182,12 +225,21 @@ int ServiceCommand(const CommandLine& line, Io& io) {
     if (!n || *n > kMaxWaitSeconds) return Refuse(io, BadWait(Shown(*wait), kMaxWaitSeconds));
     seconds = *n;
   }
+  std::optional<int> guard;
+  if (const std::string* text = line.Option("guard")) {
+    guard = PlainNumber(*text);
+    if (!guard || *guard < 1 || *guard > kMaxGuardSeconds || (action != "start" && action != "restart"))
+      return Refuse(io, BadGuard(Shown(*text), kMaxGuardSeconds));
+  }
   const std::string* nameOption = line.Option("name");
   const std::string name = nameOption ? *nameOption : std::string(kServiceName);
+  const std::string* confOption = line.Option("conf");
+  const std::string conf = confOption ? *confOption : JoinPath(ProgramFolder(), kConfFileName);
 
   auto scm = std::make_shared<TSCM>();
   if (!scm->Open(name)) return Refuse(io, Cause(name, kOpenVerb, scm->LastError()));
   ServiceRun run(scm, name, std::chrono::seconds(seconds), io);
+  if (guard) run.Guard(std::chrono::seconds(*guard), conf);
   if (startType) return run.SetStartType(*startType);
   if (action == "status") return run.Status();
   if (action == "start") return run.Start();

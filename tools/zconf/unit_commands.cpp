@@ -36,7 +36,8 @@ struct BlockUnits {
   UnitRows rows;
 };
 std::optional<int> LoadBlockUnits(ConfDocument& doc, const std::string& blockText, BlockUnits& units) {
-  if (!doc.Load() || !doc.RefuseLoadErrors({})) return kExitUsage;
+  if (!doc.Load(true)) return doc.Failed();
+  if (!doc.RefuseLoadErrors({})) return kExitUsage;
   units.block = doc.Block(blockText);
   if (!units.block) return kExitUsage;
   if (doc.VoicePath().empty()) return kExitFailed;
@@ -70,7 +71,7 @@ int UnitsCommand(const CommandLine& line, Io& io) {
     }
     return kExitOk;
   }
-  ConfDocument doc(p[0], io);
+  ConfDocument doc(p[0], io, "zconf " + line.command);
   if (!doc.Load()) return kExitUsage;
   std::optional<int> n = doc.Block(p[1]);
   if (!n) return kExitUsage;
@@ -102,7 +103,7 @@ int UnitAddCommand(const CommandLine& line, Io& io) {
   UnitCheckResult check = CheckNewUnit(fields);
   if (check.check != UnitCheck::kAccepted) return Refuse(io, check.message);
 
-  ConfDocument doc(line.positional[0], io);
+  ConfDocument doc(line.positional[0], io, "zconf " + line.command);
   BlockUnits units;
   if (std::optional<int> refused = LoadBlockUnits(doc, line.positional[1], units)) return *refused;
   for (const UnitRow& row : units.rows)
@@ -118,7 +119,7 @@ int UnitRemoveCommand(const CommandLine& line, Io& io) {
   if (p.size() != 3) return UsageError(io, line.command, WrongArguments("FILE N K"));
   std::optional<int> k = PlainNumber(p[2]);
   if (!k) return Refuse(io, NotANumber(kUnitWord, Shown(p[2])));
-  ConfDocument doc(p[0], io);
+  ConfDocument doc(p[0], io, "zconf " + line.command);
   BlockUnits units;
   if (std::optional<int> refused = LoadBlockUnits(doc, p[1], units)) return *refused;
   if (*k < 1 || !DeleteUnit(units.rows, static_cast<std::size_t>(*k - 1))) return Refuse(io, NoUnit(*k, *units.block));

@@ -35,6 +35,9 @@ constexpr CommandEntry kCommands[] = {
     {"save", SaveCommand, true},
     {"voice-rebuild", VoiceRebuildCommand, true},
     {"remove-block", RemoveBlockCommand, true},
+    {"diff", DiffCommand, true},
+    {"history", HistoryCommand, true},
+    {"restore", RestoreCommand, true},
     {"service", ServiceCommand, false},
 };
 

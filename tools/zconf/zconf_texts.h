@@ -15,7 +15,7 @@ struct CommandHelp {
   const char* text;
 };
 
-inline constexpr std::array<CommandHelp, 17> kCommandHelp{{
+inline constexpr std::array<CommandHelp, 20> kCommandHelp{{
     {"get", "get FILE [KEY] [--json]",
      "Выводит значение, которое программа записала бы для ключа KEY, загрузив FILE. KEY\n"
      "записывается как Раздел/Ключ, в любом регистре букв (Network/Listener Port). Без KEY\n"
@@ -53,12 +53,27 @@ inline constexpr std::array<CommandHelp, 17> kCommandHelp{{
      "Заново составляет VOICE из разделов VoiceDevices: файла CONF.\n"},
     {"remove-block", "remove-block VOICE N [--json]",
      "Удаляет раздел блока N из VOICE и перенумеровывает следующие.\n"},
-    {"service", "service status|start|stop|restart|start-type auto|manual|disabled [--wait SECONDS]",
+    {"diff", "diff A B [--json] | diff FILE N [--json]",
+     "Сравнивает две конфигурации так, как их читает человек: поля по страницам окна, блоки\n"
+     "(добавленные, удалённые, изменённые), переговорные устройства каждого блока, префиксы.\n"
+     "С номером N сравнивает версию N из истории FILE с FILE. Код 0 - одинаковы, 1 - различаются.\n"},
+    {"history", "history FILE [--json]",
+     "Выводит версии FILE, которые хранятся в папке History рядом с ним, новые первыми:\n"
+     "N|дата|время|пользователь|компьютер|программа|что изменило следующее сохранение.\n"
+     "Версия 1 - конфигурация до последнего сохранения; хранятся последние 50.\n"},
+    {"restore", "restore FILE N [--json]",
+     "Возвращает FILE версию N из истории по правилам сохранения программы; текущее\n"
+     "содержимое FILE сначала становится версией 1.\n"},
+    {"service",
+     "service status|start|stop|restart|start-type auto|manual|disabled [--wait SECONDS] [--guard SECONDS [--conf FILE]]",
      "Только в Windows: управляет службой шлюза \"VELTO Gateway\". start, stop и restart ждут,\n"
      "пока служба придёт в нужное состояние (не дольше 30 секунд или --wait на всю команду),\n"
      "и дают код 0, только если она пришла; restart останавливает, ждёт остановки и запускает.\n"
-     "status выводит state=СЛОВО и start-type=СЛОВО. --name ИМЯ обращается к другой службе\n"
-     "(для проверок и поддержки).\n"},
+     "status выводит state=СЛОВО и start-type=СЛОВО. С --guard start и restart следят, чтобы\n"
+     "служба проработала SECONDS секунд (рекомендуется 20); если она остановилась или не\n"
+     "запустилась, восстанавливают версию 1 из истории FILE (по умолчанию zidezir.conf рядом с\n"
+     "zconf.exe) - конфигурацию до последнего сохранения, - снова запускают службу и дают код 1.\n"
+     "--name ИМЯ обращается к другой службе (для проверок и поддержки).\n"},
     {"help", "help [COMMAND]", "Описывает все команды или одну.\n"},
     {"--version", "--version", "Выводит версию.\n"},
 }};
@@ -92,6 +107,9 @@ inline std::string CannotWrite(const std::string& path) { return "не удаё�
 inline std::string FileLocked(const std::string& path) {
   return "файл " + path + " открыт в другой программе; закройте его и повторите";
 }
+inline std::string ChangedMeanwhile(const std::string& path) {
+  return "файл " + path + " изменила другая программа, пока работала команда; повторите команду";
+}
 inline std::string CannotPrepareVoice() { return "не удаётся сохранить разделы VoiceDevices:: нет временного файла"; }
 inline std::string UnknownKey(const std::string& k) {
   return "неизвестный ключ '" + k + "': ключ записывается как Раздел/Ключ, их список выводит 'zconf get FILE'";
@@ -110,6 +128,10 @@ inline std::string NotANumber(const std::string& what, const std::string& text) 
 }
 inline constexpr const char* kBlockWord = "номер блока";
 inline constexpr const char* kUnitWord = "номер устройства";
+inline constexpr const char* kRevisionWord = "номер версии";
+inline std::string NoRevision(int n, const std::string& path, std::size_t count) {
+  return "версии " + std::to_string(n) + " нет в истории " + path + " (версий: " + std::to_string(count) + ")";
+}
 inline std::string NoBlock(int n, std::size_t count) {
   return "блока " + std::to_string(n) + " нет (блоков в файле: " + std::to_string(count) + ")";
 }
@@ -186,6 +208,33 @@ inline std::string NotReached(const std::string& name, const std::string& target
                               const std::string& now) {
   return "служба \"" + name + "\" не пришла в состояние " + target + " за " + std::to_string(seconds) +
          " с; сейчас: " + now;
+}
+inline std::string BadGuard(const std::string& s, int max) {
+  return "--guard '" + s + "' не принимается; допустимо: от 1 до " + std::to_string(max) +
+         " секунд, только для start и restart";
+}
+inline std::string GuardStopped(const std::string& name, long long seconds) {
+  return "служба \"" + name + "\" не работает с новой конфигурацией: остановилась через " + std::to_string(seconds) +
+         " с после запуска";
+}
+inline std::string GuardNotRunning(const std::string& name, long long seconds, const std::string& now) {
+  return "служба \"" + name + "\" не работает с новой конфигурацией: за " + std::to_string(seconds) +
+         " с не запустилась; сейчас: " + now;
+}
+inline std::string GuardNothingToRestore(const std::string& path) {
+  return "в истории " + path + " нет предыдущей конфигурации; восстанавливать нечего";
+}
+inline std::string GuardRestoreFailed(const std::string& path) {
+  return "предыдущую конфигурацию " + path + " восстановить не удалось";
+}
+inline std::string GuardRestored(const std::string& path, const std::string& saved) {
+  return "восстановлена предыдущая конфигурация " + path + " (версия от " + saved + ")";
+}
+inline std::string GuardRunningAgain(const std::string& name) {
+  return "; служба \"" + name + "\" снова работает";
+}
+inline std::string GuardStillDown(const std::string& name) {
+  return "; служба \"" + name + "\" не запустилась и с ней";
 }
 inline std::string SettledElsewhere(const std::string& name, const std::string& target, const std::string& now) {
   return "служба \"" + name + "\" не пришла в состояние " + target + "; сейчас: " + now;

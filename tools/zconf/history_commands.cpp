@@ -1,0 +1,96 @@
+// diff, history and restore: configurations compared as a person reads them, and the
+// revisions every save keeps under History\.
+#include "change_list.h"
+#include "commands.h"
+#include "conf_document.h"
+#include "file_form.h"
+#include "file_system.h"
+#include "history.h"
+#include "zconf_texts.h"
+
+namespace zz::zconf {
+
+namespace {
+
+// Revision N of the file, or nothing (with the message).
+std::optional<Revision> RevisionOf(const std::string& path, const std::string& number, Io& io) {
+  std::optional<int> n = PlainNumber(number);
+  if (!n) {
+    Refuse(io, NotANumber(kRevisionWord, Shown(number)));
+    return std::nullopt;
+  }
+  std::optional<Revision> revision = FindRevision(path, *n);
+  if (!revision) Refuse(io, NoRevision(*n, path, ListRevisions(path).size()));
+  return revision;
+}
+
+std::string RevisionLabel(const Revision& r) { return r.date + " " + r.time; }
+
+}  // namespace
+
+int DiffCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  const auto& p = line.positional;
+  if (p.size() != 2) return UsageError(io, line.command, WrongArguments("A B | FILE N"));
+  std::optional<std::string> before, after;
+  // FILE N: what FILE changes against its revision N.
+  if (PlainNumber(p[1]) && !FileExists(p[1])) {
+    std::optional<Revision> revision = RevisionOf(p[0], p[1], io);
+    if (!revision) return kExitUsage;
+    std::string conf, voice;
+    if (!ReadRevision(*revision, conf, voice)) return Refuse(io, FileProblemText(FileProblem::kFailed, revision->folder));
+    before = conf;
+    after = ReadConfiguration(p[0], io);
+  } else {
+    before = ReadConfiguration(p[0], io);
+    if (before) after = ReadConfiguration(p[1], io);
+  }
+  if (!before || !after) return kExitUsage;
+  const std::vector<ConfigChange> changes =
+      CompareConfigurations(ViewOfConfiguration(*before), ViewOfConfiguration(*after));
+  if (line.json)
+    io.out << JsonText({{"equal", changes.empty()}, {"changes", ChangesJson(changes)}});
+  else
+    PrintChanges(changes, io.out);
+  // As diff: 0 equal, 1 different.
+  return changes.empty() ? kExitOk : kExitFindings;
+}
+
+int HistoryCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
+  const std::string& path = line.positional[0];
+  if (!ReadConfiguration(path, io)) return kExitUsage;
+  Json list = Json::array();
+  for (const Revision& r : ListRevisions(path)) {
+    if (line.json)
+      list.push_back({{"number", r.number},
+                      {"date", r.date},
+                      {"time", r.time},
+                      {"user", r.user},
+                      {"computer", r.computer},
+                      {"program", r.program},
+                      {"summary", r.summary}});
+    else
+      io.out << r.number << "|" << r.date << "|" << r.time << "|" << r.user << "|" << r.computer << "|" << r.program
+             << "|" << r.summary << "\n";
+  }
+  if (line.json) io.out << JsonText(list);
+  return kExitOk;
+}
+
+int RestoreRevision(const std::string& path, const std::string& number, Io& io) {
+  ConfDocument doc(path, io, "zconf restore " + number);
+  if (!doc.Load(true)) return doc.Failed();
+  std::optional<Revision> revision = RevisionOf(path, number, io);
+  if (!revision || !doc.LoadRevision(*revision)) return kExitUsage;
+  return doc.Finish({}, {{"revision", revision->number}, {"saved", RevisionLabel(*revision)}});
+}
+
+int RestoreCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  if (line.positional.size() != 2) return UsageError(io, line.command, WrongArguments("FILE N"));
+  return RestoreRevision(line.positional[0], line.positional[1], io);
+}
+
+}  // namespace zz::zconf
