@@ -1,7 +1,11 @@
 #include "program_resources.h"
 
+#include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "win32/unique_handle.h"
@@ -31,7 +35,79 @@ std::string ResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
+// The bytes of a PE file, addressed as the loader maps them (by relative virtual address).
+class PeFile {
+ public:
+  explicit PeFile(const std::wstring& file) {
+    std::ifstream in(file.c_str(), std::ios::binary);
+    bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const auto* dos = At<IMAGE_DOS_HEADER>(0);
+    if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return;
+    nt_ = At<IMAGE_NT_HEADERS64>(static_cast<std::size_t>(dos->e_lfanew));
+    if (!nt_ || nt_->Signature != IMAGE_NT_SIGNATURE || nt_->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) {
+      nt_ = nullptr;
+      return;
+    }
+    sections_ = static_cast<std::size_t>(dos->e_lfanew) + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
+                nt_->FileHeader.SizeOfOptionalHeader;
+  }
+
+  bool Valid() const { return nt_ != nullptr; }
+  const IMAGE_DATA_DIRECTORY& Directory(int index) const { return nt_->OptionalHeader.DataDirectory[index]; }
+
+  template <class T>
+  const T* AtRva(DWORD rva) const {
+    for (WORD i = 0; i < nt_->FileHeader.NumberOfSections; ++i) {
+      const auto* section = At<IMAGE_SECTION_HEADER>(sections_ + i * sizeof(IMAGE_SECTION_HEADER));
+      if (section && rva >= section->VirtualAddress && rva < section->VirtualAddress + section->SizeOfRawData) {
+        return At<T>(section->PointerToRawData + (rva - section->VirtualAddress));
+      }
+    }
+    return nullptr;
+  }
+
+  std::string TextAtRva(DWORD rva) const {
+    const char* text = AtRva<char>(rva);
+    if (!text) return {};
+    const std::size_t room = bytes_.size() - static_cast<std::size_t>(text - bytes_.data());
+    return std::string(text, strnlen(text, room));
+  }
+
+ private:
+  template <class T>
+  const T* At(std::size_t offset) const {
+    return offset + sizeof(T) <= bytes_.size() ? reinterpret_cast<const T*>(bytes_.data() + offset) : nullptr;
+  }
+
+  std::vector<char> bytes_;
+  const IMAGE_NT_HEADERS64* nt_ = nullptr;
+  std::size_t sections_ = 0;
+};
+
+std::string Upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
 }  // namespace
+
+Imports ReadImports(const std::wstring& file) {
+  Imports imports;
+  PeFile pe(file);
+  if (!pe.Valid()) return imports;
+  imports.delayed = pe.Directory(IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT).Size != 0;
+  DWORD at = pe.Directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress;
+  for (const IMAGE_IMPORT_DESCRIPTOR* d; (d = pe.AtRva<IMAGE_IMPORT_DESCRIPTOR>(at)) && d->Name; at += sizeof *d) {
+    std::set<std::string>& functions = imports.libraries[Upper(pe.TextAtRva(d->Name))];
+    DWORD thunk = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+    for (const ULONGLONG* t; (t = pe.AtRva<ULONGLONG>(thunk)) && *t; thunk += sizeof *t) {
+      // By name: the hint, then the name; by ordinal, the ordinal's number.
+      functions.insert(*t & IMAGE_ORDINAL_FLAG64 ? "#" + std::to_string(*t & 0xffff)
+                                                : pe.TextAtRva(static_cast<DWORD>(*t) + sizeof(WORD)));
+    }
+  }
+  return imports;
+}
 
 VersionResource ReadVersionResource(const std::wstring& file) {
   VersionResource result;
@@ -82,19 +158,40 @@ IconImage ReadIconImage(const std::wstring& file, int size) {
   int id = LookupIconIdFromDirectoryEx(reinterpret_cast<PBYTE>(group.data()), TRUE, size, size, LR_DEFAULTCOLOR);
   std::string bits = ResourceBytes(module.get(), MAKEINTRESOURCEW(id), RT_ICON);
   if (bits.size() < sizeof(BITMAPINFOHEADER)) return image;
-  BITMAPINFOHEADER header;
-  std::memcpy(&header, bits.data(), sizeof header);
-  image.width = header.biWidth;
-  image.bitCount = header.biBitCount;
-  const int height = header.biHeight / 2;  // the colour rows, then the mask's
-  if (header.biBitCount != 32 || height != header.biWidth) return image;
-  // Rows bottom-up, four bytes a pixel, alpha last.
-  auto alpha = [&](int x, int y) {
-    std::size_t at = header.biSize + (static_cast<std::size_t>(height - 1 - y) * header.biWidth + x) * 4 + 3;
-    return at < bits.size() ? static_cast<unsigned char>(bits[at]) : -1;
-  };
-  image.cornerAlpha = alpha(0, 0);
-  image.centreAlpha = alpha(header.biWidth / 2, height / 2);
+  image.png = bits.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0;
+  if (image.png) {
+    // IHDR: the width (big-endian) at 16, then the height, the depth and the colour type (6: RGBA).
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(bits[at]); };
+    image.width = byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
+    image.bitCount = byte(25) == 6 ? 4 * byte(24) : 0;
+  } else {
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, bits.data(), sizeof header);
+    image.width = header.biWidth;
+    image.bitCount = header.biBitCount;
+  }
+
+  // The icon as Windows makes it from the image, read back as top-down BGRA rows.
+  HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(bits.data()), static_cast<DWORD>(bits.size()), TRUE,
+                                        0x00030000, size, size, LR_DEFAULTCOLOR);
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return image;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = size;
+  format.bmiHeader.biHeight = -size;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
+  HDC screen = GetDC(nullptr);
+  if (info.hbmColor && GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS) == size) {
+    image.cornerAlpha = static_cast<int>(pixels[0] >> 24);
+    image.centreAlpha = static_cast<int>(pixels[static_cast<std::size_t>(size / 2) * size + size / 2] >> 24);
+  }
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
   return image;
 }
 
