@@ -14,6 +14,8 @@ void PointAt(HWND control, POINT within = {-1, -1});
 void ClickAt(HWND control, POINT within = {-1, -1});
 // One key pressed and released, with Ctrl and Shift held when asked.
 void PressKey(WORD key, bool ctrl = false, bool shift = false);
+// Characters typed, whatever the keyboard's layout (each one as a key of its own character).
+void TypeText(const std::wstring& text);
 // Brings the window to the front, active, so that the keys reach it.
 void BringToFront(HWND window);
 

@@ -131,7 +131,7 @@ VersionResource ReadVersionResource(const std::wstring& file) {
   result.language = translation[0];
   result.codePage = translation[1];
   result.found = true;
-  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "OriginalFilename",
+  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright", "OriginalFilename",
                            "ProductName", "ProductVersion"}) {
     wchar_t path[128];
     std::swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", result.language, result.codePage,

@@ -34,7 +34,9 @@ TEST(VersionResource, EveryShippedProgramCarriesTheProjectVersion) {
     EXPECT_EQ(v.codePage, 1200u);
     EXPECT_EQ(v.strings["FileVersion"], ZZ_VERSION_TEXT);
     EXPECT_EQ(v.strings["ProductVersion"], ZZ_VERSION_TEXT);
-    EXPECT_EQ(v.strings["ProductName"], ZZ_PRODUCT_NAME);
+    EXPECT_EQ(v.strings["ProductName"], "Настройка шлюза VELTO Gateway");
+    EXPECT_EQ(v.strings["CompanyName"], "VELTO");
+    EXPECT_EQ(v.strings["LegalCopyright"], ZZ_COPYRIGHT);
     EXPECT_EQ(v.strings["FileDescription"], program.description);
     EXPECT_EQ(v.strings["OriginalFilename"], program.fileName);
   }
