@@ -75,7 +75,7 @@ file(WRITE "${WORK_DIR}/_ForceCodepage.idt" "\r\n\r\n1251\t_ForceCodepage\r\n")
 
 # One msibuild call with an option and its argument, kept whole whatever semicolons it holds.
 function(msibuild option argument)
-  execute_process(COMMAND ${MSIBUILD} "${msi}" ${option} "${argument}" ${ARGN} WORKING_DIRECTORY "${WORK_DIR}"
+  execute_process(COMMAND ${MSIBUILD} "${msi}" ${option} "${argument}" WORKING_DIRECTORY "${WORK_DIR}"
                   RESULT_VARIABLE rc ERROR_VARIABLE out)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "make_package: msibuild ${msi} ${option} ${argument}\n${out}")
