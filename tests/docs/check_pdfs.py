@@ -171,7 +171,8 @@ def main(doc_dir, root, version):
         names = UNBREAKABLE_NAMES.findall(lines)
         expect(not names, f"{name}: {names} broken between two lines")
         packages = PACKAGE_NAME.findall(texts[name])
-        expect(all(v == version for v in packages), f"{name}: package names of versions {sorted(set(packages))}, not {version}")
+        expect(all(v == version for v in packages),
+               f"{name}: package names of versions {sorted(set(packages))}, not {version}")
 
         expect(pictures, f"{name}: its sources name no picture of the program")
         in_pdf, page_inches = pdf_images(pdf)
@@ -187,7 +188,8 @@ def main(doc_dir, root, version):
     # One scale (pixels per inch, to the rounding of pdfimages), the widest picture across the text.
     if printed:
         scales = {ppi for _, _, ppi, _ in printed}
-        expect(max(scales) - min(scales) <= 1, f"pictures printed at different scales: {sorted(scales)} pixels per inch")
+        expect(max(scales) - min(scales) <= 1,
+               f"pictures printed at different scales: {sorted(scales)} pixels per inch")
         name, width, ppi, page = max(printed, key=lambda p: p[1])
         expect(width / ppi >= TEXT_SHARE * page,
                f"{name}: the widest picture is {width / ppi:.2f} in wide on a page of {page:.2f} in")

@@ -308,7 +308,8 @@ class Wizard {
 ::testing::AssertionResult HasFocus(HWND dialog, const std::wstring& text) {
   const std::wstring focused = FocusedText(dialog, text);
   if (focused == text) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "the focus is on \"" << Narrow(focused) << "\", not on \"" << Narrow(text) << "\"";
+  return ::testing::AssertionFailure() << "the focus is on \"" << Narrow(focused) << "\", not on \"" << Narrow(text)
+                                       << "\"";
 }
 
 bool Shows(HWND dialog, const std::wstring& text) {
@@ -317,6 +318,25 @@ bool Shows(HWND dialog, const std::wstring& text) {
 }
 
 const std::wstring kProduct = L"«" + kCaption + L"»";
+
+// The package run again on the installed product: its action chosen with Tab from the first
+// one, confirmed, and the last dialog saying what was done.
+void Maintain(const Package& package, const std::wstring& action, const std::wstring& ready,
+              const std::wstring& done) {
+  Wizard wizard(package);
+  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
+  PressKey(VK_RETURN);
+  HWND dialog = wizard.Expect(L"Что сделать с программой");
+  ASSERT_TRUE(dialog);
+  for (int tabs = 0; tabs < 3 && FocusedText(dialog, action, 1000) != action; ++tabs) PressKey(VK_TAB);
+  ASSERT_TRUE(HasFocus(dialog, action));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(wizard.Expect(ready));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(wizard.Expect(done));
+  PressKey(VK_RETURN);
+  EXPECT_EQ(wizard.Finish(), 0);
+}
 
 TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
   const fs::path folder = L"C:\\Шлюз VELTO";
@@ -350,38 +370,12 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
 
   // Run again, the package offers repair and removal. A repair brings back a lost file.
   fs::remove(folder / L"zconf.exe");
-  {
-    Wizard wizard(current_);
-    ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
-    PressKey(VK_RETURN);
-    HWND dialog = wizard.Expect(L"Что сделать с программой");
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(HasFocus(dialog, L"&Исправить"));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(wizard.Expect(L"Всё готово к восстановлению"));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" восстановлена."));
-    PressKey(VK_RETURN);
-    EXPECT_EQ(wizard.Finish(), 0);
-  }
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"Всё готово к восстановлению",
+                                   L"Программа " + kProduct + L" восстановлена."));
   ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
-
-  {
-    Wizard wizard(current_);
-    ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
-    PressKey(VK_RETURN);
-    HWND dialog = wizard.Expect(L"Что сделать с программой");
-    ASSERT_TRUE(dialog);
-    PressKey(VK_TAB);
-    ASSERT_TRUE(HasFocus(dialog, L"&Удалить"));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(wizard.Expect(L"Всё готово к удалению"));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct +
-                              L" удалена. Файлы zidezir.conf, voice.ini и Zurerizeda.ini остались в папке шлюза."));
-    PressKey(VK_RETURN);
-    EXPECT_EQ(wizard.Finish(), 0);
-  }
+  const std::wstring removed =
+      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini и Zurerizeda.ini остались в папке шлюза.";
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"Всё готово к удалению", removed));
   ExpectNothingInstalled();
   EXPECT_FALSE(fs::exists(folder));
 }

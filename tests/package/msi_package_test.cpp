@@ -30,7 +30,8 @@ TEST(MsiPackage, KeepsItsCyrillicTextsOnASystemOfAnotherLanguage) {
   EXPECT_EQ(Narrow(PackageProperty(msi, L"ProductName")), "Настройка шлюза VELTO Gateway");
   // Explorer's subject of the file: Windows-1251 text in a summary that says so.
   EXPECT_EQ(PackageSummary(msi, PID_CODEPAGE).number, 1251);
-  EXPECT_EQ(FromCodePage(PackageSummary(msi, PID_SUBJECT).bytes, 1251), L"Настройка шлюза VELTO Gateway " ZZ_VERSION_TEXT);
+  EXPECT_EQ(FromCodePage(PackageSummary(msi, PID_SUBJECT).bytes, 1251),
+            L"Настройка шлюза VELTO Gateway " ZZ_VERSION_TEXT);
   EXPECT_EQ(Narrow(PackageValue(msi, L"SELECT `Name` FROM `Shortcut`")), "Настройка шлюза VELTO Gateway");
   EXPECT_EQ(Narrow(PackageValue(msi, L"SELECT `Description` FROM `Shortcut`")),
             "Параметры шлюза VELTO Gateway, блоки ТРЛ с переговорными устройствами и служба шлюза");

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "win32/unique_handle.h"
@@ -35,55 +33,6 @@ std::string ResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
-// The bytes of a PE file, addressed as the loader maps them (by relative virtual address).
-class PeFile {
- public:
-  explicit PeFile(const std::wstring& file) {
-    std::ifstream in(file.c_str(), std::ios::binary);
-    bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    const auto* dos = At<IMAGE_DOS_HEADER>(0);
-    if (!dos || dos->e_magic != IMAGE_DOS_SIGNATURE) return;
-    nt_ = At<IMAGE_NT_HEADERS64>(static_cast<std::size_t>(dos->e_lfanew));
-    if (!nt_ || nt_->Signature != IMAGE_NT_SIGNATURE || nt_->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) {
-      nt_ = nullptr;
-      return;
-    }
-    sections_ = static_cast<std::size_t>(dos->e_lfanew) + offsetof(IMAGE_NT_HEADERS64, OptionalHeader) +
-                nt_->FileHeader.SizeOfOptionalHeader;
-  }
-
-  bool Valid() const { return nt_ != nullptr; }
-  const IMAGE_DATA_DIRECTORY& Directory(int index) const { return nt_->OptionalHeader.DataDirectory[index]; }
-
-  template <class T>
-  const T* AtRva(DWORD rva) const {
-    for (WORD i = 0; i < nt_->FileHeader.NumberOfSections; ++i) {
-      const auto* section = At<IMAGE_SECTION_HEADER>(sections_ + i * sizeof(IMAGE_SECTION_HEADER));
-      if (section && rva >= section->VirtualAddress && rva < section->VirtualAddress + section->SizeOfRawData) {
-        return At<T>(section->PointerToRawData + (rva - section->VirtualAddress));
-      }
-    }
-    return nullptr;
-  }
-
-  std::string TextAtRva(DWORD rva) const {
-    const char* text = AtRva<char>(rva);
-    if (!text) return {};
-    const std::size_t room = bytes_.size() - static_cast<std::size_t>(text - bytes_.data());
-    return std::string(text, strnlen(text, room));
-  }
-
- private:
-  template <class T>
-  const T* At(std::size_t offset) const {
-    return offset + sizeof(T) <= bytes_.size() ? reinterpret_cast<const T*>(bytes_.data() + offset) : nullptr;
-  }
-
-  std::vector<char> bytes_;
-  const IMAGE_NT_HEADERS64* nt_ = nullptr;
-  std::size_t sections_ = 0;
-};
-
 std::string Upper(std::string s) {
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
@@ -93,17 +42,24 @@ std::string Upper(std::string s) {
 
 Imports ReadImports(const std::wstring& file) {
   Imports imports;
-  PeFile pe(file);
-  if (!pe.Valid()) return imports;
-  imports.delayed = pe.Directory(IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT).Size != 0;
-  DWORD at = pe.Directory(IMAGE_DIRECTORY_ENTRY_IMPORT).VirtualAddress;
-  for (const IMAGE_IMPORT_DESCRIPTOR* d; (d = pe.AtRva<IMAGE_IMPORT_DESCRIPTOR>(at)) && d->Name; at += sizeof *d) {
-    std::set<std::string>& functions = imports.libraries[Upper(pe.TextAtRva(d->Name))];
-    DWORD thunk = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
-    for (const ULONGLONG* t; (t = pe.AtRva<ULONGLONG>(thunk)) && *t; thunk += sizeof *t) {
+  // Mapped as an image, section by section as the loader lays it out, without running it: a
+  // relative address is an offset from the mapping (whose handle carries flags in its low bits).
+  Module module = OpenResources(file);
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module.get()) & ~ULONG_PTR{3});
+  if (!base) return imports;
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
+  if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) return imports;
+  const IMAGE_DATA_DIRECTORY* directories = nt->OptionalHeader.DataDirectory;
+  imports.delayed = directories[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].Size != 0;
+  const DWORD table = directories[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); table && d->Name; ++d) {
+    std::set<std::string>& functions = imports.libraries[Upper(reinterpret_cast<const char*>(base + d->Name))];
+    const DWORD names = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+    for (const auto* thunk = reinterpret_cast<const ULONGLONG*>(base + names); *thunk; ++thunk) {
       // By name: the hint, then the name; by ordinal, the ordinal's number.
-      functions.insert(*t & IMAGE_ORDINAL_FLAG64 ? "#" + std::to_string(*t & 0xffff)
-                                                : pe.TextAtRva(static_cast<DWORD>(*t) + sizeof(WORD)));
+      const char* name = reinterpret_cast<const char*>(base + static_cast<DWORD>(*thunk) + sizeof(WORD));
+      functions.insert(*thunk & IMAGE_ORDINAL_FLAG64 ? "#" + std::to_string(*thunk & 0xffff) : std::string(name));
     }
   }
   return imports;
@@ -131,8 +87,8 @@ VersionResource ReadVersionResource(const std::wstring& file) {
   result.language = translation[0];
   result.codePage = translation[1];
   result.found = true;
-  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright", "OriginalFilename",
-                           "ProductName", "ProductVersion"}) {
+  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+                           "OriginalFilename", "ProductName", "ProductVersion"}) {
     wchar_t path[128];
     std::swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", result.language, result.codePage,
                   Widen(name).c_str());
