@@ -14,15 +14,18 @@ function(zz_add_package target)
   list(TRANSFORM ZZ_DOCUMENTS PREPEND "${ZZ_DOC_DIR}/" OUTPUT_VARIABLE documents)
   # A list would split into several arguments on the command line.
   string(REPLACE ";" "|" document_names "${ZZ_DOCUMENTS}")
+  file(GLOB_RECURSE tables CONFIGURE_DEPENDS "${installer}/tables/*.idt")
   add_custom_command(OUTPUT ${outputs}
     COMMAND ${CMAKE_COMMAND}
             "-DVERSION=${arg_VERSION}" "-DPRODUCT_NAME=${ZZ_PRODUCT_NAME}" "-DMANUFACTURER=${ZZ_PUBLISHER}"
             "-DPROGRAM=$<TARGET_FILE:${arg_PROGRAM}>" "-DZCONF=$<TARGET_FILE:${arg_ZCONF}>"
+            "-DPROGRAM_VERSION=$<TARGET_PROPERTY:${arg_PROGRAM},ZZ_FILE_VERSION>"
+            "-DZCONF_VERSION=$<TARGET_PROPERTY:${arg_ZCONF},ZZ_FILE_VERSION>"
             "-DDOC_DIR=${ZZ_DOC_DIR}" "-DDOCUMENTS=${document_names}" "-DICON=${ZZ_PROGRAM_ICON}"
             "-DOUT_DIR=${arg_OUTPUT_DIR}" "-DWORK_DIR=${CMAKE_BINARY_DIR}/package_work/${base}"
             -P "${installer}/make_package.cmake"
     DEPENDS ${arg_PROGRAM} ${arg_ZCONF} zz_docs ${documents} "${ZZ_PROGRAM_ICON}"
-            "${installer}/make_package.cmake" "${installer}/zurerizeda.wxs"
+            "${installer}/make_package.cmake" "${installer}/zurerizeda.wxs" ${tables}
     COMMENT "Making ${base}.msi and ${base}.zip"
     VERBATIM)
   add_custom_target(${target} DEPENDS ${outputs})

@@ -1,7 +1,10 @@
 # The product's names, and what the project's one version number goes into: the version
-# resource of each Windows executable and the packages.
-set(ZZ_PRODUCT_NAME "VELTO Gateway")
+# resource of each Windows executable and the packages. The product is the gateway's
+# configurator, named as its shortcut and its window are, so that the installed programs list
+# does not take it for the gateway itself.
+set(ZZ_PRODUCT_NAME "Настройка шлюза VELTO Gateway")
 set(ZZ_PUBLISHER "VELTO")
+set(ZZ_COPYRIGHT "© VELTO, 2026")
 
 # "1.2.3" -> "1,2,3,0" (the numeric form of a version resource).
 function(zz_version_commas version out)
@@ -17,8 +20,9 @@ endfunction()
 
 # zz_version_resource(target "description" [VERSION x.y.z])
 # Gives a Windows executable its version resource: FileVersion and ProductVersion (the project's
-# version unless VERSION is given), ProductName, CompanyName, FileDescription, InternalName and
-# OriginalFilename (the file the target builds).
+# version unless VERSION is given), ProductName, CompanyName, LegalCopyright, FileDescription,
+# InternalName and OriginalFilename (the file the target builds). The target's ZZ_FILE_VERSION
+# property keeps the version, for the installer's File table.
 function(zz_version_resource target description)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "VERSION" "")
   if(NOT WIN32)
@@ -32,6 +36,8 @@ function(zz_version_resource target description)
     set(ZZ_RC_VERSION "${arg_VERSION}")
   endif()
   zz_version_commas("${ZZ_RC_VERSION}" ZZ_RC_VERSION_COMMAS)
+  string(REPLACE "," "." version_four "${ZZ_RC_VERSION_COMMAS}")
+  set_target_properties(${target} PROPERTIES ZZ_FILE_VERSION "${version_four}")
   set(ZZ_RC_DESCRIPTION "${description}")
   set(ZZ_RC_INTERNAL_NAME "$<TARGET_FILE_BASE_NAME:${target}>")
   set(ZZ_RC_FILE_NAME "$<TARGET_FILE_NAME:${target}>")

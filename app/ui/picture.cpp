@@ -36,7 +36,7 @@ Picture::Picture(int width, int height, const Painter& painter) : width_(width),
     painter(dc.get(), width, height);
     GdiFlush();
   }
-  // GDI leaves the alpha byte at zero: set it from the key colour, premultiplied for AlphaBlend.
+  // GDI leaves the alpha byte at zero: set it from the key colour, premultiplied for the blend.
   std::uint32_t* grey = nullptr;
   greyed_.Reset(MakeDib(width, height, &grey));
   const std::uint32_t key = 0x00FF00FFu;  // BGRA of the key colour without alpha
@@ -57,7 +57,9 @@ void Picture::Draw(HDC dc, int x, int y, bool greyed) const {
   MemoryDc memory(dc);
   Selection keep(memory.get(), source);
   BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, x, y, width_, height_, memory.get(), 0, 0, width_, height_, blend);
+  // gdi32's own blend: msimg32 is no known system library, so a copy planted beside the
+  // program would be loaded in its place.
+  GdiAlphaBlend(dc, x, y, width_, height_, memory.get(), 0, 0, width_, height_, blend);
 }
 
 }  // namespace zz::ui

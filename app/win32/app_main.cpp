@@ -12,6 +12,7 @@
 #include "main_form.h"
 #include "program_dir.h"
 #include "system_beeper.h"
+#include "ui/library.h"
 #include "uinput.h"
 #include "win32/tscm.h"
 #include "win_prompts.h"
@@ -75,6 +76,9 @@ int Run(int show) {
 }  // namespace zz
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  // Before anything loads a library; the static objects above need only the libraries the
+  // program imports, which Windows loads from System32 whatever the program's folder holds.
+  zz::ui::LoadLibrariesFromSystem32Only();
   try {
     return zz::Run(show);
   } catch (const std::exception& e) {

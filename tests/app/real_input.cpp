@@ -71,6 +71,20 @@ void PressKey(WORD key, bool ctrl, bool shift) {
   Send(inputs);
 }
 
+void TypeText(const std::wstring& text) {
+  std::vector<INPUT> inputs;
+  for (wchar_t c : text) {
+    for (bool up : {false, true}) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wScan = c;
+      in.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(in);
+    }
+  }
+  Send(inputs);
+}
+
 void BringToFront(HWND window) {
   SetForegroundWindow(window);
   SetActiveWindow(window);

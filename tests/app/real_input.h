@@ -18,6 +18,8 @@ void ClickAt(HWND control, POINT within = {-1, -1});
 POINT OnRow(HWND list, int row);
 // One key pressed and released, with Ctrl and Shift held when asked.
 void PressKey(WORD key, bool ctrl = false, bool shift = false);
+// Characters typed, whatever the keyboard's layout (each one as a key of its own character).
+void TypeText(const std::wstring& text);
 // Brings the window to the front, active, so that the keys reach it.
 void BringToFront(HWND window);
 // The mouse pressed at a point of the window, moved to another and released (points in the

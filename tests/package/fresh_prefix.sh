@@ -37,6 +37,8 @@ fi
 "$wine_exec" wineboot >/dev/null 2>&1 || true
 # No window manager under Xvfb: unmanaged windows spare Wine its wait for one.
 "$wine_exec" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+# A Windows the program runs on (a new prefix says Windows 7, which the package refuses).
+"$wine_exec" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1 || true
 status=0
 "$wine_exec" "$@" || status=$?
 if [ "$status" -eq 0 ]; then

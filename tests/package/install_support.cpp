@@ -7,6 +7,7 @@
 #include <shobjidl.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -121,14 +122,42 @@ std::wstring ProductInfo(const std::wstring& product, const wchar_t* property) {
   return value;
 }
 
+SummaryValue PackageSummary(const std::wstring& msi, UINT property) {
+  PMSIHANDLE summary;
+  UINT type = 0;
+  SummaryValue value;
+  FILETIME time{};
+  char text[1024] = {};
+  DWORD size = sizeof text;
+  if (MsiGetSummaryInformationW(0, msi.c_str(), 0, &summary) != ERROR_SUCCESS ||
+      MsiSummaryInfoGetPropertyA(summary, property, &type, &value.number, &time, text, &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  value.bytes = text;
+  return value;
+}
+
 std::optional<std::wstring> MachineString(const std::wstring& key, const wchar_t* name) {
-  wchar_t value[1024] = {};
+  wchar_t value[4096] = {};
   DWORD size = sizeof value;
-  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name, RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, value,
+  if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), name,
+                   RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND | RRF_SUBKEY_WOW6464KEY, nullptr, value,
                    &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::wstring(value);
+}
+
+std::vector<std::wstring> SystemPathFolders() {
+  const std::wstring path =
+      MachineString(L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", L"Path").value_or(L"");
+  std::vector<std::wstring> folders;
+  for (std::size_t start = 0; start <= path.size();) {
+    std::size_t end = std::min(path.find(L';', start), path.size());
+    if (end > start) folders.push_back(path.substr(start, end - start));
+    start = end + 1;
+  }
+  return folders;
 }
 
 bool MachineKeyExists(const std::wstring& key) {
@@ -165,12 +194,13 @@ ShortcutTarget ReadShortcut(const fs::path& link) {
   ShortcutTarget target;
   Microsoft::WRL::ComPtr<IShellLinkW> shell;
   Microsoft::WRL::ComPtr<IPersistFile> file;
-  wchar_t path[MAX_PATH] = {}, directory[MAX_PATH] = {};
+  wchar_t path[MAX_PATH] = {}, directory[MAX_PATH] = {}, description[INFOTIPSIZE] = {};
   if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&shell))) &&
       SUCCEEDED(shell.As(&file)) && SUCCEEDED(file->Load(link.wstring().c_str(), STGM_READ)) &&
       SUCCEEDED(shell->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
-      SUCCEEDED(shell->GetWorkingDirectory(directory, MAX_PATH))) {
-    target = {path, directory};
+      SUCCEEDED(shell->GetWorkingDirectory(directory, MAX_PATH)) &&
+      SUCCEEDED(shell->GetDescription(description, INFOTIPSIZE))) {
+    target = {path, directory, description};
   }
   return target;
 }
@@ -193,6 +223,45 @@ std::string MessagesOf(DWORD process) {
   std::string texts;
   for (HWND box : WindowsOf(process, L"#32770")) texts += "[" + Narrow(TextOf(GetDlgItem(box, 0xFFFF))) + "] ";
   return texts;
+}
+
+namespace {
+
+BOOL CALLBACK CollectChildText(HWND child, LPARAM data) {
+  if (IsWindowVisible(child)) reinterpret_cast<std::vector<std::wstring>*>(data)->push_back(TextOf(child));
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<std::wstring> ChildTexts(HWND window) {
+  std::vector<std::wstring> texts;
+  EnumChildWindows(window, &CollectChildText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+HWND WaitForWindowWith(DWORD process, const std::wstring& caption, const std::wstring& childText,
+                       DWORD milliseconds) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start <= milliseconds; Sleep(100)) {
+    for (HWND window : WindowsOf(process, L"", caption)) {
+      std::vector<std::wstring> texts = ChildTexts(window);
+      if (std::find(texts.begin(), texts.end(), childText) != texts.end()) return window;
+    }
+  }
+  return nullptr;
+}
+
+std::wstring FocusedText(HWND window, const std::wstring& expected, DWORD milliseconds) {
+  std::wstring text;
+  for (const DWORD start = GetTickCount(); GetTickCount() - start <= milliseconds; Sleep(100)) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    text = GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus
+               ? TextOf(info.hwndFocus)
+               : L"";
+    if (text == expected) break;
+  }
+  return text;
 }
 
 std::wstring ProcessImage(DWORD process) {

@@ -41,8 +41,18 @@ std::wstring PackageProperty(const std::wstring& msi, const std::wstring& name);
 std::vector<std::wstring> RelatedProducts(const std::wstring& upgradeCode);
 // MsiGetProductInfoW of an installed product; "" when unknown.
 std::wstring ProductInfo(const std::wstring& product, const wchar_t* property);
-// A string value in the 64-bit view of HKEY_LOCAL_MACHINE; nothing when the value is missing.
+// A property of the package's summary (PID_SUBJECT, PID_CODEPAGE, ...): its number, or its text
+// as the bytes the summary holds.
+struct SummaryValue {
+  int number = 0;
+  std::string bytes;
+};
+SummaryValue PackageSummary(const std::wstring& msi, UINT property);
+// A string value in the 64-bit view of HKEY_LOCAL_MACHINE, unexpanded; nothing when the value
+// is missing.
 std::optional<std::wstring> MachineString(const std::wstring& key, const wchar_t* name);
+// The folders of the system PATH, as the machine's environment holds them.
+std::vector<std::wstring> SystemPathFolders();
 bool MachineKeyExists(const std::wstring& key);
 // The key of a product in the installed programs list.
 std::wstring UninstallKey(const std::wstring& product);
@@ -54,7 +64,7 @@ std::wstring KnownFolderPath(REFKNOWNFOLDERID id);
 // a per-machine package puts its shortcut in the first, and Wine in the second.
 std::vector<fs::path> ProgramsShortcuts(const std::wstring& caption);
 struct ShortcutTarget {
-  std::wstring path, workingDirectory;
+  std::wstring path, workingDirectory, description;
 };
 ShortcutTarget ReadShortcut(const fs::path& link);
 
@@ -64,6 +74,15 @@ std::vector<HWND> WindowsOf(DWORD process, const std::wstring& className = L"", 
 HWND WaitForWindow(DWORD process, const std::wstring& className, const std::wstring& caption, DWORD milliseconds);
 // The texts of the message boxes a process shows, each in brackets.
 std::string MessagesOf(DWORD process);
+// The texts of a window's visible child controls, in their order.
+std::vector<std::wstring> ChildTexts(HWND window);
+// The first visible top-level window of a process with that caption and a visible child of that
+// text that shows up within the time given, or null.
+HWND WaitForWindowWith(DWORD process, const std::wstring& caption, const std::wstring& childText,
+                       DWORD milliseconds);
+// The text of the control that has the keyboard focus in the window's thread, once it is that
+// text or the time given is over.
+std::wstring FocusedText(HWND window, const std::wstring& expected, DWORD milliseconds = 5000);
 std::wstring ProcessImage(DWORD process);
 
 }  // namespace zz::test

@@ -1,7 +1,8 @@
 // The MSI in a fresh Wine prefix, as an administrator deploys it with Windows Installer's own
 // msiexec: installed silently into a folder of their choosing, started from the Start menu,
-// upgraded in place, refused as a downgrade, and removed, leaving the gateway's and the
-// user's files as they were.
+// upgraded in place, refused as a downgrade and on too old a Windows, and removed, leaving the
+// gateway's and the user's files as they were; and the same through the installer's own
+// dialogs, driven with the keyboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,23 +11,32 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "install_support.h"
 #include "program_resources.h"
+#include "real_input.h"
 #include "win32/utf16.h"
 #include "zz_version.h"
 
 namespace zz::test {
 namespace {
 
-// The Start-menu shortcut's caption is the main window's caption too.
+// The product is named as its Start-menu shortcut and its main window are.
 const std::wstring kCaption = L"Настройка шлюза VELTO Gateway";
+const std::wstring kShortcutDescription =
+    L"Параметры шлюза VELTO Gateway, блоки ТРЛ с переговорными устройствами и служба шлюза";
 const std::wstring kSetupManual = L"Doc\\Установка и настройка VELTO Gateway.pdf";
 const char kDowngradeMessage[] =
-    "Уже установлена более новая версия VELTO Gateway. Чтобы установить эту версию, сначала удалите установленную.";
+    "Уже установлена более новая версия программы «Настройка шлюза VELTO Gateway». Чтобы установить эту версию, "
+    "сначала удалите установленную.";
+const char kOldWindowsMessage[] =
+    "Программе «Настройка шлюза VELTO Gateway» нужна 64-разрядная Windows 8, Windows Server 2012 или более новая "
+    "версия Windows.";
 constexpr long kInstallFailure = 1603;
 
 struct Package {
@@ -72,6 +82,28 @@ std::wstring Names(const Files& files) {
   return names;
 }
 
+// How often the folder stands on the system PATH, as the installer writes it (with its
+// trailing separator) or without.
+long OnSystemPath(const fs::path& folder) {
+  const std::vector<std::wstring> folders = SystemPathFolders();
+  return std::count_if(folders.begin(), folders.end(), [&](const std::wstring& entry) {
+    return entry == folder.wstring() || entry == folder.wstring() + L"\\";
+  });
+}
+
+// The Windows version Wine gives the programs started from now on, for as long as it lives.
+class WindowsVersion {
+ public:
+  explicit WindowsVersion(const wchar_t* version) { Set(version); }
+  ~WindowsVersion() { Set(L"win10"); }
+
+ private:
+  static void Set(const wchar_t* version) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine", L"Version", REG_SZ, version,
+                    static_cast<DWORD>((wcslen(version) + 1) * sizeof(wchar_t)));
+  }
+};
+
 class InstallerTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
@@ -87,6 +119,8 @@ class InstallerTest : public ::testing::Test {
     ASSERT_TRUE(RelatedProducts(upgradeCode_).empty()) << "the prefix is not fresh";
   }
 
+  const std::vector<std::wstring> pathBefore_ = SystemPathFolders();
+
   // Whatever a failed test left installed goes, so that the next one starts clean.
   void TearDown() override {
     for (const std::wstring& product : RelatedProducts(upgradeCode_)) RunToEnd(L"msiexec.exe /x " + product + L" /qn");
@@ -97,8 +131,8 @@ class InstallerTest : public ::testing::Test {
   }
 
   // The product registered once, its files and nothing else in the folder beside the
-  // expected user files, and its shortcut.
-  void ExpectInstalled(const Package& package, const fs::path& folder, const Files& files) const {
+  // expected user files, its shortcut, and its folder once on the system PATH when asked.
+  void ExpectInstalled(const Package& package, const fs::path& folder, const Files& files, bool onPath = true) const {
     Files found = FilesUnder(folder);
     EXPECT_EQ(Names(found), Names(files));
     for (const auto& [name, bytes] : files) EXPECT_TRUE(found[name] == bytes) << Narrow(name) << " differs";
@@ -106,11 +140,11 @@ class InstallerTest : public ::testing::Test {
     EXPECT_EQ(RelatedProducts(upgradeCode_), std::vector<std::wstring>{package.productCode});
     const std::wstring& code = package.productCode;
     EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_VERSIONSTRING), package.version);
-    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), L"VELTO Gateway");
+    EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), kCaption);
     EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_PUBLISHER), L"VELTO");
     EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLLOCATION), folder.wstring() + L"\\");
     // The installed programs list.
-    EXPECT_EQ(MachineString(UninstallKey(code), L"DisplayName"), L"VELTO Gateway");
+    EXPECT_EQ(MachineString(UninstallKey(code), L"DisplayName"), kCaption);
     EXPECT_EQ(MachineString(UninstallKey(code), L"DisplayVersion"), package.version);
     EXPECT_EQ(MachineString(UninstallKey(code), L"Publisher"), L"VELTO");
     EXPECT_TRUE(ReadBytes(ProductInfo(code, INSTALLPROPERTY_PRODUCTICON)) == Bytes(ZZ_PROGRAM_ICON))
@@ -121,6 +155,8 @@ class InstallerTest : public ::testing::Test {
     ShortcutTarget target = ReadShortcut(shortcuts[0]);
     EXPECT_EQ(target.path, (folder / L"zurerizeda.exe").wstring());
     EXPECT_EQ(WithoutTrailingSlash(target.workingDirectory), folder.wstring());
+    EXPECT_EQ(target.description, kShortcutDescription);
+    EXPECT_EQ(OnSystemPath(folder), onPath ? 1 : 0);
   }
 
   void ExpectNothingInstalled() const {
@@ -129,6 +165,7 @@ class InstallerTest : public ::testing::Test {
     EXPECT_FALSE(MachineKeyExists(UninstallKey(next_.productCode)));
     EXPECT_FALSE(MachineKeyExists(L"Software\\VELTO"));
     EXPECT_TRUE(ProgramsShortcuts(kCaption).empty());
+    EXPECT_EQ(SystemPathFolders(), pathBefore_);
   }
 
   Package current_ = Load(ZZ_MSI, ZZ_VERSION_TEXT);
@@ -188,12 +225,12 @@ void RunFromStartMenu(const fs::path& folder) {
   EXPECT_NE(ReadBytes(folder / L"Zurerizeda.ini").value_or("").find("[MainForm]"), std::string::npos);
 }
 
-// A downgrade with the basic interface: the refusal is a message box of msiexec's.
-void ExpectDowngradeRefused(const Package& older) {
-  Started msiexec = Start(L"msiexec.exe /i " + Quoted(older.msi) + L" /qb");
+// An installation refused, with the basic interface: the refusal is a message box of msiexec's.
+void ExpectRefused(const Package& package, const char* message) {
+  Started msiexec = Start(L"msiexec.exe /i " + Quoted(package.msi) + L" /qb");
   HWND box = WaitForWindow(msiexec.id, L"#32770", L"", 60000);
   ASSERT_TRUE(box) << "no message from msiexec";
-  EXPECT_EQ(MessagesOf(msiexec.id), "[" + std::string(kDowngradeMessage) + "] ");
+  EXPECT_EQ(MessagesOf(msiexec.id), "[" + std::string(message) + "] ");
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   EXPECT_EQ(WaitForExit(msiexec.process.get(), 60000), kInstallFailure);
 }
@@ -217,7 +254,7 @@ TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
   EXPECT_EQ(installed.strings["FileVersion"], ZZ_NEXT_VERSION);
   EXPECT_FALSE(fs::exists(fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway"));
 
-  ASSERT_NO_FATAL_FAILURE(ExpectDowngradeRefused(current_));
+  ASSERT_NO_FATAL_FAILURE(ExpectRefused(current_, kDowngradeMessage));
   ASSERT_NO_FATAL_FAILURE(ExpectInstalled(next_, folder, nextFiles));
 
   // The uninstall takes what it installed and leaves the gateway's and the user's files.
@@ -230,9 +267,115 @@ TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
 
 TEST_F(InstallerTest, DefaultFolderIsUnderProgramFilesAndLeavesNothingBehind) {
   const fs::path folder = fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway";
-  ASSERT_EQ(Install(current_, L"/qn"), 0);
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+  // A deployment that keeps the system PATH as it is.
+  ASSERT_EQ(Install(current_, L"/qn ADD_TO_PATH=0"), 0);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE), false));
   ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(current_.msi) + L" /qn"), 0);
+  ExpectNothingInstalled();
+  EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(InstallerTest, RefusedOnAWindowsOlderThanTheProgramNeeds) {
+  {
+    WindowsVersion windows7(L"win7");
+    ASSERT_NO_FATAL_FAILURE(ExpectRefused(current_, kOldWindowsMessage));
+  }
+  ExpectNothingInstalled();
+}
+
+// The installer's dialogs as an administrator meets them: each one found by its caption and one
+// of its texts, brought to the front and answered with keys.
+class Wizard {
+ public:
+  explicit Wizard(const Package& package) : msiexec_(Start(L"msiexec.exe /i " + Quoted(package.msi))) {}
+  ~Wizard() { WaitForExit(msiexec_.process.get(), 1000); }
+
+  HWND Expect(const std::wstring& text) {
+    HWND dialog = WaitForWindowWith(msiexec_.id, kCaption + L" — установка", text, 60000);
+    if (dialog) {
+      BringToFront(dialog);
+      Sleep(300);
+    }
+    return dialog;
+  }
+  long Finish() { return WaitForExit(msiexec_.process.get(), 120000); }
+
+ private:
+  Started msiexec_;
+};
+
+// Keys go where the focus is: the control that has it, waited for.
+::testing::AssertionResult HasFocus(HWND dialog, const std::wstring& text) {
+  const std::wstring focused = FocusedText(dialog, text);
+  if (focused == text) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the focus is on \"" << Narrow(focused) << "\", not on \"" << Narrow(text)
+                                       << "\"";
+}
+
+bool Shows(HWND dialog, const std::wstring& text) {
+  std::vector<std::wstring> texts = ChildTexts(dialog);
+  return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+const std::wstring kProduct = L"«" + kCaption + L"»";
+
+// The package run again on the installed product: its action chosen with Tab from the first
+// one, confirmed, and the last dialog saying what was done.
+void Maintain(const Package& package, const std::wstring& action, const std::wstring& ready,
+              const std::wstring& done) {
+  Wizard wizard(package);
+  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
+  PressKey(VK_RETURN);
+  HWND dialog = wizard.Expect(L"Что сделать с программой");
+  ASSERT_TRUE(dialog);
+  for (int tabs = 0; tabs < 3 && FocusedText(dialog, action, 1000) != action; ++tabs) PressKey(VK_TAB);
+  ASSERT_TRUE(HasFocus(dialog, action));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(wizard.Expect(ready));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(wizard.Expect(done));
+  PressKey(VK_RETURN);
+  EXPECT_EQ(wizard.Finish(), 0);
+}
+
+TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
+  const fs::path folder = L"C:\\Шлюз VELTO";
+  {
+    Wizard wizard(current_);
+    ASSERT_TRUE(wizard.Expect(L"Вас приветствует мастер установки программы " + kProduct));
+    PressKey(VK_RETURN);
+    HWND dialog = wizard.Expect(L"Папка установки");
+    ASSERT_TRUE(dialog);
+    // The folder field has the keys, with the folder of a first installation; the folder typed
+    // over it is taken when the field is left.
+    ASSERT_TRUE(HasFocus(dialog, KnownFolderPath(FOLDERID_ProgramFiles) + L"\\VELTO Gateway\\"));
+    PressKey(VK_END);
+    PressKey(VK_HOME, false, true);
+    TypeText(folder.wstring());
+    PressKey(VK_TAB);
+    ASSERT_TRUE(HasFocus(dialog, L"&Добавить папку в системную переменную PATH"));
+    PressKey(VK_RETURN);
+    dialog = wizard.Expect(L"Всё готово к установке");
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(Shows(dialog, folder.wstring() + L"\\"));
+    ASSERT_TRUE(HasFocus(dialog, L"&Установить"));
+    PressKey(VK_RETURN);
+    dialog = wizard.Expect(L"Программа " + kProduct + L" установлена в папку:");
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(Shows(dialog, folder.wstring() + L"\\"));
+    PressKey(VK_RETURN);
+    EXPECT_EQ(wizard.Finish(), 0);
+  }
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+
+  // Run again, the package offers repair and removal. A repair brings back a lost file.
+  fs::remove(folder / L"zconf.exe");
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"Всё готово к восстановлению",
+                                   L"Программа " + kProduct + L" восстановлена."));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+  const std::wstring removed =
+      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini и Zurerizeda.ini остались в папке шлюза.";
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"Всё готово к удалению", removed));
   ExpectNothingInstalled();
   EXPECT_FALSE(fs::exists(folder));
 }

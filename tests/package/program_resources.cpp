@@ -1,5 +1,7 @@
 #include "program_resources.h"
 
+#include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -31,7 +33,37 @@ std::string ResourceBytes(HMODULE module, LPCWSTR name, LPCWSTR type) {
   return std::string(static_cast<const char*>(data), SizeofResource(module, found));
 }
 
+std::string Upper(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return s;
+}
+
 }  // namespace
+
+Imports ReadImports(const std::wstring& file) {
+  Imports imports;
+  // Mapped as an image, section by section as the loader lays it out, without running it: a
+  // relative address is an offset from the mapping (whose handle carries flags in its low bits).
+  Module module = OpenResources(file);
+  const auto* base = reinterpret_cast<const BYTE*>(reinterpret_cast<ULONG_PTR>(module.get()) & ~ULONG_PTR{3});
+  if (!base) return imports;
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
+  if (nt->Signature != IMAGE_NT_SIGNATURE || nt->OptionalHeader.Magic != IMAGE_NT_OPTIONAL_HDR64_MAGIC) return imports;
+  const IMAGE_DATA_DIRECTORY* directories = nt->OptionalHeader.DataDirectory;
+  imports.delayed = directories[IMAGE_DIRECTORY_ENTRY_DELAY_IMPORT].Size != 0;
+  const DWORD table = directories[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+  for (const auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + table); table && d->Name; ++d) {
+    std::set<std::string>& functions = imports.libraries[Upper(reinterpret_cast<const char*>(base + d->Name))];
+    const DWORD names = d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk;
+    for (const auto* thunk = reinterpret_cast<const ULONGLONG*>(base + names); *thunk; ++thunk) {
+      // By name: the hint, then the name; by ordinal, the ordinal's number.
+      const char* name = reinterpret_cast<const char*>(base + static_cast<DWORD>(*thunk) + sizeof(WORD));
+      functions.insert(*thunk & IMAGE_ORDINAL_FLAG64 ? "#" + std::to_string(*thunk & 0xffff) : std::string(name));
+    }
+  }
+  return imports;
+}
 
 VersionResource ReadVersionResource(const std::wstring& file) {
   VersionResource result;
@@ -55,8 +87,8 @@ VersionResource ReadVersionResource(const std::wstring& file) {
   result.language = translation[0];
   result.codePage = translation[1];
   result.found = true;
-  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "OriginalFilename",
-                           "ProductName", "ProductVersion"}) {
+  for (const char* name : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+                           "OriginalFilename", "ProductName", "ProductVersion"}) {
     wchar_t path[128];
     std::swprintf(path, 128, L"\\StringFileInfo\\%04x%04x\\%ls", result.language, result.codePage,
                   Widen(name).c_str());
@@ -82,19 +114,40 @@ IconImage ReadIconImage(const std::wstring& file, int size) {
   int id = LookupIconIdFromDirectoryEx(reinterpret_cast<PBYTE>(group.data()), TRUE, size, size, LR_DEFAULTCOLOR);
   std::string bits = ResourceBytes(module.get(), MAKEINTRESOURCEW(id), RT_ICON);
   if (bits.size() < sizeof(BITMAPINFOHEADER)) return image;
-  BITMAPINFOHEADER header;
-  std::memcpy(&header, bits.data(), sizeof header);
-  image.width = header.biWidth;
-  image.bitCount = header.biBitCount;
-  const int height = header.biHeight / 2;  // the colour rows, then the mask's
-  if (header.biBitCount != 32 || height != header.biWidth) return image;
-  // Rows bottom-up, four bytes a pixel, alpha last.
-  auto alpha = [&](int x, int y) {
-    std::size_t at = header.biSize + (static_cast<std::size_t>(height - 1 - y) * header.biWidth + x) * 4 + 3;
-    return at < bits.size() ? static_cast<unsigned char>(bits[at]) : -1;
-  };
-  image.cornerAlpha = alpha(0, 0);
-  image.centreAlpha = alpha(header.biWidth / 2, height / 2);
+  image.png = bits.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0;
+  if (image.png) {
+    // IHDR: the width (big-endian) at 16, then the height, the depth and the colour type (6: RGBA).
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(bits[at]); };
+    image.width = byte(16) << 24 | byte(17) << 16 | byte(18) << 8 | byte(19);
+    image.bitCount = byte(25) == 6 ? 4 * byte(24) : 0;
+  } else {
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, bits.data(), sizeof header);
+    image.width = header.biWidth;
+    image.bitCount = header.biBitCount;
+  }
+
+  // The icon as Windows makes it from the image, read back as top-down BGRA rows.
+  HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(bits.data()), static_cast<DWORD>(bits.size()), TRUE,
+                                        0x00030000, size, size, LR_DEFAULTCOLOR);
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return image;
+  BITMAPINFO format{};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = size;
+  format.bmiHeader.biHeight = -size;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(size) * size);
+  HDC screen = GetDC(nullptr);
+  if (info.hbmColor && GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &format, DIB_RGB_COLORS) == size) {
+    image.cornerAlpha = static_cast<int>(pixels[0] >> 24);
+    image.centreAlpha = static_cast<int>(pixels[static_cast<std::size_t>(size / 2) * size + size / 2] >> 24);
+  }
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  DestroyIcon(icon);
   return image;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 #include <string>
 
 #include "program_resources.h"
@@ -33,7 +34,9 @@ TEST(VersionResource, EveryShippedProgramCarriesTheProjectVersion) {
     EXPECT_EQ(v.codePage, 1200u);
     EXPECT_EQ(v.strings["FileVersion"], ZZ_VERSION_TEXT);
     EXPECT_EQ(v.strings["ProductVersion"], ZZ_VERSION_TEXT);
-    EXPECT_EQ(v.strings["ProductName"], ZZ_PRODUCT_NAME);
+    EXPECT_EQ(v.strings["ProductName"], "Настройка шлюза VELTO Gateway");
+    EXPECT_EQ(v.strings["CompanyName"], "VELTO");
+    EXPECT_EQ(v.strings["LegalCopyright"], ZZ_COPYRIGHT);
     EXPECT_EQ(v.strings["FileDescription"], program.description);
     EXPECT_EQ(v.strings["OriginalFilename"], program.fileName);
   }
@@ -64,14 +67,41 @@ TEST(Manifest, TheWindowTestsRunUnelevatedWithTheSameControlsAndDpi) {
   EXPECT_TRUE(Has(manifest, kPerMonitorDpi)) << manifest;
 }
 
+// Libraries Windows loads from System32 whatever the program's folder holds: the known DLLs of
+// the session manager.
+const std::set<std::string> kKnownLibraries = {
+    "ADVAPI32.DLL", "CLBCATQ.DLL", "COMBASE.DLL", "COMDLG32.DLL", "COML2.DLL",   "GDI32.DLL",  "GDIPLUS.DLL",
+    "IMAGEHLP.DLL", "IMM32.DLL",   "KERNEL32.DLL", "MSCTF.DLL",  "MSVCRT.DLL",  "NORMALIZ.DLL", "NSI.DLL",
+    "OLE32.DLL",    "OLEAUT32.DLL", "PSAPI.DLL",   "RPCRT4.DLL", "SECHOST.DLL", "SETUPAPI.DLL", "SHCORE.DLL",
+    "SHELL32.DLL",  "SHLWAPI.DLL",  "USER32.DLL",  "WLDAP32.DLL", "WS2_32.DLL"};
+
+TEST(Imports, TheProgramsLoadNoLibraryAPlantedFileCouldStandIn) {
+  for (const Shipped& program : kShipped) {
+    SCOPED_TRACE(program.fileName);
+    const std::wstring file = WindowsPath(program.path);
+    Imports imports = ReadImports(file);
+    ASSERT_FALSE(imports.libraries.empty()) << "cannot read the import table";
+    EXPECT_FALSE(imports.delayed) << "delayed imports are looked up beside the program";
+    for (const auto& [library, functions] : imports.libraries) {
+      // The common controls 6 come from the side-by-side store the manifest names.
+      const bool sideBySide = library == "COMCTL32.DLL" && Has(ReadManifest(file), kCommonControls6);
+      EXPECT_TRUE(kKnownLibraries.count(library) || sideBySide) << library;
+    }
+    // Later loads, of the file dialogs' and the shell's libraries, search System32 only.
+    EXPECT_EQ(imports.libraries["KERNEL32.DLL"].count("SetDefaultDllDirectories"), 1u);
+  }
+}
+
 TEST(Icon, WindowsFindsTheProgramsIconAtEverySizeItAsksFor) {
-  // Small and large icons at 100 % to 200 %: an image of exactly that size, with alpha, a
+  // Small and large icons at 100 % to 200 %, and the 256-pixel one of Explorer's large views
+  // (kept as PNG, as Windows keeps it): an image of exactly that size, with alpha, a
   // transparent corner round the tile and an opaque middle.
-  for (int size : {16, 20, 24, 32, 40, 48, 64}) {
+  for (int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
     SCOPED_TRACE(size);
     IconImage image = ReadIconImage(WindowsPath(ZZ_PROGRAM_EXE), size);
     EXPECT_EQ(image.width, size);
     EXPECT_EQ(image.bitCount, 32);
+    EXPECT_EQ(image.png, size == 256);
     EXPECT_EQ(image.cornerAlpha, 0);
     EXPECT_EQ(image.centreAlpha, 255);
   }

@@ -3,10 +3,12 @@
 #   zurerizeda-<VERSION>-x64.msi  made by wixl from zurerizeda.wxs
 #   zurerizeda-<VERSION>-x64.zip
 # both holding zurerizeda.exe, zconf.exe and Doc\ with the DOCUMENTS ("a|b") of DOC_DIR.
-# Arguments: VERSION PRODUCT_NAME MANUFACTURER PROGRAM ZCONF DOC_DIR DOCUMENTS ICON OUT_DIR WORK_DIR
+# Arguments: VERSION PRODUCT_NAME MANUFACTURER PROGRAM PROGRAM_VERSION ZCONF ZCONF_VERSION DOC_DIR
+# DOCUMENTS ICON OUT_DIR WORK_DIR (the *_VERSION: the four numbers of the file's version resource)
 cmake_minimum_required(VERSION 3.20)
 
-foreach(arg VERSION PRODUCT_NAME MANUFACTURER PROGRAM ZCONF DOC_DIR DOCUMENTS ICON OUT_DIR WORK_DIR)
+foreach(arg VERSION PRODUCT_NAME MANUFACTURER PROGRAM PROGRAM_VERSION ZCONF ZCONF_VERSION DOC_DIR DOCUMENTS ICON
+            OUT_DIR WORK_DIR)
   if("${${arg}}" STREQUAL "")
     message(FATAL_ERROR "make_package: ${arg} is not given")
   endif()
@@ -59,23 +61,93 @@ string(UUID product_code NAMESPACE 0A4C7E2F-91B3-4D58-8E06-3F7B2C1D5A94 NAME "${
 # wixl leaves the database's code page neutral and writes its strings in the code page of
 # WINDOWS_LANGUAGE, so the Cyrillic names are stored as Windows-1251; msibuild then marks the
 # database as 1251, so that Windows Installer reads them right on a system of any language.
-# wixl has no Secure properties either: msibuild adds the installation folder and the one found
-# in the registry to those the installer's elevated part takes from the part the user runs.
+# wixl has no Secure properties either: msibuild adds the installation folder, the one found in
+# the registry and the PATH switch to those the installer's elevated part takes from the part
+# the user runs (the dialogs or the command line).
 set(msi "${WORK_DIR}/${base_name}.msi")
 set(ENV{WINDOWS_LANGUAGE} ru)
+file(WRITE "${WORK_DIR}/product.wxi"
+     "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Include>\n  <?define ProductName = \"${PRODUCT_NAME}\" ?>\n</Include>\n")
 run(${CMAKE_COMMAND} -E chdir "${stage}"
-    ${WIXL} --arch x64 -D "Version=${VERSION}" -D "ProductCode=${product_code}"
-    -D "ProductName=${PRODUCT_NAME}" -D "Manufacturer=${MANUFACTURER}" -D "IconFile=../program.ico"
-    -o "${msi}" "${CMAKE_CURRENT_LIST_DIR}/zurerizeda.wxs")
+    ${WIXL} --arch x64 -D "Version=${VERSION}" -D "ProductCode=${product_code}" -D "Manufacturer=${MANUFACTURER}"
+    -D "IconFile=../program.ico" --includedir "${WORK_DIR}" -o "${msi}" "${CMAKE_CURRENT_LIST_DIR}/zurerizeda.wxs")
 file(WRITE "${WORK_DIR}/_ForceCodepage.idt" "\r\n\r\n1251\t_ForceCodepage\r\n")
-set(secure "WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;INSTALLDIR;PREVIOUSINSTALLDIR")
-set(query "UPDATE `Property` SET `Value` = '${secure}' WHERE `Property` = 'SecureCustomProperties'")
-# Called directly: run() would split the query at the semicolons of the list.
-execute_process(COMMAND ${MSIBUILD} "${msi}" -q "${query}" -i _ForceCodepage.idt
-                WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE rc ERROR_VARIABLE out)
+
+# One msibuild call with an option and its argument, kept whole whatever semicolons it holds.
+function(msibuild option argument)
+  execute_process(COMMAND ${MSIBUILD} "${msi}" ${option} "${argument}" WORKING_DIRECTORY "${WORK_DIR}"
+                  RESULT_VARIABLE rc ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "make_package: msibuild ${msi} ${option} ${argument}\n${out}")
+  endif()
+endfunction()
+
+msibuild(-i _ForceCodepage.idt)
+msibuild(-q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;INSTALLDIR;PREVIOUSINSTALLDIR;ADD_TO_PATH' WHERE `Property` = 'SecureCustomProperties'")
+# The summary, which Explorer shows as the file's subject: wixl writes its strings as UTF-8
+# whatever code page it names (1251) and English as the package's language. msibuild stores the
+# bytes it is given, so the subject goes in as Windows-1251.
+file(WRITE "${WORK_DIR}/subject.txt" "${PRODUCT_NAME} ${VERSION}")
+execute_process(COMMAND iconv -f UTF-8 -t CP1251 "${WORK_DIR}/subject.txt" OUTPUT_VARIABLE subject RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "make_package: msibuild ${msi}\n${out}")
+  message(FATAL_ERROR "make_package: the subject ${PRODUCT_NAME} does not fit Windows-1251")
 endif()
+execute_process(COMMAND ${MSIBUILD} "${msi}" -s "${subject}" "${MANUFACTURER}" "x64;1049" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "make_package: msibuild ${msi} -s")
+endif()
+msibuild(-q "UPDATE `Component` SET `Condition` = 'ADD_TO_PATH = \"1\"' WHERE `Component` = 'SystemPath'")
+# The maintenance dialogs choose with the properties msiexec's /x and /f set (REMOVE, REINSTALL),
+# which the costing of the installation itself reads: the dialogs' part does no costing then,
+# which would settle the features' states before the choice.
+foreach(action CostInitialize FileCost CostFinalize MigrateFeatureStates)
+  msibuild(-q "UPDATE `InstallUISequence` SET `Condition` = 'NOT Installed' WHERE `Action` = '${action}'")
+endforeach()
+# The executables' versions, so that Windows Installer's rules for replacing files apply.
+foreach(file ProgramExe=${PROGRAM_VERSION} ZconfExe=${ZCONF_VERSION})
+  string(REPLACE "=" ";" file "${file}")
+  list(GET file 0 id)
+  list(GET file 1 file_version)
+  msibuild(-q "UPDATE `File` SET `Version` = '${file_version}', `Language` = '1049' WHERE `File` = '${id}'")
+endforeach()
+
+# What wixl does not write: the dialogs, the system PATH. Each .idt of tables/ is a whole table
+# (UTF-8: msibuild stores it in the database's code page); each one of tables/add/ holds rows
+# for a table wixl wrote.
+set(tables "${CMAKE_CURRENT_LIST_DIR}/tables")
+file(GLOB whole_tables RELATIVE "${tables}" "${tables}/*.idt")
+foreach(table IN LISTS whole_tables)
+  file(COPY_FILE "${tables}/${table}" "${WORK_DIR}/${table}")
+  msibuild(-i "${table}")
+endforeach()
+file(GLOB row_tables "${tables}/add/*.idt")
+foreach(idt IN LISTS row_tables)
+  get_filename_component(table "${idt}" NAME_WE)
+  file(STRINGS "${idt}" lines ENCODING UTF-8)
+  list(POP_FRONT lines names types)
+  list(POP_FRONT lines)  # the table's name and keys
+  string(REPLACE "\t" ";" names "${names}")
+  string(REPLACE "\t" ";" types "${types}")
+  foreach(line IN LISTS lines)
+    string(REPLACE "\t" ";" values "${line}")
+    set(columns "")
+    set(literals "")
+    foreach(name value type IN ZIP_LISTS names values types)
+      if(value STREQUAL "")
+        continue()  # null
+      endif()
+      list(APPEND columns "`${name}`")
+      if(type MATCHES "^[iI]")
+        list(APPEND literals "${value}")
+      else()
+        list(APPEND literals "'${value}'")
+      endif()
+    endforeach()
+    list(JOIN columns ", " columns)
+    list(JOIN literals ", " literals)
+    msibuild(-q "INSERT INTO `${table}` (${columns}) VALUES (${literals})")
+  endforeach()
+endforeach()
 
 # Names in the zip are UTF-8 and flagged so (libarchive does it in a UTF-8 locale): Windows
 # then shows the Cyrillic name of the installation manual as it is.

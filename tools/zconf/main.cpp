@@ -12,6 +12,7 @@
 
 #include <cstdio>
 
+#include "ui/library.h"
 #include "win32/utf16.h"
 
 namespace {
@@ -51,6 +52,7 @@ void Emit(DWORD stdHandle, FILE* stream, const std::string& text) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  zz::ui::LoadLibrariesFromSystem32Only();
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   std::vector<std::string> args;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <stdexcept>
 
+#include <zlib.h>
+
 namespace zz::icon {
 
 namespace {
@@ -17,6 +19,8 @@ void Put32(std::string& out, std::uint32_t v) {
   Put16(out, v & 0xffff);
   Put16(out, v >> 16);
 }
+
+constexpr int kPngSize = 256;
 
 std::size_t MaskRowBytes(int size) { return static_cast<std::size_t>((size + 31) / 32) * 4; }
 
@@ -45,6 +49,45 @@ std::string Dib(const Image& image) {
     }
     out += row;
   }
+  return out;
+}
+
+void PutBig32(std::string& out, std::uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((v >> shift) & 0xff);
+}
+
+void PngChunk(std::string& out, const char* type, const std::string& data) {
+  PutBig32(out, static_cast<std::uint32_t>(data.size()));
+  const std::string typed = type + data;
+  out += typed;
+  PutBig32(out, static_cast<std::uint32_t>(
+                    crc32(0, reinterpret_cast<const Bytef*>(typed.data()), static_cast<uInt>(typed.size()))));
+}
+
+// 8-bit RGBA, rows top to bottom, each after its filter byte (none).
+std::string Png(const Image& image) {
+  const int n = image.size;
+  std::string rows;
+  for (int y = 0; y < n; ++y) {
+    rows += '\0';
+    rows.append(reinterpret_cast<const char*>(&image.rgba[static_cast<std::size_t>(y) * n * 4]),
+                static_cast<std::size_t>(n) * 4);
+  }
+  uLongf packedSize = compressBound(static_cast<uLong>(rows.size()));
+  std::string packed(packedSize, '\0');
+  if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(rows.data()),
+                static_cast<uLong>(rows.size()), Z_BEST_COMPRESSION) != Z_OK) {
+    throw std::runtime_error("cannot compress the icon's image");
+  }
+  packed.resize(packedSize);
+  std::string header;
+  PutBig32(header, static_cast<std::uint32_t>(n));
+  PutBig32(header, static_cast<std::uint32_t>(n));
+  header += std::string("\x08\x06\x00\x00\x00", 5);  // depth 8, RGBA, deflate, no filter method, not interlaced
+  std::string out = "\x89PNG\r\n\x1a\n";
+  PngChunk(out, "IHDR", header);
+  PngChunk(out, "IDAT", packed);
+  PngChunk(out, "IEND", "");
   return out;
 }
 
@@ -86,13 +129,13 @@ std::string WriteIco(const std::vector<Image>& images) {
   Put16(head, static_cast<unsigned>(images.size()));
   std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
   for (const Image& image : images) {
-    if (image.size < 1 || image.size > 255 ||
+    if (image.size < 1 || image.size > kPngSize ||
         image.rgba.size() != static_cast<std::size_t>(image.size) * image.size * 4) {
       throw std::invalid_argument("icon image of a size the file cannot hold");
     }
-    std::string dib = Dib(image);
-    head += static_cast<char>(image.size);
-    head += static_cast<char>(image.size);
+    std::string dib = image.size == kPngSize ? Png(image) : Dib(image);
+    head += static_cast<char>(image.size % kPngSize);  // 0 stands for 256
+    head += static_cast<char>(image.size % kPngSize);
     head += '\0';  // no palette
     head += '\0';
     Put16(head, 1);

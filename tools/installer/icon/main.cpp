@@ -10,9 +10,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   // The sizes Windows asks for at 100 % to 200 %: small icons 16 to 32, large ones 32 to 64,
-  // and 128 for the larger views of Explorer.
+  // 128 and 256 for the larger views of Explorer.
   std::vector<zz::icon::Image> images;
-  for (int size : {16, 20, 24, 32, 40, 48, 64, 128}) images.push_back(zz::icon::ProgramIcon(size));
+  for (int size : {16, 20, 24, 32, 40, 48, 64, 128, 256}) images.push_back(zz::icon::ProgramIcon(size));
   std::string bytes = zz::icon::WriteIco(images);
   std::ofstream out(argv[1], std::ios::binary);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
