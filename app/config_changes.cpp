@@ -122,6 +122,18 @@ std::string BlockText(const BlockRow& row, std::size_t units) {
 // The block's place on its line: the type and the port, or the address of a ТРЛ-МЕ block.
 std::string BlockIdentity(const BlockRow& row) { return row[1] + "|" + (row[1] == kBlockTypeIp ? row[3] : row[2]); }
 
+// Two blocks in one place are one block changed when they are of one type and keep its port,
+// its address, its comment or one of its intercom units; else one went and another came.
+bool Related(const BlockRow& a, const BlockRow& b, const std::vector<UnitRecord>& unitsA,
+             const std::vector<UnitRecord>& unitsB) {
+  if (a[1] != b[1]) return false;
+  if (a[2] == b[2] || (a[1] == kBlockTypeIp && a[3] == b[3]) || a[4] == b[4]) return true;
+  for (const UnitRecord& u : unitsA)
+    for (const UnitRecord& v : unitsB)
+      if (Trim(u.address) == Trim(v.address)) return true;
+  return false;
+}
+
 std::string UnitText(const UnitRecord& unit) { return unit.typeName + ", " + Quoted(unit.name) + ", " + unit.host; }
 
 std::string BlockName(std::size_t index) { return "блок " + std::to_string(index + 1); }
@@ -158,14 +170,15 @@ void CompareBlocks(const ConfigView& before, const ConfigView& after, std::vecto
   using Kind = ConfigChange::Kind;
   const BlockRows old = BlocksOf(before), now = BlocksOf(after);
   // Each block of the file before is matched with the same block after (the same line or
-  // address), else with the block now in its place.
+  // address), else with the block now in its place when that one has something of it.
   std::vector<std::optional<std::size_t>> match(old.size());
   std::vector<bool> taken(now.size(), false);
   for (std::size_t i = 0; i < old.size(); ++i)
     for (std::size_t j = 0; j < now.size() && !match[i]; ++j)
       if (!taken[j] && BlockIdentity(old[i]) == BlockIdentity(now[j])) match[i] = j, taken[j] = true;
   for (std::size_t i = 0; i < old.size(); ++i)
-    if (!match[i] && i < now.size() && !taken[i]) match[i] = i, taken[i] = true;
+    if (!match[i] && i < now.size() && !taken[i] && Related(old[i], now[i], UnitsOf(before, i), UnitsOf(after, i)))
+      match[i] = i, taken[i] = true;
 
   const std::string page = text::kNavTrl;
   for (std::size_t i = 0; i < old.size(); ++i) {

@@ -10,6 +10,8 @@
 #include <sstream>
 
 #include "conf_loader.h"
+#include "config_changes.h"
+#include "cp1251.h"
 #include "editor_model.h"
 #include "file_system.h"
 #include "large_installation.h"
@@ -109,9 +111,36 @@ void BM_RemoveBlock1(benchmark::State& state) {
   }
 }
 
+// The save of closing when nothing changed: the lock, the read and the composition; no write.
 void BM_SaveSequence(benchmark::State& state) {
   Program p;
   for (auto _ : state) zz::SaveSequence(p.session);
+}
+
+// A save that changes one field each time, as the window saves: the content replaced kept
+// as a revision with the summary of the change (50 of them kept, the older ones removed),
+// then the write.
+void BM_SaveWithHistory(benchmark::State& state) {
+  Program p;
+  p.session.summarize = zz::SaveSummary;
+  int n = 0;
+  for (auto _ : state) {
+    p.editor.EditNetworkListenerPort().SetText(std::to_string(1720 + (++n % 2)));
+    zz::SaveSequence(p.session);
+  }
+}
+
+// The same change written as a save wrote it before the history: the composition and the
+// one-step write.
+void BM_SaveWithoutHistory(benchmark::State& state) {
+  Program p;
+  int n = 0;
+  for (auto _ : state) {
+    p.editor.EditNetworkListenerPort().SetText(std::to_string(1720 + (++n % 2)));
+    zz::VoicePart voice = zz::ReadVoicePart(p.voice.Path());
+    zz::WriteFileAtomic(p.dir.File("zidezir.conf"),
+                        zz::Utf8ToCp1251(zz::SavedText(p.editor, p.table, voice.text, zz::CleanUp::kBeforeAppend)));
+  }
 }
 
 constexpr const char* kBaseline = "BM_PlainFileIo";
@@ -124,6 +153,8 @@ BENCHMARK(BM_MergeOpenedFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_StoreBlockUnits)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RemoveBlock1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveSequence)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveWithHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveWithoutHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The console table, and each run's time kept for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -242,9 +242,14 @@ TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
   ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
 
   ASSERT_NO_FATAL_FAILURE(RunFromStartMenu(folder));
-  const Files userFiles = {{L"zidezir.conf", *ReadBytes(folder / L"zidezir.conf")},
-                           {L"voice.ini", *ReadBytes(folder / L"voice.ini")},
-                           {L"Zurerizeda.ini", *ReadBytes(folder / L"Zurerizeda.ini")}};
+  // A change through the installed zconf keeps the content it replaces under History\.
+  ASSERT_EQ(RunToEnd(Quoted((folder / L"zconf.exe").wstring()) + L" set " +
+                     Quoted((folder / L"zidezir.conf").wstring()) + L" \"System/Name=Gate 2\""),
+            0);
+  Files userFiles = FilesUnder(folder);
+  for (const auto& [name, bytes] : ProgramFiles(ZZ_PROGRAM_EXE)) userFiles.erase(name);
+  EXPECT_EQ(userFiles.count(L"History\\000001\\zidezir.conf"), 1u) << Narrow(Names(userFiles));
+  EXPECT_EQ(userFiles.count(L"Zurerizeda.ini"), 1u);
 
   // The next version, with no folder given, replaces this one where it is.
   ASSERT_EQ(Install(next_, L"/qn"), 0);

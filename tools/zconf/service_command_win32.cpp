@@ -127,7 +127,7 @@ class ServiceRun {
   // the service started again. Exit 1 whatever comes of it, with what happened.
   int Fallback(const GuardResult& watched) {
     Warn(io_, watched.end == GuardEnd::kStopped
-                  ? GuardStopped(name_, std::chrono::duration_cast<std::chrono::seconds>(watched.ranFor).count())
+                  ? GuardStopped(name_, watched.ranFor.count())
                   : GuardNotRunning(name_, guard_->count(), StateWord(watched.state)));
     std::optional<Revision> previous = FindRevision(conf_, 1);
     if (!previous) return Refuse(io_, GuardNothingToRestore(conf_), kExitFindings);

@@ -213,9 +213,11 @@ inline std::string BadGuard(const std::string& s, int max) {
   return "--guard '" + s + "' не принимается; допустимо: от 1 до " + std::to_string(max) +
          " секунд, только для start и restart";
 }
-inline std::string GuardStopped(const std::string& name, long long seconds) {
-  return "служба \"" + name + "\" не работает с новой конфигурацией: остановилась через " + std::to_string(seconds) +
-         " с после запуска";
+inline std::string GuardStopped(const std::string& name, long long milliseconds) {
+  // Seconds with one decimal, written as Russian writes it: "0,5".
+  const long long tenths = (milliseconds + 50) / 100;
+  return "служба \"" + name + "\" не работает с новой конфигурацией: остановилась через " +
+         std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " с после запуска";
 }
 inline std::string GuardNotRunning(const std::string& name, long long seconds, const std::string& now) {
   return "служба \"" + name + "\" не работает с новой конфигурацией: за " + std::to_string(seconds) +

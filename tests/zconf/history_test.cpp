@@ -1,0 +1,155 @@
+// The history zconf keeps beside a configuration, the comparison of two configurations and
+// the lock that keeps two zconf runs from losing each other's change, on real files.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <thread>
+
+#include "conf_loader.h"
+#include "editor_model.h"
+#include "test_support.h"
+#include "zconf.h"
+
+namespace zz::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+Outcome Zconf(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  int code = RunZconf(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+// The revision folders' files, newest first.
+std::vector<std::string> RevisionFiles(const TempDir& dir, const std::string& name) {
+  std::vector<std::string> folders;
+  for (const auto& entry : fs::directory_iterator(fs::u8path(dir.File("History"))))
+    if (entry.path().filename().u8string().find('~') == std::string::npos) folders.push_back(entry.path().u8string());
+  std::sort(folders.rbegin(), folders.rend());
+  std::vector<std::string> bytes;
+  for (const std::string& folder : folders) {
+    std::ifstream in(fs::u8path(folder) / fs::u8path(name), std::ios::binary);
+    bytes.push_back(std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  return bytes;
+}
+
+TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
+  TempDir dir;
+  const std::string f = dir.File("zidezir.conf");
+  const std::string handMade = "[System]\r\nName=Gate\r\n[Network]\r\nListener Port=1720\r\n[Devices]\r\n0=1\r\n;Hall\r\n";
+  const std::string voice = "[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n";
+  dir.Write("zidezir.conf", handMade);
+  dir.Write("voice.ini", voice);
+
+  ASSERT_EQ(Zconf({"set", f, "Network/Listener Port=1721"}).code, 0);
+  const std::string first = dir.Read("zidezir.conf");
+  ASSERT_EQ(Zconf({"block-add", f, "--type", "ТРЛ-М", "--port", "2", "--comment", "Gate"}).code, 0);
+  ASSERT_EQ(Zconf({"set", f, "Network/Listener Port=1721"}).code, 0);  // nothing changes, nothing is kept
+  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf"), (std::vector<std::string>{first, handMade}));
+  EXPECT_EQ(RevisionFiles(dir, "voice.ini"), (std::vector<std::string>{voice, voice}));
+
+  Outcome history = Zconf({"history", f});
+  EXPECT_EQ(history.code, 0);
+  std::vector<std::string> lines;
+  for (std::istringstream in(history.out); std::getline(in, lines.emplace_back());) {
+  }
+  lines.pop_back();
+  ASSERT_EQ(lines.size(), 2u) << history.out;
+  EXPECT_EQ(lines[0].rfind("1|", 0), 0u);
+  EXPECT_NE(lines[0].find("|zconf block-add|Блоки ТРЛ-М / блок 2 добавлен: ТРЛ-М, COM2, «Gate», 0 устройств"),
+            std::string::npos)
+      << lines[0];
+  EXPECT_NE(lines[1].find("|zconf set|"), std::string::npos);
+  EXPECT_NE(lines[1].find("Сетевые настройки / Порт IP телефонии: 1720 → 1721"), std::string::npos) << lines[1];
+
+  // Restoring revision 1 gives the file back byte for byte, and keeps what it replaces.
+  const std::string beforeRestore = dir.Read("zidezir.conf");
+  ASSERT_EQ(Zconf({"restore", f, "1"}).code, 0);
+  EXPECT_EQ(dir.Read("zidezir.conf"), first);
+  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf").front(), beforeRestore);
+  EXPECT_EQ(Zconf({"diff", f, "2"}).code, 0);  // `first`, now revision 2: equal
+  EXPECT_EQ(Zconf({"diff", f, "1"}).code, 1);
+  EXPECT_EQ(Zconf({"restore", f, "9"}).code, 2);
+
+  // 50 further saves: the oldest revisions go.
+  for (int i = 0; i < 50; ++i) ASSERT_EQ(Zconf({"set", f, "ControlServer/Port=" + std::to_string(5000 + i)}).code, 0);
+  std::vector<std::string> kept = RevisionFiles(dir, "zidezir.conf");
+  ASSERT_EQ(kept.size(), 50u);
+  EXPECT_EQ(std::count(kept.begin(), kept.end(), handMade), 0);
+  EXPECT_EQ(kept.back().find("Port=5000\r\n"), std::string::npos);
+  EXPECT_NE(kept.front().find("Port=5048\r\n"), std::string::npos);
+}
+
+TEST(ZconfHistory, AHistoryThatCannotBeWrittenDoesNotStopTheSave) {
+  TempDir dir;
+  const std::string f = dir.File("zidezir.conf");
+  dir.Write("zidezir.conf", "[System]\r\nName=Gate\r\n");
+  dir.Write("History", "a file in the way of the folder");
+  Outcome run = Zconf({"set", f, "System/Name=Other", "--json"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(dir.Read("zidezir.conf").find("Name=Other\r\n"), std::string::npos);
+  const std::string told = "Не удалось сохранить прежнюю версию конфигурации в папку " + dir.File("History");
+  EXPECT_NE(run.err.find("zconf: предупреждение: " + told), std::string::npos) << run.err;
+  EXPECT_EQ(run.err.find(told), run.err.rfind(told));  // once
+  EXPECT_NE(run.out.find("\"changed\":true"), std::string::npos);
+}
+
+TEST(ZconfHistory, DiffComparesAsAPersonReadsAndExitsAsDiffDoes) {
+  const std::string gateway = DataPath("zconf/gateway.conf"), edited = DataPath("zconf/edited.conf");
+  Outcome different = Zconf({"diff", gateway, edited});
+  EXPECT_EQ(different.code, 1);
+  EXPECT_EQ(different.out, ReadDataFile("zconf/gateway-edited.diff.txt"));
+  Outcome equal = Zconf({"diff", gateway, gateway, "--json"});
+  EXPECT_EQ(equal.code, 0);
+  EXPECT_EQ(equal.out, "{\"equal\":true,\"changes\":[]}\n");
+  TempDir dir;
+  dir.Write("bad.conf", "\xFF\xFE[\0S\0]\0");
+  EXPECT_EQ(Zconf({"diff", gateway, dir.File("bad.conf")}).code, 2);
+  EXPECT_EQ(Zconf({"diff", gateway, "7"}).code, 2);  // no history beside the test data
+}
+
+// Two scripts changing different keys of one gateway at once: under the lock each reads
+// what the other wrote, so neither key ever goes back to an older value.
+TEST(ZconfHistory, TwoRunsAtOnceLoseNoUpdate) {
+  TempDir dir;
+  const std::string f = dir.File("zidezir.conf");
+  dir.Write("zidezir.conf", "[Network]\r\nListener Port=1000\r\n[ControlServer]\r\nPort=3000\r\n");
+  constexpr int kRounds = 20;
+  auto run = [&](const std::string& key, int base) {
+    for (int i = 1; i <= kRounds; ++i) EXPECT_EQ(Zconf({"set", f, key + "=" + std::to_string(base + i)}).code, 0);
+  };
+  std::thread a(run, "Network/Listener Port", 1000), b(run, "ControlServer/Port", 3000);
+  a.join();
+  b.join();
+  std::vector<std::string> versions = RevisionFiles(dir, "zidezir.conf");
+  std::reverse(versions.begin(), versions.end());
+  versions.push_back(dir.Read("zidezir.conf"));
+  ASSERT_EQ(versions.size(), 2u * kRounds + 1);
+  auto value = [](const std::string& conf, const std::string& key) {
+    std::size_t at = conf.find("\r\n" + key + "=");
+    return at == std::string::npos ? 0 : std::stoi(conf.substr(at + key.size() + 3));
+  };
+  int listener = 0, control = 0;
+  for (const std::string& v : versions) {
+    EXPECT_GE(value(v, "Listener Port"), listener);
+    EXPECT_GE(value(v, "Port"), control);
+    listener = value(v, "Listener Port");
+    control = value(v, "Port");
+  }
+  EXPECT_EQ(listener, 1000 + kRounds);
+  EXPECT_EQ(control, 3000 + kRounds);
+}
+
+}  // namespace
+}  // namespace zz::test
