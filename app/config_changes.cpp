@@ -1,6 +1,7 @@
 #include "config_changes.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include "app_texts.h"
@@ -122,16 +123,22 @@ std::string BlockText(const BlockRow& row, std::size_t units) {
 // The block's place on its line: the type and the port, or the address of a ТРЛ-МЕ block.
 std::string BlockIdentity(const BlockRow& row) { return row[1] + "|" + (row[1] == kBlockTypeIp ? row[3] : row[2]); }
 
+// The units of a block by their ВЛТ address (the first of each address).
+std::map<std::string, const UnitRecord*> ByAddress(const std::vector<UnitRecord>& units) {
+  std::map<std::string, const UnitRecord*> index;
+  for (const UnitRecord& u : units) index.emplace(std::string(Trim(u.address)), &u);
+  return index;
+}
+
 // Two blocks in one place are one block changed when they are of one type and keep its port,
 // its address, its comment or one of its intercom units; else one went and another came.
 bool Related(const BlockRow& a, const BlockRow& b, const std::vector<UnitRecord>& unitsA,
              const std::vector<UnitRecord>& unitsB) {
   if (a[1] != b[1]) return false;
   if (a[2] == b[2] || (a[1] == kBlockTypeIp && a[3] == b[3]) || a[4] == b[4]) return true;
-  for (const UnitRecord& u : unitsA)
-    for (const UnitRecord& v : unitsB)
-      if (Trim(u.address) == Trim(v.address)) return true;
-  return false;
+  const auto addresses = ByAddress(unitsB);
+  return std::any_of(unitsA.begin(), unitsA.end(),
+                     [&](const UnitRecord& u) { return addresses.count(std::string(Trim(u.address))) != 0; });
 }
 
 std::string UnitText(const UnitRecord& unit) { return unit.typeName + ", " + Quoted(unit.name) + ", " + unit.host; }
@@ -141,26 +148,24 @@ std::string BlockName(std::size_t index) { return "блок " + std::to_string(i
 void CompareUnits(const std::string& block, const std::vector<UnitRecord>& before,
                   const std::vector<UnitRecord>& after, std::vector<ConfigChange>& changes) {
   using Kind = ConfigChange::Kind;
-  auto find = [](const std::vector<UnitRecord>& units, const std::string& address) -> const UnitRecord* {
-    for (const UnitRecord& u : units)
-      if (Trim(u.address) == Trim(address)) return &u;
-    return nullptr;
-  };
+  const auto oldByAddress = ByAddress(before), newByAddress = ByAddress(after);
   const std::string page = text::kNavTrl;
   for (const UnitRecord& old : before) {
-    const std::string what = block + ", устройство с адресом " + std::string(Trim(old.address));
-    const UnitRecord* now = find(after, old.address);
-    if (!now) {
+    const std::string address(Trim(old.address));
+    const std::string what = block + ", устройство с адресом " + address;
+    auto found = newByAddress.find(address);
+    if (found == newByAddress.end()) {
       changes.push_back({Kind::kRemoved, page, what + " удалено", UnitText(old), ""});
       continue;
     }
+    const UnitRecord* now = found->second;
     if (old.typeName != now->typeName) changes.push_back({Kind::kChanged, page, what + ", тип", old.typeName, now->typeName});
     if (old.name != now->name)
       changes.push_back({Kind::kChanged, page, what + ", наименование", Quoted(old.name), Quoted(now->name)});
     if (old.host != now->host) changes.push_back({Kind::kChanged, page, what + ", имя или IP-адрес", old.host, now->host});
   }
   for (const UnitRecord& now : after)
-    if (!find(before, now.address))
+    if (!oldByAddress.count(std::string(Trim(now.address))))
       changes.push_back({Kind::kAdded, page, block + ", устройство с адресом " + std::string(Trim(now.address)) +
                                                  " добавлено",
                          "", UnitText(now)});
