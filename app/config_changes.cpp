@@ -16,17 +16,6 @@ namespace zz {
 
 namespace {
 
-class SilentPrompts : public Prompts {
- public:
-  MessageAnswer Show(const MessageSpec&) override { return MessageAnswer::kOk; }
-  void ShowError(const std::string&) override {}
-  std::optional<std::string> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> SaveFile(const FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 // Where each field stands in the window, in the window's order of pages and fields.
 struct FieldPlace {
   int entry;

@@ -54,6 +54,19 @@ class Prompts {
                                               const std::string& value) = 0;
 };
 
+// Prompts nobody sees: every message answered OK, every dialog cancelled. For loading a file
+// only to look at it.
+class SilentPrompts : public Prompts {
+ public:
+  MessageAnswer Show(const MessageSpec&) override { return MessageAnswer::kOk; }
+  void ShowError(const std::string&) override {}
+  std::optional<std::string> OpenFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> SaveFile(const FileDialogSpec&) override { return std::nullopt; }
+  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+};
+
 inline MessageSpec PlainMessage(const std::string& text) { return {text, "", MessageIcon::kNone, MessageButtons::kOk}; }
 
 }  // namespace zz

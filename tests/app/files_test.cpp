@@ -302,11 +302,6 @@ TEST_F(FilesTest, ASettingsFileHeldByAnotherProgramGivesTheDefaultsWithoutAMessa
 // what is wrong with which file, starts without a configuration, and neither closing nor
 // opening another file replaces a byte of them or of voice.ini.
 TEST_F(FilesTest, FilesThatCannotBeReadAreToldAndNeverReplaced) {
-  auto utf16 = [](const std::string& ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : ascii) bytes += std::string{c, '\0'};
-    return bytes;
-  };
   const std::string conf = "[System]\r\nName=Gate\r\n[Network]\r\nListener Port=1720\r\n";
   struct Unreadable {
     const char* name;
@@ -314,7 +309,7 @@ TEST_F(FilesTest, FilesThatCannotBeReadAreToldAndNeverReplaced) {
     std::string told;  // what the message says is wrong
   };
   const Unreadable forms[] = {
-      {"UTF-16", utf16(conf), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-16", Utf16Le(conf), "сохранён в кодировке UTF-16 (Юникод)"},
       {"UTF-8 with BOM", "\xEF\xBB\xBF" + conf, "сохранён в кодировке UTF-8 с меткой BOM"},
       {"CR only", "[System]\rName=Gate\r[Network]\rListener Port=1720\r", "только символом CR"},
       {"binary", std::string("MZ\x90\0\x03\0\0\0[System]", 16), "содержит нулевые байты"},

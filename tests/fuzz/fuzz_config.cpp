@@ -15,17 +15,6 @@
 
 namespace {
 
-class SilentPrompts : public zz::Prompts {
- public:
-  zz::MessageAnswer Show(const zz::MessageSpec&) override { return zz::MessageAnswer::kOk; }
-  void ShowError(const std::string&) override {}
-  std::optional<std::string> OpenFile(const zz::FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> SaveFile(const zz::FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-};
-
 struct Result {
   std::string saved;  // Windows-1251
   std::size_t blocks;
@@ -34,7 +23,7 @@ struct Result {
 Result LoadAndSave(const std::string& bytes) {
   zz::ConfParamTable table;
   zz::EditorModel editor;
-  SilentPrompts prompts;
+  zz::SilentPrompts prompts;
   zz::ConfigSession session{table, editor, prompts, "", {}};
   zz::LoadConfigBytes(session, "fuzz.conf", bytes);
   zz::BlockRows rows = editor.StringGrid1().Rows();

@@ -95,6 +95,12 @@ std::optional<std::string> RecordingPrompts::InputBox(const std::string& caption
   return Next(inputAnswers);
 }
 
+std::string Utf16Le(const std::string& ascii, bool bom) {
+  std::string bytes = bom ? "\xFF\xFE" : "";
+  for (char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
 std::string Crlf(const std::string& lfText) {
   std::string out;
   for (char c : lfText) {

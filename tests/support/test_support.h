@@ -60,6 +60,10 @@ class RecordingPrompts : public Prompts {
   std::deque<std::optional<std::string>> inputAnswers;  // for InputBox
 };
 
+// An ASCII text in UTF-16 LE, as Windows PowerShell 5.1 writes a file (with its byte-order
+// mark) or as some tools write it without one.
+std::string Utf16Le(const std::string& ascii, bool bom = true);
+
 // "a\nb\n" -> "a\r\nb\r\n": expected file contents written readably.
 std::string Crlf(const std::string& lfText);
 

@@ -12,23 +12,12 @@
 #include "conf_loader.h"
 #include "editor_model.h"
 #include "test_support.h"
-#include "zconf.h"
+#include "zconf_run.h"
 
 namespace zz::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Zconf(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int code = RunZconf(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 // The revision folders' files, newest first.
 std::vector<std::string> RevisionFiles(const TempDir& dir, const std::string& name) {

@@ -13,22 +13,11 @@
 #include "file_hold.h"
 #include "test_support.h"
 #include "voice_ini.h"
-#include "zconf.h"
+#include "zconf_run.h"
 #include "zz_version.h"
 
 namespace zz::test {
 namespace {
-
-struct Outcome {
-  int code;
-  std::string out, err;
-};
-
-Outcome Zconf(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int code = RunZconf(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 bool IsAscii(const std::string& text) {
   for (char c : text)
@@ -222,11 +211,6 @@ TEST(Zconf, RefusedCommandsLeaveTheFileByteForByte) {
 // leaves them, and the voice.ini and the output file around them, byte for byte; check
 // reports the one error on line 1.
 TEST(Zconf, FilesThatCannotBeReadAsConfigurationsAreNeverReplaced) {
-  auto utf16 = [](const std::string& ascii, bool bom) {
-    std::string bytes = bom ? "\xFF\xFE" : "";
-    for (char c : ascii) bytes += std::string{c, '\0'};
-    return bytes;
-  };
   const std::string conf = "[System]\r\nName=Gate\r\n[Devices]\r\n0=1\r\n;Block\r\n[VoiceDevices:1]\r\n0=PVK,5,a,h\r\n";
   struct Form {
     const char* name;
@@ -234,8 +218,8 @@ TEST(Zconf, FilesThatCannotBeReadAsConfigurationsAreNeverReplaced) {
     std::string told;  // a part of the explanation
   };
   const Form forms[] = {
-      {"UTF-16", utf16(conf, true), "сохранён в кодировке UTF-16 (Юникод)"},
-      {"UTF-16 without BOM", utf16(conf, false), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-16", Utf16Le(conf), "сохранён в кодировке UTF-16 (Юникод)"},
+      {"UTF-16 without BOM", Utf16Le(conf, false), "сохранён в кодировке UTF-16 (Юникод)"},
       {"UTF-8 with BOM", "\xEF\xBB\xBF" + conf, "сохранён в кодировке UTF-8 с меткой BOM"},
       {"CR only", "[System]\rName=Gate\r[Devices]\r0=1\r;Block\r", "строки, оканчивающиеся только символом CR"},
       {"binary", std::string("MZ\x90\0\x03\0\0\0[System]\0\xFF\xFF", 20), "содержит нулевые байты"},

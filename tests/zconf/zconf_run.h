@@ -1,0 +1,23 @@
+// zconf run in the test's own process, with what it printed.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "zconf.h"
+
+namespace zz::test {
+
+struct Outcome {
+  int code;
+  std::string out, err;
+};
+
+inline Outcome Zconf(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  int code = RunZconf(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+}  // namespace zz::test
