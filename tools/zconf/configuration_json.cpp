@@ -69,6 +69,14 @@ std::string KeyTextAt(const Json& value, const std::string& path) {
   return value.get<std::string>();
 }
 
+// What the program writes for a field whose file lacked the key and that the window cannot
+// choose: a radio group without a choice (-1), a Max Calls list without one (no line at
+// all). An export of such a file holds them, and apply takes them back.
+bool IsUnchosen(const KeyRule& rule, std::string_view value) {
+  return (rule.accepts == Accepts::kLevel && Trim(value) == "-1") ||
+         (rule.accepts == Accepts::kMaxCalls && Trim(value).empty());
+}
+
 std::vector<std::pair<const KeyField*, std::string>> ReadKeys(const Json& keys, const std::string& path, Io& io) {
   if (!keys.is_object()) throw DocumentError{path, ExpectedObject()};
   std::vector<std::pair<const KeyField*, std::string>> read;
@@ -80,10 +88,11 @@ std::vector<std::pair<const KeyField*, std::string>> ReadKeys(const Json& keys, 
       if (earlier.first == field) throw DocumentError{at, KeyTwice(KeyName(*field))};
     const KeyRule rule = RuleOf(*field);
     const std::string raw = KeyTextAt(member.value(), at);
-    std::optional<std::string> value = AcceptValue(rule, raw);
+    const bool unchosen = IsUnchosen(rule, raw);
+    std::optional<std::string> value = unchosen ? std::string(Trim(raw)) : AcceptValue(rule, raw);
     if (!value) throw DocumentError{at, RefusedValue(KeyName(*field), Shown(raw), AcceptsText(rule))};
     // What check calls an error is not written, as with set.
-    if (std::optional<Problem> problem = CheckKeyValue(*field, *value, *value)) {
+    if (std::optional<Problem> problem = unchosen ? std::nullopt : CheckKeyValue(*field, *value, *value)) {
       if (problem->severity == Severity::kError) throw DocumentError{at, problem->text};
       Warn(io, problem->text);
     }
@@ -204,6 +213,9 @@ void PutBlocks(ConfDocument& doc, const std::vector<DesiredBlock>& blocks) {
       WriteBlockRow(rows[i], block);
     else
       AddBlock(rows, block);
+    // The dialog puts "Новый блок" for an empty comment; a document that says "" means a
+    // block line without one, as a file may have it.
+    if (blocks[i].comment && blocks[i].comment->empty()) rows[i][4].clear();
   }
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     std::vector<std::string> errors = BlockErrors(rows, i, i);
@@ -277,7 +289,15 @@ DesiredConfiguration ReadDesired(const Json& document, Io& io) {
 }
 
 void PutDesired(ConfDocument& doc, const DesiredConfiguration& desired) {
-  for (const auto& [field, value] : desired.keys) LoadField(doc.Editor(), *field, value);
+  for (const auto& [field, value] : desired.keys) {
+    if (RuleOf(*field).accepts == Accepts::kMaxCalls && value.empty()) {
+      // No choice in the list: the save writes the loaded value, which goes with it.
+      (doc.Editor().*std::get<IndexAccessor>(field->accessor))().SetItemIndex(-1);
+      doc.Table()[field->entry].SetValue("");
+    } else {
+      LoadField(doc.Editor(), *field, value);
+    }
+  }
   if (desired.prefixes) doc.Editor().ListBoxPrefixes().SetItems(*desired.prefixes);
   if (desired.blocks) PutBlocks(doc, *desired.blocks);
 }
