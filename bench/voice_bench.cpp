@@ -4,9 +4,7 @@
 // ratio to that baseline.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <fstream>
-#include <map>
 #include <sstream>
 
 #include "conf_loader.h"
@@ -15,6 +13,7 @@
 #include "editor_model.h"
 #include "file_system.h"
 #include "large_installation.h"
+#include "ratio_reporter.h"
 #include "save_flows.h"
 #include "test_support.h"
 #include "voice_ini.h"
@@ -156,35 +155,11 @@ BENCHMARK(BM_SaveSequence)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveWithHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveWithoutHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// The console table, and each run's time kept for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration) times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-  }
-  void PrintRatios() const {
-    auto base = times_.find(kBaseline);
-    if (base == times_.end() || base->second <= 0) return;
-    std::printf("\n%zu bytes of zidezir.conf, %zu bytes of voice.ini; time / plain file I/O:\n", Large().conf.size(),
-                Large().voice.size());
-    for (const auto& [name, time] : times_)
-      if (name != kBaseline) std::printf("  %-24s %6.2f\n", name.c_str(), time / base->second);
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return zz::bench::RunWithRatios(argc, argv, kBaseline, [] {
+    return std::to_string(Large().conf.size()) + " bytes of zidezir.conf, " + std::to_string(Large().voice.size()) +
+           " bytes of voice.ini; time / plain file I/O:";
+  });
 }

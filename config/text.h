@@ -14,6 +14,9 @@ std::string_view Trim(std::string_view s);
 // The first `count` characters (code points) of a UTF-8 text.
 std::string CutChars(std::string_view s, std::size_t count);
 
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Number of characters (code points) of a UTF-8 text.
 std::size_t CharCount(std::string_view s);
 

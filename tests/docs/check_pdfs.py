@@ -22,7 +22,7 @@ from pathlib import Path
 
 MANUAL = "Help.pdf"
 SETUP = "Установка и настройка VELTO Gateway.pdf"
-SOURCES = {MANUAL: ["help"], SETUP: ["setup", "setup-zconf"]}
+SOURCES = {MANUAL: ["help"], SETUP: ["setup", "setup-zconf", "setup-many"]}
 
 # The text headers whose every string the manual must hold, and the constants that are no text
 # the user reads as such: hints (the manual describes the fields instead of quoting them), the
@@ -52,7 +52,7 @@ TEXT_SHARE = 0.78
 ZCONF_COMMANDS = [
     "get", "set", "check", "blocks", "block-add", "block-set", "block-remove", "units", "unit-add",
     "unit-remove", "dump", "save", "voice-rebuild", "remove-block", "service status", "service start",
-    "service stop", "service restart", "service start-type", "help", "--version",
+    "service stop", "service restart", "service start-type", "help", "--version", "export", "apply",
 ]
 
 TOKEN = re.compile(r'"(?:[^"\\\n]|\\.)*"|//[^\n]*|/\*.*?\*/', re.S)

@@ -8,12 +8,15 @@ namespace zz::zconf {
 
 namespace {
 
-// The options zconf knows, all taking a value; --json and the help flags take none.
+// The options zconf knows that take a value, and those that take none besides --json and
+// the help flags.
 constexpr const char* kValueOptions[] = {"type", "port", "ip",   "comment", "address",
                                          "host", "name", "wait", "guard",   "conf"};
+constexpr const char* kFlagOptions[] = {"check", "diff"};
 
-bool TakesValue(std::string_view name) {
-  for (const char* option : kValueOptions)
+template <std::size_t N>
+bool Among(std::string_view name, const char* const (&names)[N]) {
+  for (const char* option : names)
     if (name == option) return true;
   return false;
 }
@@ -58,7 +61,13 @@ std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args
     } else {
       std::size_t eq = a.find('=');
       std::string name = a.compare(0, 2, "--") == 0 ? a.substr(2, eq == std::string::npos ? eq : eq - 2) : "";
-      if (!TakesValue(name)) return UnknownOption(Shown(a.substr(0, eq)));
+      if (Among(name, kFlagOptions)) {
+        if (eq != std::string::npos) return FlagWithValue(name);
+        if (line.Option(name)) return RepeatedOption(name);
+        line.options.emplace_back(name, "");
+        continue;
+      }
+      if (!Among(name, kValueOptions)) return UnknownOption(Shown(a.substr(0, eq)));
       std::string value;
       if (eq != std::string::npos)
         value = a.substr(eq + 1);

@@ -35,8 +35,9 @@ struct CommandLine {
   const std::string* Option(std::string_view name) const;
 };
 
-// Splits the arguments: --json and the help flags wherever they stand; every other option
-// zconf knows takes a value (the next argument, or after "="); "--" ends the options.
+// Splits the arguments: --json and the help flags wherever they stand; the flags --check and
+// --diff are options with an empty value; every other option zconf knows takes a value (the
+// next argument, or after "="); "--" ends the options.
 // Nothing on success, else what is wrong (an unknown option among it).
 std::optional<std::string> ParseCommandLine(const std::vector<std::string>& args, CommandLine& line);
 

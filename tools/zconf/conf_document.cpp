@@ -123,15 +123,26 @@ const std::string& ConfDocument::VoicePath() {
   return voicePath_;
 }
 
-int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& extra, const std::string& printed) {
-  if (VoicePath().empty()) return kExitFailed;
+std::optional<std::string> ConfDocument::SavedBytes() {
+  if (VoicePath().empty()) return std::nullopt;
   VoicePart voice = ReadVoicePart(voicePath_);
-  if (voice.read != VoiceRead::kRead) return Refuse(io_, CannotPrepareVoice(), kExitFailed);
+  if (voice.read != VoiceRead::kRead) {
+    Refuse(io_, CannotPrepareVoice(), kExitFailed);
+    return std::nullopt;
+  }
   // As the save sequence: the clean-up first, then voice.ini.
-  const std::string bytes = Utf8ToCp1251(SavedText(editor_, table_, voice.text, CleanUp::kBeforeAppend));
+  return Utf8ToCp1251(SavedText(editor_, table_, voice.text, CleanUp::kBeforeAppend));
+}
+
+int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& extra, const std::string& printed,
+                         bool dryRun) {
+  const std::optional<std::string> saved = SavedBytes();
+  if (!saved) return kExitFailed;
+  const std::string& bytes = *saved;
   const bool changed = bytes != bytes_;
-  if (changed) {
+  if (changed)
     for (const std::string& effect : SaveEffects(bytes_, bytes, asked)) Warn(io_, effect);
+  if (changed && !dryRun) {
     // Under the lock no other zconf or window saves; a program that takes no lock (an
     // editor) may still have written meanwhile.
     std::string now;

@@ -58,6 +58,8 @@ class ConfDocument {
   bool LoadRevision(const Revision& revision);
 
   const std::string& Path() const { return path_; }
+  // The file's bytes as loaded (Windows-1251).
+  const std::string& Bytes() const { return bytes_; }
   EditorModel& Editor() { return editor_; }
   ConfParamTable& Table() { return table_; }
   const std::vector<ScannedLine>& Lines() const { return lines_; }
@@ -75,11 +77,17 @@ class ConfDocument {
   // start-up; empty (with the message) when no temporary file can be made.
   const std::string& VoicePath();
 
+  // The bytes a save would write now (Windows-1251); nothing (refused, exit 1) when the
+  // units cannot be prepared.
+  std::optional<std::string> SavedBytes();
+
   // Writes the file as the program saves it, unless the bytes stay the same, and says what
   // the save changes besides the keys `asked` (and the blocks and units a command changed)
   // as warnings. Then the command's result: exit 0, or 1 when the file could not be
   // written; with --json the result document, `extra` members added, else `printed`.
-  int Finish(const std::vector<const KeyField*>& asked, const Json& extra = {}, const std::string& printed = {});
+  // A dry run writes nothing: its result says what the save would change.
+  int Finish(const std::vector<const KeyField*>& asked, const Json& extra = {}, const std::string& printed = {},
+             bool dryRun = false);
 
  private:
   std::string path_;

@@ -38,6 +38,8 @@ constexpr CommandEntry kCommands[] = {
     {"diff", DiffCommand, true},
     {"history", HistoryCommand, true},
     {"restore", RestoreCommand, true},
+    {"export", ExportCommand, true},
+    {"apply", ApplyCommand, true},
     {"service", ServiceCommand, false},
 };
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 namespace zz::zconf {
@@ -15,7 +16,7 @@ struct CommandHelp {
   const char* text;
 };
 
-inline constexpr std::array<CommandHelp, 20> kCommandHelp{{
+inline constexpr std::array<CommandHelp, 22> kCommandHelp{{
     {"get", "get FILE [KEY] [--json]",
      "Выводит значение, которое программа записала бы для ключа KEY, загрузив FILE. KEY\n"
      "записывается как Раздел/Ключ, в любом регистре букв (Network/Listener Port). Без KEY\n"
@@ -64,6 +65,25 @@ inline constexpr std::array<CommandHelp, 20> kCommandHelp{{
     {"restore", "restore FILE N [--json]",
      "Возвращает FILE версию N из истории по правилам сохранения программы; текущее\n"
      "содержимое FILE сначала становится версией 1.\n"},
+    {"export", "export FILE [OUT] [--json]",
+     "Выводит всю конфигурацию FILE одним документом JSON для apply: version (1); keys - 26\n"
+     "ключей Раздел/Ключ со значениями, которые записала бы программа; prefixes - строки\n"
+     "префиксов; blocks - блоки по порядку номеров (type, port, address у ТРЛ-МЕ, comment), у\n"
+     "каждого units - его переговорные устройства (type, address, name, host). В стандартный\n"
+     "вывод документ идёт с отступами и только символами ASCII (русские буквы как \\uXXXX), с\n"
+     "--json - одной строкой. OUT получает документ в UTF-8 с русскими буквами, для правки.\n"},
+    {"apply", "apply FILE DESIRED.json [--check] [--diff] [--json]",
+     "Приводит FILE к документу DESIRED.json (вид документа export; UTF-8 или UTF-16 с BOM)\n"
+     "по правилам окна и команд set, block-*, unit-*. Чего в документе нет, остаётся как в\n"
+     "FILE: ключи, не названные в keys; префиксы без prefixes; блоки без blocks. Блоки blocks\n"
+     "сопоставляются с блоками FILE по номеру (первый - с блоком 1): лишние блоки FILE\n"
+     "удаляются с конца, недостающие добавляются (им нужны type и port). Не названные у блока\n"
+     "type, port, address, comment остаются; units, если названы, заменяют все устройства\n"
+     "блока. Всё проверяется до записи: отвергнутое значение (с путём JSON, например\n"
+     "$.blocks[1].port) - код 2, и ни один файл не изменён. Если FILE уже такой, он не\n"
+     "записывается. --check ничего не записывает и выводит, что изменилось бы; --diff выводит\n"
+     "изменения, как diff. С --json - один объект: changed, failed, msg, changes (как у diff),\n"
+     "warnings.\n"},
     {"service",
      "service status|start|stop|restart|start-type auto|manual|disabled [--wait SECONDS] [--guard SECONDS [--conf FILE]]",
      "Только в Windows: управляет службой шлюза \"VELTO Gateway\". start, stop и restart ждут,\n"
@@ -99,6 +119,7 @@ inline std::string OptionNotHere(const std::string& o, const std::string& c) {
 }
 inline std::string MissingOptionValue(const std::string& o) { return "параметру '--" + o + "' нужно значение"; }
 inline std::string RepeatedOption(const std::string& o) { return "параметр '--" + o + "' указан дважды"; }
+inline std::string FlagWithValue(const std::string& o) { return "параметр '--" + o + "' не принимает значения"; }
 inline std::string MissingOption(const std::string& o) { return "нужен параметр '--" + o + "'"; }
 inline std::string NoJson(const std::string& c) { return "у команды '" + c + "' нет вывода в JSON"; }
 inline std::string WrongArguments(const std::string& what) { return "нужны аргументы: " + what; }
@@ -157,6 +178,54 @@ inline std::string AddressInUse(const std::string& a, int n) {
   return "адрес " + a + " уже занят в блоке " + std::to_string(n);
 }
 inline std::string Warning(const std::string& text) { return "предупреждение: " + text; }
+
+// The JSON document of export and apply.
+inline std::string DocumentRefused(const std::string& file, const std::string& path, const std::string& text) {
+  return file + ": " + path + ": " + text;
+}
+inline std::string NotJson(std::size_t line, std::size_t column) {
+  return "документ не читается как JSON: ошибка в строке " + std::to_string(line) + ", символ " +
+         std::to_string(column);
+}
+inline std::string NotUtf8(std::size_t line, std::size_t column) {
+  return "документ не в кодировке UTF-8 (строка " + std::to_string(line) + ", символ " + std::to_string(column) +
+         "): сохраните его в UTF-8 или в UTF-16 с меткой BOM";
+}
+inline std::string NotUtf16() { return "документ с меткой UTF-16 - не текст UTF-16"; }
+inline std::string MemberTwice() { return "член указан дважды"; }
+inline std::string ExpectedObject() { return "ожидается объект {...}"; }
+inline std::string ExpectedArray() { return "ожидается массив [...]"; }
+inline std::string ExpectedText() { return "ожидается строка"; }
+inline std::string ExpectedInteger() { return "ожидается целое число"; }
+inline std::string ExpectedTextOrInteger() { return "ожидается строка или целое число"; }
+inline std::string MissingMember() { return "нет обязательного члена"; }
+inline std::string UnknownMember(std::initializer_list<const char*> names) {
+  std::string text = "неизвестный член; допустимы: ";
+  for (const char* name : names) text += (name == *names.begin() ? "" : ", ") + std::string(name);
+  return text;
+}
+inline std::string UnknownVersion(const std::string& v, int known) {
+  return "версия документа " + v + " не поддерживается; zconf читает версию " + std::to_string(known);
+}
+inline std::string ValueWord() { return "значение"; }
+inline std::string BadPrefix(const std::string& p) {
+  return "префикс '" + p + "' не принимается; допустимо: ПРЕФИКС=ЗНАЧЕНИЕ, оба непустые, без ';' и управляющих "
+         "символов, в Windows-1251";
+}
+inline std::string NewBlockNeeds() { return "у нового блока должны быть type и port"; }
+inline std::string AddressOnlyForIpBlocks() { return "адрес задаётся только для блоков ТРЛ-МЕ"; }
+inline std::string AddressRequired() { return "для блока ТРЛ-МЕ нужен адрес"; }
+inline std::string WouldOverwriteConfiguration(const std::string& path) {
+  return path + " - файл конфигурации; документ поверх него не записывается";
+}
+inline std::string ApplyMessage(bool changed, bool dryRun, std::size_t changes) {
+  if (!changed) return "конфигурация уже такая, как в документе; файл не записан";
+  if (changes == 0)
+    return dryRun ? "настройки уже такие; файл был бы переписан так, как его сохраняет программа (--check: не записан)"
+                  : "настройки уже были такими; файл переписан так, как его сохраняет программа";
+  return dryRun ? "изменений было бы: " + std::to_string(changes) + " (--check: файл не записан)"
+                : "изменений: " + std::to_string(changes);
+}
 
 // What a save changes beyond what was asked.
 inline std::string KeyAdded(const std::string& key, const std::string& value) {
