@@ -119,12 +119,12 @@ std::map<std::string, const UnitRecord*> ByAddress(const std::vector<UnitRecord>
   return index;
 }
 
-// Two blocks in one place are one block changed when they are of one type and keep its port,
-// its address, its comment or one of its intercom units; else one went and another came.
+// Two blocks in one place are one block changed when the one keeps the other's port, address,
+// comment or one of its intercom units; else one went and another came.
 bool Related(const BlockRow& a, const BlockRow& b, const std::vector<UnitRecord>& unitsA,
              const std::vector<UnitRecord>& unitsB) {
-  if (a[1] != b[1]) return false;
-  if (a[2] == b[2] || (a[1] == kBlockTypeIp && a[3] == b[3]) || a[4] == b[4]) return true;
+  const bool bothIp = a[1] == kBlockTypeIp && b[1] == kBlockTypeIp;
+  if (a[2] == b[2] || (bothIp && a[3] == b[3]) || a[4] == b[4]) return true;
   const auto addresses = ByAddress(unitsB);
   return std::any_of(unitsA.begin(), unitsA.end(),
                      [&](const UnitRecord& u) { return addresses.count(std::string(Trim(u.address))) != 0; });
