@@ -56,6 +56,10 @@ Sections ScanSections(std::string_view bytes) {
 
 }  // namespace
 
+bool StartsWithByteOrderMark(std::string_view bytes) {
+  return StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF") || StartsWith(bytes, "\xEF\xBB\xBF");
+}
+
 FileProblem FormProblem(std::string_view bytes, FileRole role) {
   if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) return FileProblem::kUtf16;
   if (StartsWith(bytes, "\xEF\xBB\xBF")) return FileProblem::kUtf8Bom;

@@ -35,6 +35,9 @@ enum class FileProblem {
   kConfigurationNotVoiceList,  // a configuration given where a voice.ini belongs
 };
 
+// The bytes begin with the byte-order mark of UTF-16 or UTF-8.
+bool StartsWithByteOrderMark(std::string_view bytes);
+
 // The problem of the bytes as a file of the role; kNone for an empty file.
 FileProblem FormProblem(std::string_view bytes, FileRole role);
 

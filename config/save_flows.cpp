@@ -30,7 +30,12 @@ VoicePart ReadVoicePart(const std::string& voicePath) {
 std::string SavedText(Editor& editor, ConfParamTable& table, const std::string& voiceText, CleanUp cleanUp) {
   EditorToEntries(editor, table);
   std::string conf = ComposeConfiguration(table);
-  return cleanUp == CleanUp::kBeforeAppend ? RemoveEmptyValues(conf) + voiceText : RemoveEmptyValues(conf + voiceText);
+  std::string text =
+      cleanUp == CleanUp::kBeforeAppend ? RemoveEmptyValues(conf) + voiceText : RemoveEmptyValues(conf + voiceText);
+  // A foreign line whose first bytes are those of a byte-order mark, carried to the top of
+  // the file, would make the saved file read as UTF: a blank line goes in front of it.
+  if (StartsWithByteOrderMark(Utf8ToCp1251(CutChars(text, 3)))) text.insert(0, "\r\n");
+  return text;
 }
 
 bool Replaceable(Prompts& prompts, const std::string& target) {
