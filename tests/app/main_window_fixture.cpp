@@ -24,7 +24,8 @@ void MainWindowTest::Start(ServiceApi* service) {
   service_ = service ? service : &noService;
   table_ = std::make_unique<ConfParamTable>();
   form_ = std::make_unique<TMainForm>(
-      MainFormParts{dir.Path(), *table_, settingsFileName, prompts, beeper, *service_, std::chrono::milliseconds(2000)});
+      MainFormParts{dir.Path(), *table_, settingsFileName, prompts, beeper, *service_, std::chrono::milliseconds(2000),
+                    guard});
   form_->CreateForm();
   prompts.SetOwner(form_->hwnd());
   form_->FormCreate();

@@ -73,6 +73,8 @@ class MainWindowTest : public ::testing::Test {
   ScriptedFilePrompts prompts;
   NoService noService;
   std::string settingsFileName;
+  // The watch after a start with a new configuration: short, so that a restart ends soon.
+  std::chrono::milliseconds guard{3000};
 
  private:
   std::unique_ptr<ConfParamTable> table_;
