@@ -158,7 +158,7 @@ inline constexpr const char* kHistoryFolderLabel = "Папка истории:";
 inline constexpr const char* kHistoryCompareLabel = "Чем выбранная версия отличается от текущей конфигурации:";
 inline constexpr std::array<const char*, 6> kHistoryColumns = {"№", "Дата и время", "Пользователь", "Компьютер",
                                                                "Программа", "Что изменило сохранение"};
-inline constexpr std::array<int, 6> kHistoryColumnWidths = {36, 130, 110, 110, 100, 225};  // design pixels
+inline constexpr std::array<int, 6> kHistoryColumnWidths = {36, 150, 110, 110, 100, 205};  // design pixels
 inline constexpr const char* kHintChanges =
     "Что запишет сохранение и что изменила другая программа.\r\nТекст можно выделить и скопировать";
 inline constexpr const char* kHintHistoryList =

@@ -11,9 +11,10 @@ namespace {
 constexpr int kW = TFormHistory::kClientWidth, kH = TFormHistory::kClientHeight;
 constexpr int kLabelHeight = 16, kFieldHeight = 22;
 constexpr int kListTop = 34, kListHeight = 200;
-constexpr int kFolderTop = kListTop + kListHeight + 10, kFolderLabelWidth = 100;
+constexpr int kFolderTop = kListTop + kListHeight + 10, kFolderLabelWidth = 124;
 constexpr int kCompareTop = kFolderTop + kFieldHeight + 12;
 constexpr int kButtonsTop = kH - kDialogMargin - kDialogButtonHeight;
+constexpr int kDateColumn = 1;
 
 }  // namespace
 
@@ -73,7 +74,12 @@ void TFormHistory::FillList() {
     const std::string cells[] = {r.date + " " + r.time, r.user, r.computer, r.program, r.summary};
     for (int c = 0; c < 5; ++c) list_.SetItemText(row, c + 1, cells[c]);
   }
-  if (!revisions_.empty()) list_.Select(0);
+  if (revisions_.empty()) return;
+  list_.Select(0);
+  // The date and time show whole, whatever the font makes of them at this DPI.
+  const int designed = list_.ColumnWidth(kDateColumn);
+  list_.SetColumnWidth(kDateColumn, LVSCW_AUTOSIZE);
+  if (list_.ColumnWidth(kDateColumn) < designed) list_.SetColumnWidth(kDateColumn, designed);
 }
 
 void TFormHistory::ShowSelected() {

@@ -59,26 +59,10 @@ class ReadOnlyFolder {
 
 class HistoryTest : public BlocksWindowTest {
  protected:
-  void Key(WORD key) {
-    PressKey(key);
-    Pump(40);
-  }
   // The port typed as the user types it: its last digit replaced.
   void TypePortEnding(char digit) {
     Click(Form().Panel1().Button(NavButton::kNetwork));
-    BringToFront(Form().hwnd());
-    const HWND port = Form().PanelNetwork().EditNetworkListenerPort.control().hwnd();
-    // Just after a message box the display may still give its place the click: again then.
-    bool focused = false;
-    for (int attempt = 0; attempt < 6 && !focused; ++attempt) {
-      ClickAt(port);
-      focused = PumpUntil([&] { return GetFocus() == port; }, 500);
-    }
-    ASSERT_TRUE(focused);
-    Key(VK_END);
-    Key(VK_BACK);
-    Key(static_cast<WORD>(digit));
-    EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), std::string("172") + digit);
+    RetypeLast(Form().PanelNetwork().EditNetworkListenerPort, digit);
   }
   // Block 2 deleted with the mouse, its units with it.
   void DeleteBlockTwo() {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "real_input.h"
+
 namespace zz::test {
 
 std::optional<std::string> ScriptedFilePrompts::OpenFile(const FileDialogSpec& dialog) {
@@ -68,6 +70,24 @@ void MainWindowTest::TypeText(const EditField& edit, const std::string& ascii) c
 }
 
 void MainWindowTest::Click(const ui::Button& button) const { button.Click(); }
+
+void MainWindowTest::RetypeLast(const EditField& field, char key) {
+  BringToFront(form_->hwnd());
+  const HWND edit = field.control().hwnd();
+  // Just after a message box the display may still give its place the click: again then.
+  bool focused = false;
+  for (int attempt = 0; attempt < 6 && !focused; ++attempt) {
+    ClickAt(edit);
+    focused = PumpUntil([&] { return GetFocus() == edit; }, 500);
+  }
+  ASSERT_TRUE(focused);
+  const std::string before = field.Text();
+  for (WORD k : {static_cast<WORD>(VK_END), static_cast<WORD>(VK_BACK), static_cast<WORD>(key)}) {
+    PressKey(k);
+    Pump(40);
+  }
+  EXPECT_EQ(field.Text(), before.substr(0, before.empty() ? 0 : before.size() - 1) + key);
+}
 
 void MainWindowTest::Menu(int id) const { SendMessageW(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 

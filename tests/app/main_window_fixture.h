@@ -64,6 +64,9 @@ class MainWindowTest : public ::testing::Test {
   void Type(const EditField& edit, unsigned ch) const;
   void TypeText(const EditField& edit, const std::string& ascii) const;
   void Click(const ui::Button& button) const;
+  // The field's last character replaced with real input, as the user does it: a click into
+  // the field, End, Backspace and the key (a digit or a capital letter).
+  void RetypeLast(const EditField& field, char key);
   void Menu(int id) const;
   bool Visible(const Page& page) const { return page.Visible(); }
 
