@@ -99,6 +99,27 @@ class HistoryTest : public BlocksWindowTest {
     open();
     EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > before; }, 10000));
   }
+  // The hint that shows once the pointer rests on the control.
+  static std::string HintOnHover(HWND control) {
+    PointAt(control);
+    std::string shown;
+    for (int i = 0; i < 80 && shown.empty(); ++i) {
+      Sleep(50);
+      EnumWindows(
+          [](HWND w, LPARAM found) {
+            wchar_t cls[64] = {}, text[512] = {};
+            DWORD process = 0;
+            GetWindowThreadProcessId(w, &process);
+            GetClassNameW(w, cls, 64);
+            if (process == GetCurrentProcessId() && IsWindowVisible(w) && lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 &&
+                GetWindowTextW(w, text, 512) > 0)
+              *reinterpret_cast<std::string*>(found) = Narrow(text);
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&shown));
+    }
+    return shown;
+  }
   static std::string TextOf(HWND dialog, int id) {
     wchar_t buffer[8192] = {};
     SendMessageTimeoutW(GetDlgItem(dialog, id), WM_GETTEXT, 8192, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
@@ -159,6 +180,7 @@ TEST_F(HistoryTest, ARevisionRestoredThroughTheHistoryDialogAndSavedMakesTheFile
   TypePortEnding('5');  // unsaved: the restore asks before it replaces this
 
   std::vector<std::string> rows, reports;
+  std::string hint;
   WithDialog(
       [&] {
         // File menu by the keyboard: F10, the popup, its fourth item.
@@ -168,6 +190,7 @@ TEST_F(HistoryTest, ARevisionRestoredThroughTheHistoryDialogAndSavedMakesTheFile
       [&](HWND dialog) {
         const HWND list = GetDlgItem(dialog, TFormHistory::kList);
         EXPECT_TRUE(FocusReaches(list));
+        hint = HintOnHover(GetDlgItem(dialog, IDOK));
         const ui::ListView view(list);
         for (int r = 0; r < view.ItemCount(); ++r) rows.push_back(view.ItemText(r, 0) + " " + view.ItemText(r, 4));
         reports.push_back(TextOf(dialog, TFormHistory::kCompare));
@@ -175,11 +198,14 @@ TEST_F(HistoryTest, ARevisionRestoredThroughTheHistoryDialogAndSavedMakesTheFile
         Sleep(300);
         reports.push_back(TextOf(dialog, TFormHistory::kCompare));
         PressKey(VK_UP);
-        Sleep(300);
+        // Tab past the folder and the comparison to "Восстановить", and Enter presses it.
+        for (int i = 0; i < 3; ++i) PressKey(VK_TAB);
+        EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, IDOK)));
         watcher.Script({{IDYES}});  // the question about the unsaved change
         PressKey(VK_RETURN);
       });
   EXPECT_EQ(rows, (std::vector<std::string>{"1 zurerizeda", "2 zurerizeda"}));
+  EXPECT_EQ(hint, text::kHintRestore);
   ASSERT_EQ(reports.size(), 2u);
   EXPECT_EQ(reports[0], "Восстановление версии 1 изменит текущую конфигурацию так:\r\n"
                         "• Блоки ТРЛ-М / блок 2 добавлен: ТРЛ-МЕ, COM4, 192.168.1.201, «Store», 0 устройств\r\n");
