@@ -68,7 +68,7 @@ ServicePage::PendingSave ServicePage::SavePendingChanges() {
 }
 
 void ServicePage::RunButtonClick() {
-  if (restarting_) return;  // the restart is about to end the program
+  if (restarting_) return;  // a restart or a guarded start is under way
   const PendingSave saved = SavePendingChanges();
   if (saved == PendingSave::kFailed) return;
   int tag = view_.RunTag();
@@ -91,7 +91,8 @@ void ServicePage::StartTypeCBClick() {
 
 void ServicePage::FormCloseQuery(bool& canClose) {
   if (restarting_) {
-    // A close request while the restart runs: the running flow closes the window itself.
+    // A close request while a restart or a guarded start runs: the close flow ends the
+    // program itself; after a start the window takes the next request.
     canClose = false;
     return;
   }

@@ -4,6 +4,8 @@
 // starts the service again, which then keeps running.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "history.h"
 #include "main_window_fixture.h"
 #include "real_input.h"
@@ -17,7 +19,6 @@ namespace zz::test {
 namespace {
 
 const std::wstring kName = L"VELTO Gateway";
-constexpr unsigned kRefusedPort = 1721;
 
 DWORD StateOf() {
   DWORD state = 0;
@@ -28,86 +29,69 @@ class GuardedRestartTest : public MainWindowTest {
  protected:
   void SetUp() override {
     // Beside the zidezir.conf the window saves, which the stand-in reads when it starts.
-    const std::wstring exe = Widen(dir.File(standin::kStandinExeName));
-    ASSERT_TRUE(CopyFileW((standin::ModuleDirectory() + Widen(standin::kStandinExeName)).c_str(), exe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((standin::ModuleDirectory() + Widen(standin::kStandinExeName)).c_str(), Exe().c_str(), FALSE));
     standin::PendingTimes times;
-    times.refusePort = kRefusedPort;
-    ASSERT_EQ(standin::InstallService(kName, Widen(standin::ServiceCommandLine(Narrow(exe), times)),
+    times.refusePort = 1721;
+    ASSERT_EQ(standin::RemoveService(kName), 0u);  // stopped, whatever ran as the gateway before
+    ASSERT_EQ(standin::InstallService(kName, Widen(standin::ServiceCommandLine(Narrow(Exe()), times)),
                                       SERVICE_DEMAND_START),
               0u);
-    dir.Write("zidezir.conf", SampleConf());
-    dir.Write("voice.ini", "");
-    before_ = dir.Read("zidezir.conf");
   }
   void TearDown() override {
     MainWindowTest::TearDown();
     EXPECT_EQ(standin::RemoveService(kName), 0u);
     // The stand-in's process may take a moment to let go of its file.
-    const std::wstring exe = Widen(dir.File(standin::kStandinExeName));
-    PumpUntil([&] { return DeleteFileW(exe.c_str()) != FALSE; }, 5000);
+    PumpUntil([&] { return DeleteFileW(Exe().c_str()) != FALSE; }, 5000);
   }
-
-  // The refused port typed on the network page.
-  void TypeRefusedPort() {
-    Click(Form().Panel1().Button(NavButton::kNetwork));
-    RetypeLast(Form().PanelNetwork().EditNetworkListenerPort, '1');
-  }
-  // What the user was told, and that the previous configuration is back and running.
-  void ExpectRestoredAndRunning(const std::vector<SeenDialog>& guard) {
-    ASSERT_EQ(guard.size(), 2u);
-    EXPECT_EQ(guard[0].caption, "Шлюз не запустился с новой конфигурацией");
-    EXPECT_EQ(guard[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(guard[0].text.rfind("Служба VELTO Gateway остановилась ", 0), 0u) << guard[0].text;
-    EXPECT_NE(guard[0].text.find("Восстановить прежнюю конфигурацию (ту, что была до этого сохранения) и снова "
-                                 "запустить службу?"),
-              std::string::npos)
-        << guard[0].text;
-    EXPECT_EQ(guard[1].caption, "Прежняя конфигурация восстановлена");
-    EXPECT_EQ(guard[1].text, text::guard::RestoredRunning(Conf()));
-    EXPECT_EQ(dir.Read("zidezir.conf"), before_);
-    // The refused configuration is the newest revision, the one it replaced the next.
-    const std::vector<Revision> revisions = ListRevisions(Conf());
-    ASSERT_EQ(revisions.size(), 2u);
-    std::string refused, voice, replaced;
-    ASSERT_TRUE(ReadRevision(revisions[0], refused, voice));
-    ASSERT_TRUE(ReadRevision(revisions[1], replaced, voice));
-    EXPECT_NE(refused.find("Listener Port=1721\r\n"), std::string::npos);
-    EXPECT_EQ(replaced, before_);
-    EXPECT_EQ(StateOf(), static_cast<DWORD>(SERVICE_RUNNING));
-  }
+  std::wstring Exe() const { return Widen(dir.File(standin::kStandinExeName)); }
 
   TSCM scm;
-  std::string before_;
 };
 
-TEST_F(GuardedRestartTest, TheRestartAfterClosingBringsThePreviousConfigurationBackWhenTheGatewayStops) {
-  ASSERT_EQ(standin::StartNamedService(kName), 0u);
-  ASSERT_TRUE(PumpUntil([] { return StateOf() == SERVICE_RUNNING; }, 15000));
-  Start(&scm);
-  TypeRefusedPort();
-  watcher.Script({{IDYES}, {IDYES}, {IDOK}});
-  const HWND main = Form().hwnd();
-  ClickAt(Form().Panel1().Button(NavButton::kClose).hwnd());
-  ASSERT_TRUE(PumpUntil([&] { return !IsWindow(main); }, 60000));
-  std::vector<SeenDialog> seen = watcher.Seen();
-  ASSERT_EQ(seen.size(), 3u);
-  EXPECT_EQ(seen[0].caption, "Конфигурация шлюза изменена");
-  ExpectRestoredAndRunning({seen[1], seen[2]});
-}
+TEST_F(GuardedRestartTest, WhenTheGatewayStopsWithTheNewConfigurationThePreviousOneIsBackAndRunning) {
+  const struct {
+    const char* flow;
+    bool closing;  // the restart question's Yes, or the run button on a stopped service
+  } flows[] = {{"restart on closing", true}, {"start with the run button", false}};
+  for (const auto& f : flows) {
+    SCOPED_TRACE(f.flow);
+    dir.Write("zidezir.conf", SampleConf());
+    dir.Write("voice.ini", "");
+    std::filesystem::remove_all(std::filesystem::u8path(HistoryDir(Conf())));
+    const std::string before = dir.Read("zidezir.conf");
+    if (f.closing) {
+      ASSERT_EQ(standin::StartNamedService(kName), 0u);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return StateOf() == (f.closing ? SERVICE_RUNNING : SERVICE_STOPPED); }, 15000));
+    watcher.Forget();
+    Start(&scm);
+    Click(Form().Panel1().Button(NavButton::kNetwork));
+    RetypeLast(Form().PanelNetwork().EditNetworkListenerPort, '1');
+    // The restart question first when closing; then the offer of the previous configuration,
+    // and what became of it.
+    const std::size_t count = f.closing ? 3 : 2;
+    watcher.Script(std::vector<DialogAnswer>(count - 1, {IDYES}));
+    if (!f.closing) Click(Form().Panel1().Button(NavButton::kService));
+    BringToFront(Form().hwnd());
+    ClickAt(f.closing ? Form().Panel1().Button(NavButton::kClose).hwnd() : Form().PanelService().RunButton.hwnd());
+    ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == count; }, 60000));
+    ASSERT_TRUE(PumpUntil([&] { return Form().Alive() != f.closing; }, 5000));
 
-TEST_F(GuardedRestartTest, TheRunButtonsStartWithPendingChangesIsGuardedAndTheWindowShowsWhatIsBack) {
-  Start(&scm);
-  TypeRefusedPort();
-  Click(Form().Panel1().Button(NavButton::kService));
-  watcher.Script({{IDYES}, {IDOK}});
-  BringToFront(Form().hwnd());
-  ClickAt(Form().PanelService().RunButton.hwnd());
-  ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 60000));
-  Pump(100);
-  ExpectRestoredAndRunning(watcher.Seen());
-  EXPECT_TRUE(Form().Alive());
-  EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1720");
-  EXPECT_FALSE(State().modified);
+    const std::vector<SeenDialog> seen = watcher.Seen();
+    const SeenDialog& failed = seen[count - 2];
+    EXPECT_EQ(failed.caption, "Шлюз не запустился с новой конфигурацией");
+    EXPECT_EQ(failed.text.rfind("Служба VELTO Gateway остановилась ", 0), 0u) << failed.text;
+    EXPECT_NE(failed.text.find("Восстановить прежнюю конфигурацию"), std::string::npos) << failed.text;
+    EXPECT_EQ(seen[count - 1].text, text::guard::RestoredRunning(Conf()));
+    EXPECT_EQ(dir.Read("zidezir.conf"), before);
+    EXPECT_EQ(StateOf(), static_cast<DWORD>(SERVICE_RUNNING));
+    if (!f.closing) {
+      EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1720");  // the window shows what is back
+    }
+    Close();
+    standin::StopNamedService(kName);
+    PumpUntil([] { return StateOf() == SERVICE_STOPPED; }, 15000);
+  }
 }
 
 }  // namespace

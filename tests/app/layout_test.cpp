@@ -179,28 +179,23 @@ TEST_F(LayoutAtSystemDpi, TheComparisonAndHistoryDialogsKeepTheirSizeAndTheirCon
   StartWithBlocks(SampleConf(), "");
   ASSERT_TRUE(StoreRevision(Conf(), Utf8ToCp1251(ConfWithManyUnits(40)), {"zconf set", "Блоки ТРЛ-М / блок 1"}));
   Ed().EditNetworkListenerPort().SetText("1721");
-  const struct {
-    int menu;
-    int width, height;
-    const char* name;
-  } dialogs[] = {{kMenuShowChanges, TFormChanges::kClientWidth, TFormChanges::kClientHeight, "changes dialog"},
-                 {kMenuHistory, TFormHistory::kClientWidth, TFormHistory::kClientHeight, "history dialog"}};
-  for (const auto& d : dialogs) {
+  for (int menu : {kMenuShowChanges, kMenuHistory}) {
+    const bool history = menu == kMenuHistory;
     SIZE size{};
     std::string dateCut;
     watcher.Script({{IDCANCEL, std::nullopt, [&](HWND box) {
                        size = SizeOf(box, true);
-                       ExpectSound(box, d.name);
+                       ExpectSound(box, history ? "history dialog" : "changes dialog");
                        const ui::ListView list(GetDlgItem(box, TFormHistory::kList));
-                       if (list.hwnd() && list.ColumnWidth(1) < list.StringWidth(list.ItemText(0, 1)) + 12)
+                       if (history && list.ColumnWidth(1) < list.StringWidth(list.ItemText(0, 1)) + 12)
                          dateCut = list.ItemText(0, 1);
                      }}});
     const std::size_t seenBefore = watcher.Seen().size();
-    Menu(d.menu);
-    EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000)) << d.name;
-    ExpectScaled(size.cx, d.width, dpi, d.name);
-    ExpectScaled(size.cy, d.height, dpi, d.name);
-    EXPECT_EQ(dateCut, "") << d.name;
+    Menu(menu);
+    EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000));
+    ExpectScaled(size.cx, history ? TFormHistory::kClientWidth : TFormChanges::kClientWidth, dpi, "dialog width");
+    ExpectScaled(size.cy, history ? TFormHistory::kClientHeight : TFormChanges::kClientHeight, dpi, "dialog height");
+    EXPECT_EQ(dateCut, "");
   }
 }
 

@@ -75,18 +75,15 @@ void MainWindowTest::RetypeLast(const EditField& field, char key) {
   BringToFront(form_->hwnd());
   const HWND edit = field.control().hwnd();
   // Just after a message box the display may still give its place the click: again then.
-  bool focused = false;
-  for (int attempt = 0; attempt < 6 && !focused; ++attempt) {
+  for (int attempt = 0; attempt < 6 && GetFocus() != edit; ++attempt) {
     ClickAt(edit);
-    focused = PumpUntil([&] { return GetFocus() == edit; }, 500);
+    PumpUntil([&] { return GetFocus() == edit; }, 500);
   }
-  ASSERT_TRUE(focused);
-  const std::string before = field.Text();
-  for (WORD k : {static_cast<WORD>(VK_END), static_cast<WORD>(VK_BACK), static_cast<WORD>(key)}) {
-    PressKey(k);
-    Pump(40);
-  }
-  EXPECT_EQ(field.Text(), before.substr(0, before.empty() ? 0 : before.size() - 1) + key);
+  ASSERT_EQ(GetFocus(), edit);
+  std::string expected = field.Text();
+  expected.replace(expected.size() - 1, 1, 1, key);
+  for (WORD k : {WORD{VK_END}, WORD{VK_BACK}, static_cast<WORD>(key)}) PressKey(k);
+  EXPECT_TRUE(PumpUntil([&] { return field.Text() == expected; }, 2000)) << field.Text();
 }
 
 void MainWindowTest::Menu(int id) const { SendMessageW(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
