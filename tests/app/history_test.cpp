@@ -22,7 +22,8 @@ namespace {
 // that Wine starts without a handle to wait on; true once a probe folder shows the change.
 bool SetImmutable(const std::string& folder, bool immutable) {
   using UnixName = char*(CDECL*)(LPCWSTR);
-  const std::wstring path = Widen(folder), probe = path + L"\\probe";
+  const std::wstring path = Widen(folder);
+  static int probes = 0;
   char* unix = ui::LibraryFunction<UnixName>(L"kernel32.dll", "wine_get_unix_file_name")(path.c_str());
   std::wstring command = std::wstring(L"Z:\\usr\\bin\\chattr ") + (immutable ? L"+i" : L"-i") + L" \"" + Widen(unix) + L"\"";
   HeapFree(GetProcessHeap(), 0, unix);
@@ -31,7 +32,11 @@ bool SetImmutable(const std::string& folder, bool immutable) {
   PROCESS_INFORMATION process{};
   return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) &&
          PumpUntil([&] {
-           return (CreateDirectoryW(probe.c_str(), nullptr) && RemoveDirectoryW(probe.c_str())) != immutable;
+           // A new name each time: one made just before the flag came cannot be taken away.
+           const std::wstring probe = path + L"\\probe" + std::to_wstring(++probes);
+           const bool writable = CreateDirectoryW(probe.c_str(), nullptr) != FALSE;
+           RemoveDirectoryW(probe.c_str());
+           return writable != immutable;
          });
 }
 
