@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 namespace zz::text {
 
@@ -21,6 +22,8 @@ inline constexpr const char* kMenuFile = "&Файл";
 inline constexpr const char* kMenuOpen = "&Загрузить файл конфигурации";
 inline constexpr const char* kMenuSaveAs = "&Сохранить файл конфигурации";
 inline constexpr const char* kMenuExit = "&Выход";
+inline constexpr const char* kMenuShowChanges = "Показать изменения…";
+inline constexpr const char* kMenuHistory = "История изменений…";
 inline constexpr const char* kMenuView = "Вид";
 inline constexpr const char* kMenuExtended = "Расширенный";
 inline constexpr const char* kMenuHelp = "Помощь";
@@ -142,5 +145,63 @@ inline constexpr const char* kGroupVoise = "Формировать исходя�
 inline constexpr const char* kHintVoise =
     "Опрашивать состояние кнопок вызова блоков и формировать\r\nисходящие вызовы H.323 через шлюз zidezir";
 inline constexpr const char* kCheckRts = "Аппаратное управление (RTS/CTS)";
+
+// "Показать изменения…" and "История изменений…": what a save would write, the revisions kept
+// under History\ and what restoring one would change.
+inline constexpr const char* kChangesCaption = "Изменения конфигурации";
+inline constexpr const char* kHistoryCaption = "История изменений конфигурации";
+inline constexpr const char* kCloseButton = "Закрыть";
+inline constexpr const char* kRestoreButton = "Восстановить";
+inline constexpr const char* kHistoryHeading =
+    "Версии файла zidezir.conf до каждого сохранения, новые сверху (хранятся последние 50):";
+inline constexpr const char* kHistoryFolderLabel = "Папка истории:";
+inline constexpr const char* kHistoryCompareLabel = "Чем выбранная версия отличается от текущей конфигурации:";
+inline constexpr std::array<const char*, 6> kHistoryColumns = {"№", "Дата и время", "Пользователь", "Компьютер",
+                                                               "Программа", "Что изменило сохранение"};
+inline constexpr std::array<int, 6> kHistoryColumnWidths = {36, 150, 110, 110, 100, 205};  // design pixels
+inline constexpr const char* kHintChanges =
+    "Что запишет сохранение и что изменила другая программа.\r\nТекст можно выделить и скопировать";
+inline constexpr const char* kHintHistoryList =
+    "Версии конфигурации до каждого сохранения.\r\nВыберите версию, чтобы увидеть, чем она отличается от текущей";
+inline constexpr const char* kHintHistoryFolder =
+    "Папка с версиями: её можно скопировать целиком, например на другой компьютер";
+inline constexpr const char* kHintHistoryCompare = "Что изменится в конфигурации, если восстановить выбранную версию";
+inline constexpr const char* kHintRestore =
+    "Загрузить выбранную версию в окно.\r\nФайл zidezir.conf изменится, когда конфигурация будет сохранена\r\n"
+    "(при закрытии программы, запуске службы или командой «Сохранить файл конфигурации»)";
+inline constexpr const char* kHistoryEmpty =
+    "Истории изменений пока нет: прежняя версия конфигурации сохраняется в папку истории при каждом сохранении.";
+inline std::string ConfirmReplacePending(int number, const std::string& when) {
+  return "В окне есть несохранённые изменения. Заменить их версией " + std::to_string(number) + " от " + when + "?";
+}
+inline std::string RevisionLoadedStatus(int number, const std::string& when) {
+  return "Загружена версия " + std::to_string(number) + " от " + when + ": сохраните конфигурацию, чтобы записать её";
+}
+
+// The lines of the comparisons.
+inline constexpr const char* kReportBullet = "• ";
+inline constexpr const char* kReportNotLoaded = "Конфигурация не загружена: сохранять нечего.";
+inline constexpr const char* kReportNoPending = "В окне нет несохранённых изменений.";
+inline std::string ReportNoFile(const std::string& path) { return "Файла " + path + " нет: сравнивать не с чем."; }
+inline std::string ReportSaveWrites(const std::string& path) { return "Сохранение изменит в файле " + path + ":"; }
+inline std::string ReportSaveSame(const std::string& path) {
+  return "Изменения в окне не меняют настроек, записанных в файле " + path + ".";
+}
+inline std::string ReportChangedElsewhere(const std::string& path) {
+  return "После того как программа загрузила или сохранила конфигурацию, другая программа изменила файл " + path + ":";
+}
+inline std::string ReportChangedElsewhereUnseen(const std::string& path) {
+  return "Другая программа изменила файл " + path + ", но не настройки, которые показывает окно (например, комментарии).";
+}
+inline std::string ReportMadeElsewhere(const std::string& path) { return "Другая программа создала файл " + path + "."; }
+inline std::string ReportRevisionUnreadable(const std::string& folder) {
+  return "Файлы этой версии не читаются: " + folder;
+}
+inline std::string ReportRestoreChanges(int number) {
+  return "Восстановление версии " + std::to_string(number) + " изменит текущую конфигурацию так:";
+}
+inline std::string ReportRestoreSame(int number) {
+  return "Версия " + std::to_string(number) + " не отличается от текущей конфигурации настройками, которые показывает окно.";
+}
 
 }  // namespace zz::text

@@ -15,4 +15,24 @@ class RestartUi {
   virtual void PumpMessages() = 0;     // processes every pending window message
 };
 
+// The screen's restart state for one scope, given back also when pumping throws.
+class RestartScreen {
+ public:
+  explicit RestartScreen(RestartUi& ui) : ui_(ui) {
+    ui_.ShowProgress();
+    ui_.BeginWaitCursor();
+    ui_.DisableInput();
+  }
+  ~RestartScreen() {
+    ui_.EnableInput();
+    ui_.EndWaitCursor();
+    ui_.CloseProgress();
+  }
+  RestartScreen(const RestartScreen&) = delete;
+  RestartScreen& operator=(const RestartScreen&) = delete;
+
+ private:
+  RestartUi& ui_;
+};
+
 }  // namespace zz

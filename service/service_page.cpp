@@ -13,13 +13,14 @@ namespace zz {
 
 ServicePage::ServicePage(ServiceApi& service, ServicePageView& view, ConfigSession& session,
                          RestartUi& restartUi, std::function<void()> savePlacement,
-                         std::chrono::milliseconds restartPause)
+                         std::chrono::milliseconds restartPause, std::chrono::milliseconds guard)
     : service_(service),
       view_(view),
       session_(session),
       restartUi_(restartUi),
       savePlacement_(std::move(savePlacement)),
-      restartPause_(restartPause) {}
+      restartPause_(restartPause),
+      guard_(service, restartUi, session, guard, restartPause) {}
 
 void ServicePage::Initialize() {
   std::vector<std::string> items;
@@ -54,19 +55,31 @@ void ServicePage::ApplyRunButton(const RunButtonLook& look) {
 }
 
 ServicePage::PendingSave ServicePage::SavePendingChanges() {
+  replaced_.reset();
   if (!session_.state.loaded || !ChangeDetected(session_) || !FileExists(session_.state.currentPath))
     return PendingSave::kNone;
-  return SaveSequence(session_) ? PendingSave::kSaved : PendingSave::kFailed;
+  // The newest revision before and after: a new one is what this save replaced.
+  const std::string conf = session_.ProgramFile(kConfFileName);
+  const std::optional<Revision> before = FindRevision(conf, 1);
+  if (!SaveSequence(session_)) return PendingSave::kFailed;
+  std::optional<Revision> after = FindRevision(conf, 1);
+  if (after && (!before || before->folder != after->folder)) replaced_ = std::move(after);
+  return PendingSave::kSaved;
 }
 
 void ServicePage::RunButtonClick() {
-  if (restarting_) return;  // the restart is about to end the program
-  if (SavePendingChanges() == PendingSave::kFailed) return;
+  if (restarting_) return;  // a restart or a guarded start is under way
+  const PendingSave saved = SavePendingChanges();
+  if (saved == PendingSave::kFailed) return;
   int tag = view_.RunTag();
-  if (tag == kRunTagStart)
+  if (tag == kRunTagStart && saved == PendingSave::kSaved && serviceOpened_) {
+    ScopedFlag busy(restarting_);
+    guard_.Run([this] { return service_.Start(); }, replaced_);
+  } else if (tag == kRunTagStart) {
     service_.Start();
-  else if (tag == kRunTagStop)
+  } else if (tag == kRunTagStop) {
     service_.Stop();
+  }
 }
 
 void ServicePage::StartTypeCBClick() {
@@ -78,7 +91,8 @@ void ServicePage::StartTypeCBClick() {
 
 void ServicePage::FormCloseQuery(bool& canClose) {
   if (restarting_) {
-    // A close request while the restart runs: the running flow closes the window itself.
+    // A close request while a restart or a guarded start runs: the close flow ends the
+    // program itself; after a start the window takes the next request.
     canClose = false;
     return;
   }
@@ -100,7 +114,12 @@ void ServicePage::FormCloseQuery(bool& canClose) {
   if (session_.prompts.Show(question) != MessageAnswer::kYes) return;
 
   ScopedFlag restarting(restarting_);
-  RunRestart(service_, restartUi_, restartPause_);
+  if (!serviceOpened_) {
+    // Nothing to watch: the requests fail at once.
+    RunRestart(service_, restartUi_, restartPause_);
+    return;
+  }
+  guard_.Run([this] { return WaitForRestart(service_, restartUi_, restartPause_); }, replaced_);
 }
 
 }  // namespace zz

@@ -1,5 +1,6 @@
 // The service page of the main window, its one-second poll, the start/stop button, the
-// start-type selector and the close flow with the restart question.
+// start-type selector and the close flow with the restart question. A start or restart
+// after a save is guarded (start_guard.h).
 #pragma once
 
 #include <chrono>
@@ -10,6 +11,8 @@
 #include "restart_ui.h"
 #include "service_api.h"
 #include "service_page_view.h"
+#include "start_guard.h"
+#include "state_wait.h"
 #include "vlt_thread.h"
 
 namespace zz {
@@ -19,7 +22,8 @@ inline constexpr std::chrono::milliseconds kServicePollInterval{1000};  // the m
 class ServicePage {
  public:
   ServicePage(ServiceApi& service, ServicePageView& view, ConfigSession& session, RestartUi& restartUi,
-              std::function<void()> savePlacement, std::chrono::milliseconds restartPause = kRestartPause);
+              std::function<void()> savePlacement, std::chrono::milliseconds restartPause = kRestartPause,
+              std::chrono::milliseconds guard = kDefaultGuard);
   ServicePage(const ServicePage&) = delete;
   ServicePage& operator=(const ServicePage&) = delete;
 
@@ -39,7 +43,8 @@ class ServicePage {
 
  private:
   enum class PendingSave { kNone, kSaved, kFailed };
-  // The save sequence when a loaded configuration has changes and its file still exists.
+  // The save sequence when a loaded configuration has changes and its file still exists;
+  // replaced_ is then the revision it left of what it replaced, if any.
   PendingSave SavePendingChanges();
   void ApplyRunButton(const RunButtonLook& look);
 
@@ -49,10 +54,12 @@ class ServicePage {
   RestartUi& restartUi_;
   std::function<void()> savePlacement_;
   std::chrono::milliseconds restartPause_;
+  StartGuard guard_;
+  std::optional<Revision> replaced_;
 
   bool serviceOpened_ = false;
   std::int32_t lastServiceState_ = -1;
-  bool restarting_ = false;  // set while the close flow waits for the restart
+  bool restarting_ = false;  // set while a restart, or a guarded start, runs
 };
 
 }  // namespace zz

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "service_api.h"
 
@@ -79,5 +80,57 @@ inline constexpr const char* kCloseUnsavedText =
 inline constexpr const char* kProgressCaption = "Подождите идет перезапуск службы";
 inline constexpr const char* kProgressClipName = "BOLSHOI_FILE";
 inline constexpr const char* kProgressClipType = "AVI";
+
+// After a save and a start or restart, the service is watched for the guard time; these
+// tell an administrator what happened to the gateway and what the program will do.
+namespace text::guard {
+inline constexpr const char* kFailedCaption = "Шлюз не запустился с новой конфигурацией";
+inline constexpr const char* kRestoredCaption = "Прежняя конфигурация восстановлена";
+// What the watch saw, to follow "Служба VELTO Gateway ...".
+inline std::string StoppedAfter(long long seconds) {
+  return seconds < 1 ? "остановилась меньше чем через секунду после запуска"
+                     : "остановилась через " + std::to_string(seconds) + " с после запуска";
+}
+inline std::string NotRunningAfter(long long seconds, const std::string& stateText) {
+  return "не работает и через " + std::to_string(seconds) + " с после запуска (состояние: «" + stateText + "»)";
+}
+inline std::string Failed(const std::string& what) {
+  return "Служба VELTO Gateway " + what + ". Пока она не работает, шлюз не соединяет вызовы.";
+}
+inline std::string OfferRestore(const std::string& what) {
+  return Failed(what) +
+         "\r\n\r\nВосстановить прежнюю конфигурацию (ту, что была до этого сохранения) и снова запустить службу?"
+         "\r\n\r\n«Да» — вернуть прежнюю конфигурацию и запустить шлюз с ней; новая конфигурация останется в "
+         "истории изменений («Файл» → «История изменений…»)."
+         "\r\n«Нет» — оставить новую конфигурацию. Причину остановки служба записывает в журнал событий "
+         "Windows «Система».";
+}
+inline std::string NothingToRestore(const std::string& what) {
+  return Failed(what) +
+         "\r\n\r\nПрежнюю конфигурацию восстановить нельзя: её нет в истории изменений. Исправьте конфигурацию "
+         "и запустите службу снова; причину остановки служба записывает в журнал событий Windows «Система».";
+}
+inline std::string RestoredRunning(const std::string& confPath) {
+  return "Прежняя конфигурация восстановлена в файле " + confPath +
+         ", и служба VELTO Gateway работает с ней.\r\nКонфигурация, с которой шлюз не запустился, сохранена в "
+         "истории изменений как версия 1.";
+}
+inline std::string RestoredNotRunning(const std::string& confPath, const std::string& what) {
+  return "Прежняя конфигурация восстановлена в файле " + confPath + ", но служба VELTO Gateway " + what +
+         " и с ней.\r\nПричина, видимо, не в конфигурации: посмотрите журнал событий Windows «Система» и "
+         "запустите службу снова.";
+}
+inline std::string NotRestored(const std::string& why, const std::string& revisionFolder) {
+  return "Прежнюю конфигурацию восстановить не удалось: " + why + ".\r\nОна хранится в папке " + revisionFolder +
+         ": скопируйте оттуда файлы zidezir.conf и voice.ini в папку программы и запустите службу снова.";
+}
+// The start request itself refused after the restore (the service disabled, say).
+inline constexpr const char* kStartRefused = "не запускается (служба отключена или недоступна)";
+inline constexpr const char* kRevisionUnreadable = "файлы этой версии в истории изменений не читаются";
+inline constexpr const char* kConfigurationBusy =
+    "файл zidezir.conf сейчас сохраняет другая программа настройки (zconf или окно на другом рабочем месте)";
+inline constexpr const char* kNotWritten =
+    "файл zidezir.conf нельзя заменить (он защищён от записи, открыт в другой программе или диск заполнен)";
+}  // namespace text::guard
 
 }  // namespace zz

@@ -13,7 +13,7 @@ void VLTThread::Execute() {
   try {
     service_.Stop();
     std::this_thread::sleep_for(pause_);
-    service_.Start();
+    startAccepted_ = service_.Start();
   } catch (...) {
     // A failed request shows in the next poll like a refused one; the wait must still end.
   }
@@ -29,34 +29,15 @@ bool VLTThread::WaitFor(std::chrono::milliseconds slice) {
   return endedSignal_.wait_for(lock, slice, [this] { return ended_; });
 }
 
-namespace {
-
-// The screen's restart state for one scope, given back also when pumping throws.
-class RestartScreen {
- public:
-  explicit RestartScreen(RestartUi& ui) : ui_(ui) {
-    ui_.ShowProgress();
-    ui_.BeginWaitCursor();
-    ui_.DisableInput();
-  }
-  ~RestartScreen() {
-    ui_.EnableInput();
-    ui_.EndWaitCursor();
-    ui_.CloseProgress();
-  }
-  RestartScreen(const RestartScreen&) = delete;
-  RestartScreen& operator=(const RestartScreen&) = delete;
-
- private:
-  RestartUi& ui_;
-};
-
-}  // namespace
+bool WaitForRestart(ServiceApi& service, RestartUi& ui, std::chrono::milliseconds pause) {
+  VLTThread thread(service, pause);
+  while (!thread.WaitFor(kRestartWaitSlice)) ui.PumpMessages();
+  return thread.StartAccepted();
+}
 
 void RunRestart(ServiceApi& service, RestartUi& ui, std::chrono::milliseconds pause) {
   RestartScreen screen(ui);
-  VLTThread thread(service, pause);
-  while (!thread.WaitFor(kRestartWaitSlice)) ui.PumpMessages();
+  WaitForRestart(service, ui, pause);
 }
 
 }  // namespace zz

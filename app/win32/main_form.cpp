@@ -34,7 +34,8 @@ TMainForm::TMainForm(const MainFormParts& parts)
       service_(context_),
       editor_(network_, voice_, add_, trl_, status_),
       session_{parts.table, editor_, parts.prompts, parts.programDir, {}, SaveSummary},
-      servicePage_(parts.service, service_, session_, *this, [this] { SavePlacement(); }, parts.restartPause) {}
+      servicePage_(parts.service, service_, session_, *this, [this] { SavePlacement(); }, parts.restartPause,
+                   parts.guard) {}
 
 TMainForm::~TMainForm() {
   if (hwnd()) KillTimer(hwnd(), kTimerId);

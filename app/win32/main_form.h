@@ -36,6 +36,7 @@ struct MainFormParts {
   Beeper& beeper;
   ServiceApi& service;  // ServiceControl
   std::chrono::milliseconds restartPause = kRestartPause;
+  std::chrono::milliseconds guard = kDefaultGuard;  // the watch after a start with a new configuration
 };
 
 inline constexpr int kMinWidth = 1045, kMinHeight = 670;
@@ -72,6 +73,9 @@ class TMainForm : public ui::Window, private RestartUi {
   void mExitClick();
   void mOpenClick();
   void mSaveasClick();
+  // main_form_history.cpp: the comparison of what a save would write, and the history.
+  void mShowChangesClick();
+  void mHistoryClick();
   void VELTOGateway1Click();
   void N2Click();
   void mAboutClick();

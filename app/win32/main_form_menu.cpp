@@ -9,6 +9,9 @@ void TMainForm::CreateMenu() {
   HMENU file = menu_.Popup(text::kMenuFile);  // mFile
   menu_.Add(file, kMenuOpen, text::kMenuOpen, PictureKind::kOpenFile);
   menu_.Add(file, kMenuSaveAs, text::kMenuSaveAs, PictureKind::kSaveFile);
+  menu_.Separator(file);
+  menu_.Add(file, kMenuShowChanges, text::kMenuShowChanges);
+  menu_.Add(file, kMenuHistory, text::kMenuHistory);
   menu_.Separator(file);  // N5
   menu_.Add(file, kMenuExit, text::kMenuExit, PictureKind::kExit);
   HMENU view = menu_.Popup(text::kMenuView);  // N3
@@ -25,6 +28,8 @@ void TMainForm::OnCommand(int id) {
   switch (id) {
     case kMenuOpen: return mOpenClick();
     case kMenuSaveAs: return mSaveasClick();
+    case kMenuShowChanges: return mShowChangesClick();
+    case kMenuHistory: return mHistoryClick();
     case kMenuExit: return mExitClick();
     case kMenuExtended:
       menu_.SetChecked(kMenuExtended, !Extended());

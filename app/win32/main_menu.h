@@ -25,6 +25,8 @@ enum MenuId : int {
   kMenuHelpSetup,     // VELTOGateway1
   kMenuHelpManual,    // N2
   kMenuAbout,         // "О программе…"
+  kMenuShowChanges,   // "Показать изменения…"
+  kMenuHistory,       // "История изменений…"
 };
 
 class MainMenu {

@@ -10,6 +10,10 @@
 #include "about_box.h"
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
+#include "changes_dialog.h"
+#include "cp1251.h"
+#include "history.h"
+#include "history_dialog.h"
 #include "layout_check.h"
 #include "real_input.h"
 #include "ui/dpi.h"
@@ -166,6 +170,33 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
   ExpectScaled(SizeOf(progress.hwnd(), true).cx, TFormPr::kClientWidth, dpi, "progress window width");
   ExpectScaled(SizeOf(progress.hwnd(), true).cy, TFormPr::kClientHeight, dpi, "progress window height");
   ExpectSound(progress.hwnd(), "progress window");
+}
+
+// The two dialogs of the File menu that compare configurations, with something to show: a
+// pending change, and a revision in the history whose date and time show whole.
+TEST_F(LayoutAtSystemDpi, TheComparisonAndHistoryDialogsKeepTheirSizeAndTheirControlsTheirPlaces) {
+  const int dpi = ui::SystemDpi();
+  StartWithBlocks(SampleConf(), "");
+  ASSERT_TRUE(StoreRevision(Conf(), Utf8ToCp1251(ConfWithManyUnits(40)), {"zconf set", "Блоки ТРЛ-М / блок 1"}));
+  Ed().EditNetworkListenerPort().SetText("1721");
+  for (int menu : {kMenuShowChanges, kMenuHistory}) {
+    const bool history = menu == kMenuHistory;
+    SIZE size{};
+    std::string dateCut;
+    watcher.Script({{IDCANCEL, std::nullopt, [&](HWND box) {
+                       size = SizeOf(box, true);
+                       ExpectSound(box, history ? "history dialog" : "changes dialog");
+                       const ui::ListView list(GetDlgItem(box, TFormHistory::kList));
+                       if (history && list.ColumnWidth(1) < list.StringWidth(list.ItemText(0, 1)) + 12)
+                         dateCut = list.ItemText(0, 1);
+                     }}});
+    const std::size_t seenBefore = watcher.Seen().size();
+    Menu(menu);
+    EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000));
+    ExpectScaled(size.cx, history ? TFormHistory::kClientWidth : TFormChanges::kClientWidth, dpi, "dialog width");
+    ExpectScaled(size.cy, history ? TFormHistory::kClientHeight : TFormChanges::kClientHeight, dpi, "dialog height");
+    EXPECT_EQ(dateCut, "");
+  }
 }
 
 // Moved to a monitor of another DPI, the window gets WM_DPICHANGED with the size the system

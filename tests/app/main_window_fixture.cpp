@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "real_input.h"
+
 namespace zz::test {
 
 std::optional<std::string> ScriptedFilePrompts::OpenFile(const FileDialogSpec& dialog) {
@@ -24,7 +26,8 @@ void MainWindowTest::Start(ServiceApi* service) {
   service_ = service ? service : &noService;
   table_ = std::make_unique<ConfParamTable>();
   form_ = std::make_unique<TMainForm>(
-      MainFormParts{dir.Path(), *table_, settingsFileName, prompts, beeper, *service_, std::chrono::milliseconds(2000)});
+      MainFormParts{dir.Path(), *table_, settingsFileName, prompts, beeper, *service_, std::chrono::milliseconds(2000),
+                    guard});
   form_->CreateForm();
   prompts.SetOwner(form_->hwnd());
   form_->FormCreate();
@@ -67,6 +70,21 @@ void MainWindowTest::TypeText(const EditField& edit, const std::string& ascii) c
 }
 
 void MainWindowTest::Click(const ui::Button& button) const { button.Click(); }
+
+void MainWindowTest::RetypeLast(const EditField& field, char key) {
+  BringToFront(form_->hwnd());
+  const HWND edit = field.control().hwnd();
+  // Just after a message box the display may still give its place the click: again then.
+  for (int attempt = 0; attempt < 6 && GetFocus() != edit; ++attempt) {
+    ClickAt(edit);
+    PumpUntil([&] { return GetFocus() == edit; }, 500);
+  }
+  ASSERT_EQ(GetFocus(), edit);
+  std::string expected = field.Text();
+  expected.replace(expected.size() - 1, 1, 1, key);
+  for (WORD k : {WORD{VK_END}, WORD{VK_BACK}, static_cast<WORD>(key)}) PressKey(k);
+  EXPECT_TRUE(PumpUntil([&] { return field.Text() == expected; }, 2000)) << field.Text();
+}
 
 void MainWindowTest::Menu(int id) const { SendMessageW(form_->hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 

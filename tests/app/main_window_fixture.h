@@ -64,6 +64,9 @@ class MainWindowTest : public ::testing::Test {
   void Type(const EditField& edit, unsigned ch) const;
   void TypeText(const EditField& edit, const std::string& ascii) const;
   void Click(const ui::Button& button) const;
+  // The field's last character replaced with real input, as the user does it: a click into
+  // the field, End, Backspace and the key (a digit or a capital letter).
+  void RetypeLast(const EditField& field, char key);
   void Menu(int id) const;
   bool Visible(const Page& page) const { return page.Visible(); }
 
@@ -73,6 +76,8 @@ class MainWindowTest : public ::testing::Test {
   ScriptedFilePrompts prompts;
   NoService noService;
   std::string settingsFileName;
+  // The watch after a start with a new configuration: short, so that a restart ends soon.
+  std::chrono::milliseconds guard{3000};
 
  private:
   std::unique_ptr<ConfParamTable> table_;

@@ -324,11 +324,14 @@ TEST_F(PagesTest, MenuHasItsItemsAndTheCheckItem) {
   EXPECT_EQ(text(menu, 1), "Вид");
   EXPECT_EQ(text(menu, 2), "Помощь");
   HMENU file = GetSubMenu(menu, 0);
-  ASSERT_EQ(GetMenuItemCount(file), 4);
+  ASSERT_EQ(GetMenuItemCount(file), 7);
   EXPECT_EQ(text(file, 0), "&Загрузить файл конфигурации");
   EXPECT_EQ(text(file, 1), "&Сохранить файл конфигурации");
   EXPECT_TRUE(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(text(file, 3), "&Выход");
+  EXPECT_EQ(text(file, 3), "Показать изменения…");
+  EXPECT_EQ(text(file, 4), "История изменений…");
+  EXPECT_TRUE(GetMenuState(file, 5, MF_BYPOSITION) & MF_SEPARATOR);
+  EXPECT_EQ(text(file, 6), "&Выход");
   EXPECT_EQ(text(GetSubMenu(menu, 1), 0), "Расширенный");
   EXPECT_EQ(text(GetSubMenu(menu, 2), 0), "Настройки VELTO Gateway");
   EXPECT_EQ(text(GetSubMenu(menu, 2), 1), "Руководство пользователя");

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win32/utf16.h"
+
 namespace zz::test {
 
 namespace {
@@ -103,6 +105,22 @@ bool FocusReaches(HWND control) {
 bool Gone(HWND window) {
   for (int i = 0; i < 200 && IsWindow(window); ++i) Sleep(25);
   return !IsWindow(window);
+}
+
+std::string ShownHint() {
+  std::wstring shown;
+  EnumWindows(
+      [](HWND w, LPARAM found) {
+        wchar_t cls[64] = {}, text[1024] = {};
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (process == GetCurrentProcessId() && IsWindowVisible(w) && GetClassNameW(w, cls, 64) &&
+            lstrcmpiW(cls, TOOLTIPS_CLASSW) == 0 && GetWindowTextW(w, text, 1024) > 0)
+          *reinterpret_cast<std::wstring*>(found) = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  return Narrow(shown);
 }
 
 std::vector<std::uint32_t> Picture(HWND window) {

@@ -31,6 +31,8 @@ void Drag(HWND window, POINT from, POINT to);
 bool FocusReaches(HWND control);
 // The window has been destroyed (false after 5 s).
 bool Gone(HWND window);
+// The text of the hint (tooltip) on show in this process, empty when none is.
+std::string ShownHint();
 // The window as it stands painted on the screen, row by row, 32 bits a pixel.
 std::vector<std::uint32_t> Picture(HWND window);
 

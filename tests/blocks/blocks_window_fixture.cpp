@@ -10,6 +10,7 @@ void BlocksWindowTest::TearDown() {
 }
 
 void BlocksWindowTest::StartWithBlocks(const std::string& conf, const std::string& voiceLfText) {
+  handlers_.reset();  // bound to the page of the window a restart replaces
   if (!conf.empty()) dir.Write("zidezir.conf", Utf8ToCp1251(conf));
   WriteVoice(voiceLfText);
   Start();

@@ -25,6 +25,7 @@ inline const char* const kPageVoice = "[VoiceDevices:1]\r\n0=PVK,5,Пост 1,19
 class ServicePageTest : public ::testing::Test {
  protected:
   static constexpr std::chrono::milliseconds kPause{150};
+  static constexpr std::chrono::milliseconds kGuard{300};
 
   void SetUp() override { session.programDir = dir.Path(); }
 
@@ -60,7 +61,7 @@ class ServicePageTest : public ::testing::Test {
                      ++placementSaves;
                      log.Add("placement");
                    },
-                   kPause};
+                   kPause, kGuard};
 };
 
 inline MessageSpec LockMessage() {

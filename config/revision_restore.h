@@ -1,0 +1,28 @@
+// A revision of zidezir.conf brought back into the program directory: loaded into the window
+// as pending changes, for the user to look at and save with the usual flow; or written back
+// at once, when the gateway did not start with the configuration that replaced it.
+#pragma once
+
+#include "config_session.h"
+#include "history.h"
+
+namespace zz {
+
+// The revision's configuration in the editor and the table, as the program directory's
+// zidezir.conf not yet saved (the modified flag set); voice.ini gets its intercom units as
+// start-up makes them. False when the revision cannot be read as a configuration (told).
+bool LoadRevision(ConfigSession& session, const Revision& revision);
+
+enum class RestoreEnd {
+  kRestored,    // zidezir.conf holds the revision's bytes, and the window its configuration
+  kUnreadable,  // the revision's files cannot be read
+  kBusy,        // another program kept the file's lock for the whole wait
+  kNotWritten,  // the file could not be replaced
+};
+
+// Writes the revision's configuration, byte for byte, over the program directory's
+// zidezir.conf under the file's lock, the content it replaces kept as a revision; voice.ini
+// is made from it as start-up makes it, and the window loads it as what was last saved.
+RestoreEnd RestoreRevision(ConfigSession& session, const Revision& revision);
+
+}  // namespace zz

@@ -1,0 +1,190 @@
+// The history of zidezir.conf through the real window: every save keeps what it replaced,
+// byte for byte; a revision restored through the history dialog and saved makes the file what
+// it held; a History\ that cannot be written is told once and stops no save; another
+// program's change is shown, and kept when the user says "Нет".
+#include <gtest/gtest.h>
+
+#include "app_texts.h"
+#include "blocks_window_fixture.h"
+#include "changes_dialog.h"
+#include "history.h"
+#include "history_dialog.h"
+#include "messages.h"
+#include "real_input.h"
+#include "ui/library.h"
+#include "win32/utf16.h"
+
+namespace zz::test {
+namespace {
+
+// Makes a folder one nothing can be written into, not even by root (Wine keeps no read-only
+// folders), or writable again: the file system's immutable flag, set by chattr, a Unix program
+// that Wine starts without a handle to wait on; true once a probe folder shows the change.
+bool SetImmutable(const std::string& folder, bool immutable) {
+  using UnixName = char*(CDECL*)(LPCWSTR);
+  const std::wstring path = Widen(folder);
+  static int probes = 0;
+  char* unix = ui::LibraryFunction<UnixName>(L"kernel32.dll", "wine_get_unix_file_name")(path.c_str());
+  std::wstring command = std::wstring(L"Z:\\usr\\bin\\chattr ") + (immutable ? L"+i" : L"-i") + L" \"" + Widen(unix) + L"\"";
+  HeapFree(GetProcessHeap(), 0, unix);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) &&
+         PumpUntil([&] {
+           // A new name each time: one made just before the flag came cannot be taken away.
+           const std::wstring probe = path + L"\\probe" + std::to_wstring(++probes);
+           const bool writable = CreateDirectoryW(probe.c_str(), nullptr) != FALSE;
+           RemoveDirectoryW(probe.c_str());
+           return writable != immutable;
+         });
+}
+
+class HistoryTest : public BlocksWindowTest {
+ protected:
+  void TypePort(char lastDigit) {
+    Click(Form().Panel1().Button(NavButton::kNetwork));
+    RetypeLast(Form().PanelNetwork().EditNetworkListenerPort, lastDigit);
+  }
+  // Closes the window, which saves, and answers the restart question "Нет"; the file then.
+  std::string SaveOnClose() {
+    watcher.Script({{IDNO}});
+    EXPECT_TRUE(Close());
+    return dir.Read("zidezir.conf");
+  }
+  std::vector<std::string> RevisionConfs(std::string* newestVoice = nullptr) {
+    std::vector<std::string> confs;
+    for (const Revision& r : ListRevisions(Conf())) {
+      std::string conf, voice;
+      EXPECT_TRUE(ReadRevision(r, conf, voice));
+      if (newestVoice && confs.empty()) *newestVoice = voice;
+      confs.push_back(conf);
+    }
+    return confs;
+  }
+  // A dialog of ours opened by `open`, met on the watcher's thread by `steps`, which close it.
+  void WithDialog(const std::function<void()>& open, const std::function<void(HWND)>& steps) {
+    const std::size_t before = watcher.Seen().size();
+    watcher.Script({{IDCANCEL, std::nullopt, [&](HWND dialog) {
+                       BringToFront(dialog);
+                       steps(dialog);
+                       EXPECT_TRUE(Gone(dialog));
+                     }}});
+    open();
+    EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > before; }, 10000));
+  }
+  static std::string TextOf(HWND dialog, int id) { return ui::Control(GetDlgItem(dialog, id)).Text(); }
+};
+
+TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatItHeld) {
+  StartWithBlocks(SampleConf(), "");
+  const std::string original = dir.Read("zidezir.conf"), voice0 = dir.Read("voice.ini");
+  TypePort('1');
+  const std::string first = SaveOnClose();
+  std::string voice;
+  EXPECT_EQ(RevisionConfs(&voice), std::vector<std::string>{original});
+  EXPECT_EQ(voice, voice0);
+  const Revision note = ListRevisions(Conf())[0];
+  EXPECT_EQ(note.program + " | " + note.summary, "zurerizeda | Сетевые настройки / Порт IP телефонии: 1720 → 1721");
+  EXPECT_FALSE(note.user.empty() || note.computer.empty() || note.date.empty() || note.time.empty());
+
+  StartWithBlocks("", "");  // block 2 deleted with the mouse, and saved
+  BringToFront(Form().hwnd());
+  ClickAt(Grid1().hwnd(), OnRow(Grid1().hwnd(), 1));
+  Pump(60);
+  ClickAt(Trl().ButtonDel.hwnd());
+  Pump(60);
+  const std::string second = SaveOnClose();
+  EXPECT_EQ(RevisionConfs(), (std::vector<std::string>{first, original}));
+
+  // Revision 1 through the dialog, by the keyboard: the File menu, the arrows, Tab, Enter.
+  StartWithBlocks("", "");
+  TypePort('5');  // unsaved: the restore asks before it replaces it
+  std::vector<std::string> reports;
+  std::string hint;
+  WithDialog([] { for (WORD key : {VK_F10, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PressKey(key); },
+             [&](HWND dialog) {
+               EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, TFormHistory::kList)));
+               for (WORD key : {VK_DOWN, VK_UP}) {
+                 reports.push_back(TextOf(dialog, TFormHistory::kCompare));
+                 PressKey(key);
+                 Sleep(300);
+               }
+               PointAt(GetDlgItem(dialog, IDOK));
+               PumpUntil([&] { return !(hint = ShownHint()).empty(); }, 4000);
+               for (int i = 0; i < 3; ++i) PressKey(VK_TAB);
+               EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, IDOK)));
+               watcher.Script({{IDYES}});
+               PressKey(VK_RETURN);
+             });
+  const std::string blockBack = "• Блоки ТРЛ-М / блок 2 добавлен: ТРЛ-МЕ, COM4, 192.168.1.201, «Store», 0 устройств\r\n";
+  EXPECT_EQ(reports, (std::vector<std::string>{
+                         "Восстановление версии 1 изменит текущую конфигурацию так:\r\n" + blockBack,
+                         "Восстановление версии 2 изменит текущую конфигурацию так:\r\n" + blockBack +
+                             "• Сетевые настройки / Порт IP телефонии: 1721 → 1720\r\n"}));
+  EXPECT_EQ(hint, text::kHintRestore);
+  ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 5000));
+  EXPECT_EQ(watcher.Seen()[1].text.rfind("В окне есть несохранённые изменения. Заменить их версией 1 от ", 0), 0u);
+  // In the window, unsaved; the usual close saves it.
+  EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1721");
+  EXPECT_EQ(Rows().size(), 2u);
+  EXPECT_EQ(dir.Read("zidezir.conf"), second);
+  EXPECT_EQ(SaveOnClose(), first);
+  EXPECT_EQ(RevisionConfs()[0], second);
+}
+
+TEST_F(HistoryTest, AHistoryThatCannotBeWrittenIsToldOnceAndStopsNoSave) {
+  CreateDirectoryW(Widen(HistoryDir(Conf())).c_str(), nullptr);
+  ASSERT_TRUE(SetImmutable(HistoryDir(Conf()), true));
+  StartWithBlocks(SampleConf(), "");
+  TypePort('3');
+  prompts.fileAnswers = {Conf()};
+  Menu(kMenuSaveAs);  // to the program's own file
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1723\r\n"), std::string::npos);
+  TypePort('4');
+  EXPECT_NE(SaveOnClose().find("Listener Port=1724\r\n"), std::string::npos);
+  const std::vector<SeenDialog> seen = watcher.Seen();
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].text, HistoryNotKeptText(HistoryDir(Conf())));
+  EXPECT_EQ(seen[1].caption, "Конфигурация шлюза изменена");
+  EXPECT_TRUE(ListRevisions(Conf()).empty());
+  EXPECT_TRUE(SetImmutable(HistoryDir(Conf()), false));
+}
+
+TEST_F(HistoryTest, AnotherProgramsChangeIsShownAndNoKeepsItOnDiskWithTheWindowOpen) {
+  StartWithBlocks(SampleConf(), "");
+  TypePort('1');
+  std::string theirs = dir.Read("zidezir.conf");
+  theirs.replace(theirs.find("Name=Gate One"), 13, "Name=Gate Two");
+  dir.Write("zidezir.conf", theirs);
+
+  std::string report;
+  WithDialog([&] { Menu(kMenuShowChanges); },
+             [&](HWND dialog) {
+               EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, TFormChanges::kReport)));
+               report = TextOf(dialog, TFormChanges::kReport);
+               PressKey(VK_ESCAPE);
+             });
+  EXPECT_EQ(report, "Сохранение изменит в файле " + Conf() + ":\r\n" +
+                        "• Сетевые настройки / Порт IP телефонии: 1720 → 1721\r\n"
+                        "• Сетевые настройки / Название шлюза: Gate Two → Gate One\r\n\r\n"
+                        "После того как программа загрузила или сохранила конфигурацию, другая программа изменила "
+                        "файл " + Conf() + ":\r\n" +
+                        "• Сетевые настройки / Название шлюза: Gate One → Gate Two\r\n");
+
+  watcher.Forget();
+  watcher.Script({{IDNO}, {IDNO}});  // not over theirs; and not leaving without saving
+  PostMessageW(Form().hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 10000));
+  Pump(100);
+  EXPECT_TRUE(Form().Alive());
+  EXPECT_EQ(watcher.Seen()[0].text, ChangedElsewhereText(Conf()));
+  EXPECT_EQ(dir.Read("zidezir.conf"), theirs);
+  watcher.Script({{IDNO}, {IDYES}});  // leaving without saving leaves it so too
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(dir.Read("zidezir.conf"), theirs);
+  EXPECT_TRUE(ListRevisions(Conf()).empty());
+}
+
+}  // namespace
+}  // namespace zz::test
