@@ -41,7 +41,7 @@ struct ConfigSession {
   Prompts& prompts;
   std::string programDir;
   ConfigState state;
-  SaveSummarizer summarize;              // none: revisions are kept without a summary
+  SaveSummarizer summarize{};            // none: revisions are kept without a summary
   std::string program = "zurerizeda";  // who saves, for the revisions
 
   std::string ProgramFile(const std::string& name) const { return JoinPath(programDir, name); }

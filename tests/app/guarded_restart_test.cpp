@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "history.h"
+#include "gateway_service.h"
 #include "main_window_fixture.h"
 #include "real_input.h"
 #include "service_registry.h"
@@ -18,13 +19,6 @@
 namespace zz::test {
 namespace {
 
-const std::wstring kName = L"VELTO Gateway";
-
-DWORD StateOf() {
-  DWORD state = 0;
-  return standin::QueryState(kName, state) == ERROR_SUCCESS ? state : 0;
-}
-
 class GuardedRestartTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -32,14 +26,14 @@ class GuardedRestartTest : public MainWindowTest {
     ASSERT_TRUE(CopyFileW((standin::ModuleDirectory() + Widen(standin::kStandinExeName)).c_str(), Exe().c_str(), FALSE));
     standin::PendingTimes times;
     times.refusePort = 1721;
-    ASSERT_EQ(standin::RemoveService(kName), 0u);  // stopped, whatever ran as the gateway before
-    ASSERT_EQ(standin::InstallService(kName, Widen(standin::ServiceCommandLine(Narrow(Exe()), times)),
+    ASSERT_EQ(standin::RemoveService(kGatewayService), 0u);  // stopped, whatever ran as the gateway before
+    ASSERT_EQ(standin::InstallService(kGatewayService, Widen(standin::ServiceCommandLine(Narrow(Exe()), times)),
                                       SERVICE_DEMAND_START),
               0u);
   }
   void TearDown() override {
     MainWindowTest::TearDown();
-    EXPECT_EQ(standin::RemoveService(kName), 0u);
+    EXPECT_EQ(standin::RemoveService(kGatewayService), 0u);
     // The stand-in's process may take a moment to let go of its file.
     PumpUntil([&] { return DeleteFileW(Exe().c_str()) != FALSE; }, 5000);
   }
@@ -60,9 +54,9 @@ TEST_F(GuardedRestartTest, WhenTheGatewayStopsWithTheNewConfigurationThePrevious
     std::filesystem::remove_all(std::filesystem::u8path(HistoryDir(Conf())));
     const std::string before = dir.Read("zidezir.conf");
     if (f.closing) {
-      ASSERT_EQ(standin::StartNamedService(kName), 0u);
+      ASSERT_EQ(standin::StartNamedService(kGatewayService), 0u);
     }
-    ASSERT_TRUE(PumpUntil([&] { return StateOf() == (f.closing ? SERVICE_RUNNING : SERVICE_STOPPED); }, 15000));
+    ASSERT_TRUE(PumpUntil([&] { return GatewayState() == (f.closing ? SERVICE_RUNNING : SERVICE_STOPPED); }, 15000));
     watcher.Forget();
     Start(&scm);
     Click(Form().Panel1().Button(NavButton::kNetwork));
@@ -84,13 +78,13 @@ TEST_F(GuardedRestartTest, WhenTheGatewayStopsWithTheNewConfigurationThePrevious
     EXPECT_NE(failed.text.find("Восстановить прежнюю конфигурацию"), std::string::npos) << failed.text;
     EXPECT_EQ(seen[count - 1].text, text::guard::RestoredRunning(Conf()));
     EXPECT_EQ(dir.Read("zidezir.conf"), before);
-    EXPECT_EQ(StateOf(), static_cast<DWORD>(SERVICE_RUNNING));
+    EXPECT_EQ(GatewayState(), static_cast<DWORD>(SERVICE_RUNNING));
     if (!f.closing) {
       EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1720");  // the window shows what is back
     }
     Close();
-    standin::StopNamedService(kName);
-    PumpUntil([] { return StateOf() == SERVICE_STOPPED; }, 15000);
+    standin::StopNamedService(kGatewayService);
+    PumpUntil([] { return GatewayState() == SERVICE_STOPPED; }, 15000);
   }
 }
 

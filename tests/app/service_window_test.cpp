@@ -7,6 +7,7 @@
 #include <mutex>
 #include <thread>
 
+#include "gateway_service.h"
 #include "main_window_fixture.h"
 #include "service_registry.h"
 #include "service_texts.h"
@@ -16,17 +17,6 @@
 
 namespace zz::test {
 namespace {
-
-const std::wstring kName = L"VELTO Gateway";
-
-DWORD StateOf() {
-  DWORD state = 0;
-  return standin::QueryState(kName, state) == ERROR_SUCCESS ? state : 0;
-}
-
-bool WaitState(DWORD wanted, int milliseconds = 15000) {
-  return PumpUntil([&] { return StateOf() == wanted; }, milliseconds);
-}
 
 // Samples, on a thread of its own, what the restart shows: the service's states, the
 // progress window and whether the main window takes input.
@@ -46,7 +36,7 @@ class RestartRecorder {
  private:
   void Run() {
     while (!stop_) {
-      DWORD state = StateOf();
+      DWORD state = GatewayState();
       {
         std::lock_guard<std::mutex> lock(mutex_);
         if (states_.empty() || states_.back() != state) states_.push_back(state);
@@ -68,25 +58,25 @@ class ServiceWindowTest : public MainWindowTest {
   static void SetUpTestSuite() {
     MainWindowTest::SetUpTestSuite();
     std::string exe = Narrow(standin::ModuleDirectory()) + standin::kStandinExeName;
-    ASSERT_EQ(standin::RemoveService(kName), 0u);
-    ASSERT_EQ(standin::InstallService(kName, Widen(standin::ServiceCommandLine(exe, {300, 300})), SERVICE_DEMAND_START),
+    ASSERT_EQ(standin::RemoveService(kGatewayService), 0u);
+    ASSERT_EQ(standin::InstallService(kGatewayService, Widen(standin::ServiceCommandLine(exe, {300, 300})), SERVICE_DEMAND_START),
               0u);
   }
-  static void TearDownTestSuite() { EXPECT_EQ(standin::RemoveService(kName), 0u); }
+  static void TearDownTestSuite() { EXPECT_EQ(standin::RemoveService(kGatewayService), 0u); }
 
   void SetUp() override {
-    ASSERT_EQ(standin::StartNamedService(kName), 0u);
-    ASSERT_TRUE(WaitState(SERVICE_RUNNING));
+    ASSERT_EQ(standin::StartNamedService(kGatewayService), 0u);
+    ASSERT_TRUE(WaitGatewayState(SERVICE_RUNNING));
     dir.Write("zidezir.conf", SampleConf());
     dir.Write("voice.ini", "");
     Start(&scm);
   }
   void TearDown() override {
     MainWindowTest::TearDown();
-    if (StateOf() != SERVICE_STOPPED) {
-      WaitState(SERVICE_RUNNING, 5000);
-      standin::StopNamedService(kName);
-      WaitState(SERVICE_STOPPED);
+    if (GatewayState() != SERVICE_STOPPED) {
+      WaitGatewayState(SERVICE_RUNNING, 5000);
+      standin::StopNamedService(kGatewayService);
+      WaitGatewayState(SERVICE_STOPPED);
     }
   }
 
@@ -132,7 +122,7 @@ TEST_F(ServiceWindowTest, StartTypeSelectorChangesTheServiceAtOnce) {
   TSCM check;
   ASSERT_TRUE(check.Open("VELTO Gateway"));
   EXPECT_EQ(check.StartType(), 2u);
-  standin::ConfigureStartType(kName, SERVICE_DEMAND_START);
+  standin::ConfigureStartType(kGatewayService, SERVICE_DEMAND_START);
 }
 
 TEST_F(ServiceWindowTest, ClosingWithChangesAndYesRestartsTheServiceBehindTheProgressWindow) {
@@ -160,7 +150,7 @@ TEST_F(ServiceWindowTest, ClosingWithChangesAndYesRestartsTheServiceBehindThePro
   ASSERT_NE(stopped, states.end()) << ::testing::PrintToString(states);
   EXPECT_NE(std::find(stopped, states.end(), static_cast<DWORD>(SERVICE_START_PENDING)), states.end())
       << ::testing::PrintToString(states);
-  EXPECT_TRUE(WaitState(SERVICE_RUNNING));
+  EXPECT_TRUE(WaitGatewayState(SERVICE_RUNNING));
   EXPECT_TRUE(progressShown);
   EXPECT_TRUE(mainDisabled);
   EXPECT_FALSE(IsWindowVisible(progress.hwnd()));
