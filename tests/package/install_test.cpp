@@ -379,7 +379,7 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
                                    L"Программа " + kProduct + L" восстановлена."));
   ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
   const std::wstring removed =
-      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini и Zurerizeda.ini остались в папке шлюза.";
+      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini, Zurerizeda.ini и папка History остались в папке шлюза.";
   ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"Всё готово к удалению", removed));
   ExpectNothingInstalled();
   EXPECT_FALSE(fs::exists(folder));
