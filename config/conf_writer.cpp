@@ -21,7 +21,10 @@ void WriteLine(std::string& out, std::string_view line) {
 
 }  // namespace
 
-bool LockTest(const std::string& path) { return TryExclusiveOpen(path) != ExclusiveOpen::kDenied; }
+bool LockTest(const std::string& path) {
+  const ExclusiveOpen open = TryExclusiveOpen(path);
+  return open == ExclusiveOpen::kFree || open == ExclusiveOpen::kAbsent;
+}
 
 void EditorToEntries(Editor& editor, ConfParamTable& table) {
   for (const KeyField& field : KeyFields()) table[field.entry].SetValue(FieldValue(editor, field, table[field.entry]));

@@ -42,6 +42,7 @@ struct ConfigSession {
   std::string programDir;
   ConfigState state;
   SaveSummarizer summarize{};            // none: revisions are kept without a summary
+  FileLock::KeepWaiting keepWaiting{};   // between tries for another program's lock
   std::string program = "zurerizeda";  // who saves, for the revisions
 
   std::string ProgramFile(const std::string& name) const { return JoinPath(programDir, name); }

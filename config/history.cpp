@@ -2,57 +2,67 @@
 
 #include <algorithm>
 #include <ctime>
-#include <filesystem>
-#include <system_error>
+#include <random>
 
-#include "file_system.h"
 #include "messages.h"
 #include "text.h"
+#include "voice_ini.h"
 
 namespace zz {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-// A revision is a folder named by its sequence number, so that a clock put back (or the
-// end of summer time) cannot reorder the history. It holds the configuration under its own
-// name, voice.ini, and the note (UTF-8, "Key=value" lines).
+// A version's folder holds the configuration under its own name, voice.ini, and the note
+// (UTF-8, "Key=value" lines). Its name is a sequence number of 6 to 9 digits.
 constexpr const char* kNoteFile = "revision.txt";
-constexpr std::size_t kNumberDigits = 6;
+constexpr const char* kStoreLock = "history.lock";
+constexpr std::size_t kMinDigits = 6, kMaxDigits = 9;
+constexpr char kDraftMark = '~';
 
-fs::path PathOf(const std::string& utf8) { return fs::u8path(utf8); }
-std::string Utf8(const fs::path& path) { return path.u8string(); }
+std::string BaseName(const std::string& path) {
+  std::string::size_type cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
 
-std::string FileNameOf(const std::string& confPath) { return Utf8(PathOf(confPath).filename()); }
+std::string ParentOf(const std::string& path) {
+  std::string::size_type cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
 
-std::optional<long> SequenceOf(const fs::path& folder) {
-  std::string name = Utf8(folder.filename());
-  if (name.size() != kNumberDigits || !std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
+std::optional<long> SequenceOf(const std::string& name) {
+  if (name.size() < kMinDigits || name.size() > kMaxDigits ||
+      !std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; }))
     return std::nullopt;
   return std::stol(name);
 }
 
 std::string NumberName(long n) {
   std::string digits = std::to_string(n);
-  return std::string(kNumberDigits > digits.size() ? kNumberDigits - digits.size() : 0, '0') + digits;
+  return std::string(kMinDigits > digits.size() ? kMinDigits - digits.size() : 0, '0') + digits;
 }
 
-// The folders of every revision in History\, oldest first.
-std::vector<std::pair<long, fs::path>> RevisionFolders(const fs::path& history) {
-  std::vector<std::pair<long, fs::path>> folders;
-  std::error_code ec;
-  for (fs::directory_iterator it(history, ec), end; !ec && it != end; it.increment(ec)) {
-    if (!it->is_directory(ec)) continue;
-    if (std::optional<long> n = SequenceOf(it->path())) folders.emplace_back(*n, it->path());
+struct Folder {
+  long sequence = 0;
+  std::string path;
+};
+
+// The store's own folders, newest first, and the names it did not make. Drafts are neither.
+std::vector<Folder> OwnFolders(const std::string& dir, std::vector<std::string>* foreign = nullptr) {
+  std::vector<Folder> folders;
+  for (const FolderEntry& e : ListFolder(dir)) {
+    if (!e.name.empty() && e.name[0] == kDraftMark) continue;
+    if (e.name == kStoreLock && e.kind == EntryKind::kFile) continue;
+    std::optional<long> n = e.kind == EntryKind::kFolder ? SequenceOf(e.name) : std::nullopt;
+    if (n)
+      folders.push_back({*n, JoinPath(dir, e.name)});
+    else if (foreign)
+      foreign->push_back(e.name);
   }
-  std::sort(folders.begin(), folders.end());
+  std::sort(folders.begin(), folders.end(), [](const Folder& a, const Folder& b) { return a.sequence > b.sequence; });
   return folders;
 }
 
-bool WriteWhole(const fs::path& path, std::string_view bytes) { return WriteFileAtomic(Utf8(path), bytes); }
-
-std::string NoteText(const std::string& file, const RevisionNote& note) {
+std::string Now(const char* format) {
   std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32
@@ -60,26 +70,47 @@ std::string NoteText(const std::string& file, const RevisionNote& note) {
 #else
   localtime_r(&now, &local);
 #endif
-  char date[16], time[16];
-  std::strftime(date, sizeof date, "%d.%m.%Y", &local);
-  std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  char text[32];
+  std::strftime(text, sizeof text, format, &local);
+  return text;
+}
+
+std::string NoteText(const std::string& file, const RevisionNote& note) {
   // Line breaks would end the value early.
   auto line = [](const std::string& key, std::string value) {
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     return key + "=" + value + "\r\n";
   };
-  return line("File", file) + line("Date", date) + line("Time", time) + line("User", UserName()) +
-         line("Computer", ComputerName()) + line("Program", note.program) + line("Summary", note.summary);
+  return line("File", file) + line("Date", Now("%d.%m.%Y")) + line("Time", Now("%H:%M:%S")) +
+         line("User", UserName()) + line("Computer", ComputerName()) + line("Program", note.program) +
+         line("Summary", note.summary);
 }
 
-void ReadNote(const fs::path& folder, Revision& revision) {
+// Control characters of a note are shown, not sent to a terminal.
+std::string Shown(const std::string& value) {
+  std::string shown;
+  for (unsigned char c : value) {
+    if (c < 0x20 || c == 0x7F) {
+      static const char* hex = "0123456789ABCDEF";
+      shown += "\\x";
+      shown += hex[c >> 4];
+      shown += hex[c & 15];
+    } else {
+      shown += static_cast<char>(c);
+    }
+  }
+  return shown;
+}
+
+// Reads the note; false when it is missing, a link or names no file.
+bool ReadNote(const std::string& folder, Revision& revision) {
   std::string text;
-  if (!ReadFileBytes(Utf8(folder / kNoteFile), text)) return;
+  if (TryReadFile(JoinPath(folder, kNoteFile), text, kNoteLimit, false) != ReadFault::kNone) return false;
   for (const std::string& line : SplitLines(text)) {
     std::size_t eq = line.find('=');
     if (eq == std::string::npos) continue;
-    const std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+    const std::string key = line.substr(0, eq), value = Shown(line.substr(eq + 1));
     if (key == "File") revision.file = value;
     if (key == "Date") revision.date = value;
     if (key == "Time") revision.time = value;
@@ -88,52 +119,69 @@ void ReadNote(const fs::path& folder, Revision& revision) {
     if (key == "Program") revision.program = value;
     if (key == "Summary") revision.summary = value;
   }
+  return !revision.file.empty();
+}
+
+// A folder whose note or configuration is gone (a crash in 1.0.0, a hand's deletion) is
+// the file's when its configuration is there, and everyone's when nothing tells whose.
+enum class Owner { kFile, kOther, kUnknown };
+
+Owner OwnerOf(const std::string& folder, const std::string& file, Revision& revision) {
+  revision.folder = folder;
+  const bool noted = ReadNote(folder, revision);
+  if (noted && !EqualsAsciiNoCase(revision.file, file)) return Owner::kOther;
+  if (!noted) revision.file = file;
+  revision.damaged = !noted || KindOf(JoinPath(folder, revision.file)) != EntryKind::kFile;
+  if (noted || !revision.damaged) return Owner::kFile;
+  for (const FolderEntry& e : ListFolder(folder))
+    if (e.name != kNoteFile && !EqualsAsciiNoCase(e.name, kVoiceFileName)) return Owner::kOther;
+  revision.summary = text::history::kDamaged;
+  return Owner::kUnknown;
+}
+
+// The file's versions, newest first, the one the file holds now among them.
+std::vector<Revision> Versions(const std::string& confPath, std::vector<std::string>* foreign = nullptr) {
+  std::vector<Revision> versions;
+  const std::string dir = HistoryDir(confPath), file = BaseName(confPath);
+  if (KindOf(dir) != EntryKind::kFolder) {
+    if (foreign && KindOf(dir) != EntryKind::kAbsent) foreign->push_back(kHistoryFolder);
+    return versions;
+  }
+  for (const Folder& folder : OwnFolders(dir, foreign)) {
+    Revision revision;
+    if (OwnerOf(folder.path, file, revision) == Owner::kOther) continue;
+    if (revision.damaged && revision.summary.empty()) revision.summary = text::history::kDamaged;
+    versions.push_back(std::move(revision));
+  }
+  return versions;
+}
+
+bool ReadVersion(const Revision& revision, std::string& conf) {
+  return !revision.damaged && TryReadFile(JoinPath(revision.folder, revision.file), conf, SIZE_MAX, false) ==
+                                  ReadFault::kNone;
 }
 
 }  // namespace
 
-std::string HistoryDir(const std::string& confPath) {
-  return Utf8(PathOf(confPath).parent_path() / kHistoryFolder);
+std::string HistoryDir(const std::string& confPath) { return JoinPath(ParentOf(confPath), kHistoryFolder); }
+
+History ReadHistory(const std::string& confPath) {
+  History history;
+  std::vector<Revision> versions = Versions(confPath, &history.foreign);
+  // The newest version is the file's present content, not a revision to go back to.
+  std::string now, newest;
+  if (!versions.empty() && ReadFileBytes(confPath, now) && ReadVersion(versions.front(), newest) && now == newest) {
+    history.current = versions.front();
+    versions.erase(versions.begin());
+  }
+  for (Revision& revision : versions) {
+    revision.number = static_cast<int>(history.revisions.size()) + 1;
+    history.revisions.push_back(std::move(revision));
+  }
+  return history;
 }
 
-bool StoreRevision(const std::string& confPath, std::string_view confBytes, const RevisionNote& note) {
-  const fs::path history = PathOf(HistoryDir(confPath));
-  std::error_code ec;
-  fs::create_directories(history, ec);
-  const std::vector<std::pair<long, fs::path>> folders = RevisionFolders(history);
-  long next = folders.empty() ? 1 : folders.back().first + 1;
-  // The revision is made whole under a name no listing takes, then given its number.
-  const fs::path draft = history / ("~" + NumberName(next));
-  fs::remove_all(draft, ec);
-  const std::string file = FileNameOf(confPath);
-  std::string voice;
-  const bool hasVoice = ReadFileBytes(Utf8(PathOf(confPath).parent_path() / kVoiceFileName), voice);
-  bool ok = fs::create_directory(draft, ec) && WriteWhole(draft / PathOf(file), confBytes) &&
-            (!hasVoice || WriteWhole(draft / kVoiceFileName, voice)) &&
-            WriteWhole(draft / kNoteFile, NoteText(file, note));
-  // Another writer may have taken the number meanwhile: the next free one is taken.
-  for (int attempt = 0; ok && attempt < 100; ++attempt, ++next) {
-    fs::rename(draft, history / NumberName(next), ec);
-    if (!ec) return true;
-  }
-  fs::remove_all(draft, ec);
-  return false;
-}
-
-std::vector<Revision> ListRevisions(const std::string& confPath) {
-  const std::string file = FileNameOf(confPath);
-  std::vector<Revision> revisions;
-  const std::vector<std::pair<long, fs::path>> folders = RevisionFolders(PathOf(HistoryDir(confPath)));
-  for (auto it = folders.rbegin(); it != folders.rend(); ++it) {
-    Revision revision;
-    revision.folder = Utf8(it->second);
-    ReadNote(it->second, revision);
-    if (!EqualsAsciiNoCase(revision.file, file)) continue;
-    revision.number = static_cast<int>(revisions.size()) + 1;
-    revisions.push_back(std::move(revision));
-  }
-  return revisions;
-}
+std::vector<Revision> ListRevisions(const std::string& confPath) { return ReadHistory(confPath).revisions; }
 
 std::optional<Revision> FindRevision(const std::string& confPath, int number) {
   std::vector<Revision> revisions = ListRevisions(confPath);
@@ -142,26 +190,72 @@ std::optional<Revision> FindRevision(const std::string& confPath, int number) {
 }
 
 bool ReadRevision(const Revision& revision, std::string& confBytes, std::string& voiceBytes) {
-  const fs::path folder = PathOf(revision.folder);
-  if (!ReadFileBytes(Utf8(folder / PathOf(revision.file)), confBytes)) return false;
-  if (!ReadFileBytes(Utf8(folder / kVoiceFileName), voiceBytes)) voiceBytes.clear();
+  if (!ReadVersion(revision, confBytes)) return false;
+  if (TryReadFile(JoinPath(revision.folder, kVoiceFileName), voiceBytes, SIZE_MAX, false) != ReadFault::kNone)
+    voiceBytes.clear();
   return true;
 }
 
-void PruneRevisions(const std::string& confPath, int keep) {
-  std::vector<Revision> revisions = ListRevisions(confPath);
-  std::error_code ec;
-  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 0)); i < revisions.size(); ++i)
-    fs::remove_all(PathOf(revisions[i].folder), ec);
+HistoryTransaction::HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait,
+                                       const FileLock::KeepWaiting& keepWaiting)
+    : confPath_(confPath), dir_(HistoryDir(confPath)) {
+  if (KindOf(dir_) == EntryKind::kAbsent) MakeFolder(dir_);
+  if (KindOf(dir_) != EntryKind::kFolder) return;
+  lock_.emplace(JoinPath(dir_, kStoreLock), wait, keepWaiting);
+  if (lock_->state() != FileLock::State::kHeld) return;
+  // Under the store's lock no draft belongs to a live writer: these are left by one stopped.
+  for (const FolderEntry& e : ListFolder(dir_))
+    if (!e.name.empty() && e.name[0] == kDraftMark) RemoveTree(JoinPath(dir_, e.name));
+  open_ = true;
 }
 
-Replacement ReplaceKeepingHistory(const std::string& confPath, const std::optional<std::string>& current,
-                                  std::string_view bytes, const RevisionNote& note) {
-  Replacement result;
-  result.historyKept = !current || StoreRevision(confPath, *current, note);
-  result.written = WriteFileAtomic(confPath, bytes);
-  if (result.written) PruneRevisions(confPath);
-  return result;
+HistoryTransaction::~HistoryTransaction() {
+  for (const std::string& draft : drafts_) RemoveTree(draft);
+}
+
+std::optional<std::string> HistoryTransaction::Newest() const {
+  std::vector<Revision> versions = Versions(confPath_);
+  std::string conf;
+  if (versions.empty() || !ReadVersion(versions.front(), conf)) return std::nullopt;
+  return conf;
+}
+
+bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note) {
+  if (!open_) return false;
+  static std::mt19937_64 random{std::random_device{}()};
+  std::string draft;
+  for (int attempt = 0; attempt < 100 && draft.empty(); ++attempt) {
+    std::string name = std::string(1, kDraftMark) + std::to_string(random());
+    if (MakeFolder(JoinPath(dir_, name))) draft = JoinPath(dir_, name);
+  }
+  if (draft.empty()) return false;
+  drafts_.push_back(draft);
+  const std::string file = BaseName(confPath_);
+  return WriteNewFile(JoinPath(draft, file), conf) && WriteNewFile(JoinPath(draft, kVoiceFileName), VoiceFileOf(conf)) &&
+         WriteNewFile(JoinPath(draft, kNoteFile), NoteText(file, note));
+}
+
+bool HistoryTransaction::Commit() {
+  if (!open_) return false;
+  std::vector<Folder> own = OwnFolders(dir_);
+  long next = own.empty() ? 1 : own.front().sequence + 1;
+  bool ok = true;
+  for (const std::string& draft : drafts_) {
+    bool moved = false;
+    // A writer of an older release, which takes no store lock, may take a number meanwhile.
+    for (int attempt = 0; attempt < 100 && !moved; ++attempt, ++next) moved = MoveToFreeName(draft, JoinPath(dir_, NumberName(next)));
+    if (!moved) RemoveTree(draft);
+    ok = ok && moved;
+  }
+  drafts_.clear();
+  // The versions beyond the kept ones go: first out of the listing (a draft's name), then
+  // from the disk, so that a stop halfway leaves nothing that looks like a version.
+  std::vector<Revision> versions = Versions(confPath_);
+  for (std::size_t i = kKeptRevisions + 1; i < versions.size(); ++i) {
+    const std::string doomed = JoinPath(dir_, std::string(1, kDraftMark) + BaseName(versions[i].folder));
+    if (MoveToFreeName(versions[i].folder, doomed)) RemoveTree(doomed);
+  }
+  return ok;
 }
 
 }  // namespace zz

@@ -1,24 +1,39 @@
-// The history of a configuration file: before a save replaces the file, the version being
-// replaced is kept, with the folder's voice.ini, as one revision under History\ beside it.
-// Revisions are numbered as network equipment numbers its archived configurations: 1 is
-// the newest (the configuration before the last save), 2 the one before it; the last
-// kKeptRevisions of each file are kept.
+// The history of a configuration file under History\ beside it: every version the program
+// writes, and every version another program left in the file before a save replaced it,
+// each with its own voice.ini and a note of who made it and what it changed.
+//
+// Revisions are numbered as network equipment numbers its archived configurations: 1 is the
+// newest version other than the one the file holds now (so the configuration before the
+// last save), 2 the one before it; the last kKeptRevisions of each file are kept. The folder
+// of a version is named by its sequence number, so that a clock put back cannot reorder the
+// history; several files of one folder share History\ and its numbers.
+//
+// The store is written as one transaction under its own lock (History\history.lock): a
+// version is made whole in a draft folder ("~..."), the file is replaced, and only then does
+// the draft get its number; drafts of a process that was stopped are removed by the next
+// writer. Nothing under History\ that is a link is followed, and names that are not the
+// store's own are left alone and reported.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "file_system.h"
+
 namespace zz {
 
 inline constexpr int kKeptRevisions = 50;
 inline constexpr const char* kHistoryFolder = "History";
+// A note is read up to this many bytes.
+inline constexpr std::size_t kNoteLimit = 64 * 1024;
 
-// Who made a save and what it changes, for the revision it leaves.
+// Who made a version and what it changes against the one before it.
 struct RevisionNote {
   std::string program;  // "zurerizeda", or "zconf" and its command
-  std::string summary;  // one line: what the new save changes against the revision
+  std::string summary;  // one line
 };
 
 struct Revision {
@@ -26,38 +41,55 @@ struct Revision {
   std::string folder;   // where its files are
   std::string file;     // the configuration file's name, as the folder beside History\ holds it
   std::string date, time, user, computer, program, summary;
+  bool damaged = false;  // its files cannot be read: listed, never restored
+};
+
+struct History {
+  std::optional<Revision> current;   // number 0: the version the file holds now, when kept
+  std::vector<Revision> revisions;   // newest first
+  std::vector<std::string> foreign;  // names under History\ that the store did not make
 };
 
 // History\ in the folder of the configuration file.
 std::string HistoryDir(const std::string& confPath);
 
-// Keeps `confBytes` (the file's content being replaced) and the folder's voice.ini as the
-// newest revision of the file. False when History\ cannot be written; nothing of a
-// revision that could not be written whole is left.
-bool StoreRevision(const std::string& confPath, std::string_view confBytes, const RevisionNote& note);
-
-// The file's revisions, newest first; none when there is no history.
+// The file's revisions, newest first, and what else History\ holds; none when there is no
+// history.
+History ReadHistory(const std::string& confPath);
 std::vector<Revision> ListRevisions(const std::string& confPath);
 
 // Revision `number` of the file, or nothing.
 std::optional<Revision> FindRevision(const std::string& confPath, int number);
 
-// The bytes a revision holds: the configuration, and voice.ini (empty when the folder had none).
+// The bytes a revision holds: the configuration, and its voice.ini (empty when it has none).
+// False for a damaged revision.
 bool ReadRevision(const Revision& revision, std::string& confBytes, std::string& voiceBytes);
 
-// Removes the file's revisions beyond the newest `keep`.
-void PruneRevisions(const std::string& confPath, int keep = kKeptRevisions);
+// One change of the store: opened under its lock, versions staged as drafts, committed once
+// the file they describe has been written. Drafts not committed are removed with it.
+class HistoryTransaction {
+ public:
+  HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait,
+                     const FileLock::KeepWaiting& keepWaiting = {});
+  ~HistoryTransaction();
+  HistoryTransaction(const HistoryTransaction&) = delete;
+  HistoryTransaction& operator=(const HistoryTransaction&) = delete;
 
-struct Replacement {
-  bool written = false;      // the file holds the new bytes
-  bool historyKept = false;  // what it held before is a revision (or it held nothing)
+  // The store can be written: its lock is held and History\ is a folder of its own.
+  bool Open() const { return open_; }
+  // The configuration of the file's newest version; nothing when there is none or it is damaged.
+  std::optional<std::string> Newest() const;
+  // Makes a draft of `conf` as a version with its voice.ini and the note.
+  bool Stage(std::string_view conf, const RevisionNote& note);
+  // Gives the drafts their numbers in the order they were staged, then lets the versions
+  // beyond the newest kKeptRevisions go. False when a draft could not be committed.
+  bool Commit();
+
+ private:
+  std::string confPath_, dir_;
+  std::optional<FileLock> lock_;
+  bool open_ = false;
+  std::vector<std::string> drafts_;
 };
-
-// Replaces the file, whose content is `current` (nothing when it is absent), with `bytes`
-// in one step; the content replaced is kept as a revision first, and the revisions beyond
-// the newest kKeptRevisions go once the file is written. A revision that cannot be kept
-// does not stop the write. Run it under the file's lock.
-Replacement ReplaceKeepingHistory(const std::string& confPath, const std::optional<std::string>& current,
-                                  std::string_view bytes, const RevisionNote& note);
 
 }  // namespace zz

@@ -97,6 +97,7 @@ IniFile::IniFile(std::string path, std::string_view bytes) : path_(std::move(pat
 }
 
 void IniFile::Reload() {
+  if (path_.empty()) return;
   if (!ReadFileBytes(path_, data_)) data_.clear();
   Parse(data_);
 }
@@ -356,6 +357,11 @@ void IniFile::Changed() {
 
 void IniFile::Flush() {
   if (!dirty_) return;
+  // A content without a file (an empty path) is kept in memory.
+  if (path_.empty()) {
+    dirty_ = false;
+    return;
+  }
   if (!WriteFileAtomic(path_, Bytes())) {
     Reload();
     throw IniWriteError(path_);

@@ -40,6 +40,29 @@ inline std::string HistoryNotKeptText(const std::string& dir) {
          "вернуть из истории изменений.";
 }
 
+// The guarded write and the history's own words.
+namespace text::history {
+inline constexpr const char* kDamaged = "повреждена: файлы этой версии не читаются";
+inline constexpr const char* kFoundProgram = "другая программа";
+inline constexpr const char* kFoundSummary =
+    "версия, которую оставила в файле другая программа; сохранена перед заменой";
+inline std::string Damaged(const std::string& folder) {
+  return "Версия в папке " + folder + " повреждена (её файлы не читаются) и не может быть восстановлена.";
+}
+inline std::string Restored(const std::string& when) { return "восстановлена версия от " + when; }
+inline std::string LockNotAFile(const std::string& lockPath) {
+  return "На месте файла блокировки " + lockPath +
+         " находится папка или ссылка. Программа её не трогает; удалите её и повторите сохранение.";
+}
+inline std::string ReadOnly(const std::string& path) {
+  return "Файл " + path + " защищён от записи (атрибут «Только чтение» или права доступа). Снимите защиту и "
+         "повторите сохранение.";
+}
+inline std::string Foreign(const std::string& dir, const std::string& name) {
+  return "В папке " + dir + " есть «" + name + "»: это не версия из истории; программа не трогает её.";
+}
+}  // namespace text::history
+
 // A file that cannot be read, or not as what it should be.
 namespace text::file {
 inline constexpr const char* kAbsent = "файла нет";

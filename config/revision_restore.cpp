@@ -28,18 +28,30 @@ bool LoadRevision(ConfigSession& session, const Revision& revision) {
   return true;
 }
 
+WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program,
+                            const FileLock::KeepWaiting& keepWaiting) {
+  std::string conf, voice;
+  if (!ReadRevision(revision, conf, voice)) {
+    WriteOutcome refused;
+    refused.end = WriteEnd::kRefused;
+    refused.reason = text::history::Damaged(revision.folder);
+    return refused;
+  }
+  WriteRequest request;
+  request.target = confPath;
+  request.bytes = conf;
+  request.note = {program, text::history::Restored(revision.date + " " + revision.time)};
+  request.keepWaiting = keepWaiting;
+  return WriteConfiguration(request);
+}
+
 RestoreEnd RestoreRevision(ConfigSession& session, const Revision& revision) {
   std::string conf, voice;
   if (!ReadRevision(revision, conf, voice)) return RestoreEnd::kUnreadable;
   const std::string target = session.ProgramFile(kConfFileName);
-  FileLock lock(target, kFileLockWait);
-  if (lock.state() == FileLock::State::kBusy) return RestoreEnd::kBusy;
-  std::optional<std::string> current;
-  if (std::string bytes; ReadFileBytes(target, bytes)) current = std::move(bytes);
-  if (current != conf) {
-    const RevisionNote note{session.program, current && session.summarize ? session.summarize(*current, conf) : ""};
-    if (!ReplaceKeepingHistory(target, current, conf, note).written) return RestoreEnd::kNotWritten;
-  }
+  const WriteOutcome written = RestoreVersion(target, revision, session.program);
+  if (written.end == WriteEnd::kBusy) return RestoreEnd::kBusy;
+  if (written.end != WriteEnd::kWritten && written.end != WriteEnd::kUnchanged) return RestoreEnd::kNotWritten;
   RebuildVoiceFile(target, session.ProgramFile(kVoiceFileName));
   LoadConfigBytes(session, target, conf);
   RememberProgramFiles(session);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "config_session.h"
+#include "guarded_write.h"
 #include "history.h"
 
 namespace zz {
@@ -13,11 +14,16 @@ namespace zz {
 // start-up makes them. False when the revision cannot be read as a configuration (told).
 bool LoadRevision(ConfigSession& session, const Revision& revision);
 
+// Writes the revision's configuration back over the file, byte for byte, through the
+// guarded write; the history records the version as restored. A damaged revision is refused.
+WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program,
+                            const FileLock::KeepWaiting& keepWaiting = {});
+
 enum class RestoreEnd {
   kRestored,    // zidezir.conf holds the revision's bytes, and the window its configuration
   kUnreadable,  // the revision's files cannot be read
   kBusy,        // another program kept the file's lock for the whole wait
-  kNotWritten,  // the file could not be replaced
+  kNotWritten,  // the file could not be replaced, or is not one the program may replace
 };
 
 // Writes the revision's configuration, byte for byte, over the program directory's

@@ -2,6 +2,7 @@
 
 #include "conf_writer.h"
 #include "cp1251.h"
+#include "guarded_write.h"
 #include "history.h"
 #include "key_fields.h"
 #include "text.h"
@@ -48,12 +49,6 @@ bool Replaceable(Prompts& prompts, const std::string& target) {
 
 namespace {
 
-std::optional<std::string> Current(const std::string& path) {
-  std::string bytes;
-  if (ReadFileBytes(path, bytes)) return bytes;
-  return std::nullopt;
-}
-
 bool SameAsKnown(const KnownFile& known, const std::optional<std::string>& now) {
   return !known.tracked || known.bytes == now;
 }
@@ -70,57 +65,63 @@ bool MayWriteOver(ConfigSession& session, const std::optional<std::string>& conf
                                MessageButtons::kYesNoDefaultNo}) == MessageAnswer::kYes;
 }
 
-// What both flows do: the lock test, the lock, voice.ini read, the one write of the whole
-// file with its revision, and only then the notice that voice.ini is missing. False when
-// nothing was written.
+// What both flows do: the lock test, voice.ini read, the questions, then the one guarded
+// write of the whole file with its history, and only then the notice that voice.ini is
+// missing. No lock is held while the user answers: when another program changes the files
+// between the answer and the write, the questions come again. False when nothing was written.
 bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cleanUp) {
   if (!ConfigurationFree(session)) return false;
-  FileLock lock(target, kFileLockWait);
-  if (lock.state() == FileLock::State::kBusy) {
-    session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
-    return false;
-  }
   const std::string voicePath = session.ProgramFile(kVoiceFileName);
   const bool programFile = target == session.ProgramFile(kConfFileName);
-  const std::optional<std::string> current = Current(target);
-  if (programFile && !MayWriteOver(session, current, Current(voicePath))) return false;
-  VoicePart voice = ReadVoicePart(voicePath);
-  if (voice.read == VoiceRead::kUnreadable) {
-    // Saving without it would drop every intercom-unit list from the file.
-    session.prompts.Show(PlainMessage(FileProblemText(voice.problem, voicePath)));
-    return false;
-  }
-  const std::string bytes = Utf8ToCp1251(SavedText(session.editor, session.table, voice.text, cleanUp));
-  if (current != bytes) {
-    const RevisionNote note{session.program, current && session.summarize ? session.summarize(*current, bytes) : ""};
-    Replacement replaced = ReplaceKeepingHistory(target, current, bytes, note);
-    if (!replaced.written) {
+  for (;;) {
+    const std::optional<std::string> current = CurrentBytes(target);
+    if (programFile && !MayWriteOver(session, current, CurrentBytes(voicePath))) return false;
+    VoicePart voice = ReadVoicePart(voicePath);
+    if (voice.read == VoiceRead::kUnreadable) {
+      // Saving without it would drop every intercom-unit list from the file.
+      session.prompts.Show(PlainMessage(FileProblemText(voice.problem, voicePath)));
+      return false;
+    }
+    WriteRequest request;
+    request.target = target;
+    request.bytes = Utf8ToCp1251(SavedText(session.editor, session.table, voice.text, cleanUp));
+    request.note = {session.program, {}};
+    request.summarize = session.summarize;
+    request.expected = current;
+    request.keepWaiting = session.keepWaiting;
+    const WriteOutcome written = WriteConfiguration(request);
+    // Another program wrote between the question and the write: the question comes again.
+    if (written.end == WriteEnd::kChanged) continue;
+    if (written.end == WriteEnd::kBusy) {
+      session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+      return false;
+    }
+    if (written.end == WriteEnd::kRefused || written.end == WriteEnd::kNotWritten) {
       // The table holds the editor's values now; only the flag still reports them as unsaved.
-      session.prompts.Show(PlainMessage(kSaveFailedPrefix + target));
+      session.prompts.Show(PlainMessage(written.end == WriteEnd::kRefused ? written.reason : kSaveFailedPrefix + target));
       session.state.modified = true;
       return false;
     }
-    if (!replaced.historyKept && !session.state.historyWarned) {
+    if (!written.historyKept && !session.state.historyWarned) {
       session.state.historyWarned = true;
-      session.prompts.Show({HistoryNotKeptText(HistoryDir(target)), kWarningCaption, MessageIcon::kWarning,
-                            MessageButtons::kOk});
+      session.prompts.Show({written.reason, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
     }
+    session.state.modified = false;
+    if (programFile) RememberProgramFiles(session);
+    if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
+    return true;
   }
-  session.state.modified = false;
-  if (programFile) RememberProgramFiles(session);
-  if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
-  return true;
 }
 
 }  // namespace
 
 void RememberProgramFiles(ConfigSession& session) {
-  session.state.knownConf = {true, Current(session.ProgramFile(kConfFileName))};
+  session.state.knownConf = {true, CurrentBytes(session.ProgramFile(kConfFileName))};
   RememberVoiceFile(session);
 }
 
 void RememberVoiceFile(ConfigSession& session) {
-  session.state.knownVoice = {true, Current(session.ProgramFile(kVoiceFileName))};
+  session.state.knownVoice = {true, CurrentBytes(session.ProgramFile(kVoiceFileName))};
 }
 
 bool SaveSequence(ConfigSession& session) {

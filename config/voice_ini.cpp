@@ -80,25 +80,20 @@ UnitRecord ParseUnitRecord(std::string_view value) {
   return unit;
 }
 
+std::string VoiceFileOf(std::string_view confBytes) {
+  IniFile conf("", confBytes);
+  IniFile voice("", std::string_view());
+  for (const std::string& section : conf.SectionNames())
+    if (StartsWith(section, kVoiceSectionPrefix)) voice.CopySection(conf, section);
+  return voice.Bytes();
+}
+
 bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath) {
   std::string bytes;
   FileProblem problem = ReadAs(confPath, FileRole::kConfiguration, bytes);
   if (problem != FileProblem::kNone && problem != FileProblem::kAbsent) return false;
-  try {
-    IniFile conf(confPath, bytes);
-    IniFile voice(voicePath, std::string_view());
-    voice.Batch([&] {
-      voice.Clear();
-      for (const std::string& section : conf.SectionNames()) {
-        if (!StartsWith(section, kVoiceSectionPrefix)) continue;
-        voice.CopySection(conf, section);
-      }
-    });
-    return true;
-  } catch (const std::exception&) {
-    // Start-up goes on without a message; voice.ini keeps what it held.
-    return false;
-  }
+  // Start-up goes on without a message; voice.ini keeps what it held.
+  return WriteFileAtomic(voicePath, VoiceFileOf(bytes));
 }
 
 void MergeVoiceSections(const std::string& openedPath, const std::string& voicePath) {
@@ -158,6 +153,14 @@ bool RenumberSections(const std::string& path, std::string_view prefix, int remo
     prompts.Show(PlainMessage(kOpenFileFailedPrefix + path));
     return false;
   }
+  if (!WriteFileAtomic(path, RenumberedSections(bytes, prefix, removed, shift))) {
+    prompts.Show(PlainMessage(kSaveFailedPrefix + path));
+    return false;
+  }
+  return true;
+}
+
+std::string RenumberedSections(std::string_view bytes, std::string_view prefix, int removed, int shift) {
   // Headers are compared in the file's encoding; the numbers are ASCII digits.
   const std::string open = "[" + Utf8ToCp1251(prefix);
   std::string text;
@@ -173,11 +176,7 @@ bool RenumberSections(const std::string& path, std::string_view prefix, int remo
       text.append(line);
     text.append("\r\n");
   });
-  if (!WriteFileAtomic(path, text)) {
-    prompts.Show(PlainMessage(kSaveFailedPrefix + path));
-    return false;
-  }
-  return true;
+  return text;
 }
 
 bool RemoveBlockSection(const std::string& voicePath, int block, Prompts& prompts) {

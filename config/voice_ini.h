@@ -51,6 +51,9 @@ UnitRecord ParseUnitRecord(std::string_view value);
 // except where said otherwise; a voice.ini that cannot be read as a list of intercom units
 // (file_form.h) raises UnreadableFileError and is left as it is.
 
+// voice.ini as start-up makes it from a configuration's bytes: its VoiceDevices: sections.
+std::string VoiceFileOf(std::string_view confBytes);
+
 // voice.ini becomes the VoiceDevices: sections of the configuration file (none when it is
 // absent). Silent on every error, a configuration file that cannot be read as one among
 // them: voice.ini then keeps what it held, and the result is false.
@@ -67,6 +70,10 @@ void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& ro
 
 // The block's units in file order; none for an absent section or file.
 std::vector<UnitRecord> ReadBlockUnits(const std::string& voicePath, int block);
+
+// The text with the headers "[" prefix m "]" with m > removed renumbered to m + shift, every
+// other line as it is (Windows-1251 bytes, lines ended by CR LF).
+std::string RenumberedSections(std::string_view bytes, std::string_view prefix, int removed, int shift);
 
 // Renumbers the headers "[" prefix m "]" with m > removed to m + shift, every other line
 // staying as it is. Failing to read or write the file shows its plain message and returns

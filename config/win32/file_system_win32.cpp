@@ -1,5 +1,8 @@
 #include <windows.h>
 
+#include <algorithm>
+#include <cwchar>
+
 #include "../file_system.h"
 #include "handle.h"
 #include "utf16.h"
@@ -25,13 +28,37 @@ bool WriteAll(HANDLE h, std::string_view bytes) {
   return true;
 }
 
+// What a path's attributes make of it: a reparse point (symbolic link, junction, or a Unix
+// link under Wine) is a link whatever it points to.
+EntryKind KindOfAttributes(DWORD attributes) {
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return EntryKind::kLink;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return EntryKind::kFolder;
+  return (attributes & FILE_ATTRIBUTE_DEVICE) ? EntryKind::kOther : EntryKind::kFile;
+}
+
+std::string BaseName(const std::string& path) {
+  std::string::size_type cut = path.find_last_of("\\/");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string TemporaryPrefix(const std::string& path) { return "." + BaseName(path) + ".zz-"; }
+
+std::string TemporaryName(const std::string& path) {
+  static unsigned counter = GetTickCount();
+  const std::wstring wide = Widen(path);
+  wchar_t suffix[32];
+  swprintf(suffix, 32, L"%08lx%04x", GetCurrentProcessId(), ++counter & 0xFFFFu);
+  return JoinPath(Narrow(DirectoryOf(wide)), TemporaryPrefix(path) + Narrow(suffix));
+}
+
 }  // namespace
 
-ReadFault TryReadFile(const std::string& path, std::string& bytes) {
+ReadFault TryReadFile(const std::string& path, std::string& bytes, std::size_t limit, bool followLinks) {
   bytes.clear();
   const std::wstring wide = Widen(path);
+  if (!followLinks && KindOf(path) == EntryKind::kLink) return ReadFault::kDenied;
   Handle file(CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                          FILE_ATTRIBUTE_NORMAL, nullptr));
+                          FILE_ATTRIBUTE_NORMAL | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT), nullptr));
   if (!file) {
     const DWORD error = GetLastError();
     const DWORD attributes = GetFileAttributesW(wide.c_str());
@@ -49,11 +76,12 @@ ReadFault TryReadFile(const std::string& path, std::string& bytes) {
   }
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) return ReadFault::kFailed;
-  bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+  bytes.reserve(std::min(limit, static_cast<std::size_t>(size.QuadPart)));
   char buf[65536];
-  for (;;) {
+  while (bytes.size() < limit) {
     DWORD got = 0;
-    if (!::ReadFile(file.get(), buf, sizeof buf, &got, nullptr)) {
+    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(sizeof buf, limit - bytes.size()));
+    if (!::ReadFile(file.get(), buf, want, &got, nullptr)) {
       const DWORD error = GetLastError();
       bytes.clear();
       return error == ERROR_LOCK_VIOLATION ? ReadFault::kHeld : ReadFault::kFailed;
@@ -61,6 +89,7 @@ ReadFault TryReadFile(const std::string& path, std::string& bytes) {
     if (got == 0) return ReadFault::kNone;
     bytes.append(buf, got);
   }
+  return ReadFault::kNone;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
@@ -69,21 +98,81 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
   bool exists = attributes != INVALID_FILE_ATTRIBUTES;
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) return false;
 
-  wchar_t temp[MAX_PATH + 16];
-  if (!GetTempFileNameW(DirectoryOf(target).c_str(), L"zz", 0, temp)) return false;
-  bool ok;
-  {
-    Handle file(CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ok = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  // Named after the target, so that a leftover of a stopped process is known for what it is.
+  std::wstring temp;
+  bool ok = false;
+  for (int attempt = 0; attempt < 100 && !ok; ++attempt) {
+    temp = Widen(TemporaryName(path));
+    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file && GetLastError() == ERROR_FILE_EXISTS) continue;
+    if (!file) return false;
+    ok = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    if (!ok) break;
   }
   if (ok) {
     // ReplaceFileW keeps the target's attributes and security; a new target is simply moved in.
-    ok = (exists && ReplaceFileW(target.c_str(), temp, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+    ok = (exists && ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                                  nullptr)) ||
-         MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+         MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   }
-  if (!ok) DeleteFileW(temp);
+  if (!ok) DeleteFileW(temp.c_str());
   return ok;
+}
+
+EntryKind KindOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return EntryKind::kAbsent;
+  return KindOfAttributes(data.dwFileAttributes);
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& path) {
+  std::vector<FolderEntry> entries;
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileW(Widen(JoinPath(path, "*")).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return entries;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    entries.push_back({Narrow(name), KindOfAttributes(data.dwFileAttributes)});
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return entries;
+}
+
+bool MakeFolder(const std::string& path) { return CreateDirectoryW(Widen(path).c_str(), nullptr) != 0; }
+
+bool WriteNewFile(const std::string& path, std::string_view bytes) {
+  Handle file(CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  return file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+}
+
+bool MoveToFreeName(const std::string& from, const std::string& to) {
+  return MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool RemoveEntry(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  const EntryKind kind = KindOf(path);
+  // A link to a folder is removed as a folder: the link goes, its target stays.
+  const DWORD attributes = GetFileAttributesW(wide.c_str());
+  if (kind == EntryKind::kFolder || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
+    return RemoveDirectoryW(wide.c_str()) != 0 || DeleteFileW(wide.c_str()) != 0;
+  return DeleteFileW(wide.c_str()) != 0;
+}
+
+bool RemoveTree(const std::string& path) {
+  if (KindOf(path) == EntryKind::kFolder)
+    for (const FolderEntry& e : ListFolder(path)) RemoveTree(JoinPath(path, e.name));
+  return RemoveEntry(path);
+}
+
+void RemoveLeftoverTemporaries(const std::string& path) {
+  const std::wstring wide = Widen(path);
+  const std::string dir = Narrow(DirectoryOf(wide));
+  const std::string prefix = TemporaryPrefix(path);
+  for (const FolderEntry& e : ListFolder(dir))
+    if (e.kind == EntryKind::kFile && e.name.rfind(prefix, 0) == 0) RemoveEntry(JoinPath(dir, e.name));
 }
 
 bool FileExists(const std::string& path) {
@@ -95,18 +184,38 @@ ExclusiveOpen TryExclusiveOpen(const std::string& path) {
   Handle file(CreateFileW(Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file) return ExclusiveOpen::kFree;
-  DWORD error = GetLastError();
-  return (error == ERROR_FILE_NOT_FOUND) ? ExclusiveOpen::kAbsent : ExclusiveOpen::kDenied;
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND) return ExclusiveOpen::kAbsent;
+  if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return ExclusiveOpen::kHeld;
+  const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return ExclusiveOpen::kReadOnly;
+  return ExclusiveOpen::kDenied;
 }
 
-FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait) {
-  const std::wstring lockPath = Widen(path + ".lock");
+FileLock::FileLock(const std::string& lockFile, std::chrono::milliseconds wait, const KeepWaiting& keepWaiting)
+    : path_(lockFile) {
+  const std::wstring lockPath = Widen(lockFile);
   const auto end = std::chrono::steady_clock::now() + wait;
   for (;;) {
+    // A folder or a link in the lock's place is never opened, cleared or deleted.
+    const EntryKind kind = KindOf(lockFile);
+    if (kind != EntryKind::kAbsent && kind != EntryKind::kFile) {
+      state_ = State::kNotAFile;
+      return;
+    }
     // Gone with the last handle, so that no stale lock file is left behind.
-    HANDLE h = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    HANDLE h = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+                           FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
+      BY_HANDLE_FILE_INFORMATION info{};
+      FILE_DISPOSITION_INFO disposition{TRUE};
+      if (!GetFileInformationByHandle(h, &info) ||
+          (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
+        CloseHandle(h);
+        state_ = State::kNotAFile;
+        return;
+      }
+      SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
       handle_ = reinterpret_cast<std::intptr_t>(h);
       state_ = State::kHeld;
       return;
@@ -117,7 +226,7 @@ FileLock::FileLock(const std::string& path, std::chrono::milliseconds wait) {
     const bool held = error == ERROR_SHARING_VIOLATION ||
                       (error == ERROR_ACCESS_DENIED && GetFileAttributesW(lockPath.c_str()) != INVALID_FILE_ATTRIBUTES);
     if (!held) return;
-    if (std::chrono::steady_clock::now() >= end) {
+    if (std::chrono::steady_clock::now() >= end || (keepWaiting && !keepWaiting())) {
       state_ = State::kBusy;
       return;
     }

@@ -180,11 +180,11 @@ TEST_F(SaveFlowsTest, TheSaveSequenceCreatesAnAbsentConfiguration) {
 TEST_F(SaveFlowsTest, SaveAsWritesTheChosenFileAndMarksTheEditorModified) {
   StartWith(kConf);
   dir.Write("voice.ini", "[VoiceDevices:1]\r\n0=PVK,5,a,b\r\n1=\r\n");
-  dir.Write("copy.conf", "old content");
+  dir.Write("copy.conf", "[System]\r\nName=Old\r\n");
   prompts.fileAnswers = {std::nullopt, dir.File("copy.conf")};
 
   SaveAs(session);  // cancelled: nothing changes
-  EXPECT_EQ(dir.Read("copy.conf"), "old content");
+  EXPECT_EQ(dir.Read("copy.conf"), "[System]\r\nName=Old\r\n");
   EXPECT_EQ(session.state.currentPath, dir.File("zidezir.conf"));
 
   SaveAs(session);

@@ -84,8 +84,8 @@ TEST(VoiceGolden, CommandsReportTheirFailures) {
   err.str("");
   fs::create_directory(fs::u8path(dir.File("blocked.ini")));
   EXPECT_EQ(RunZconf({"voice-rebuild", DataPath("voice/three-blocks/zidezir.conf"), dir.File("blocked.ini")}, out, err),
-            1);
-  EXPECT_EQ(err.str(), "zconf: не удаётся записать файл " + dir.File("blocked.ini") + "\n");
+            2);
+  EXPECT_EQ(err.str(), "zconf: Не удаётся прочитать файл " + dir.File("blocked.ini") + ": это папка, а не файл.\n");
 
   for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
            {"units", dir.File("none.ini")}, {"units", dir.File("none.ini"), "x"}, {"remove-block", "v.ini"},

@@ -19,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The revision folders' files, newest first.
+// The files of the versions kept, newest first (the file's present content among them).
 std::vector<std::string> RevisionFiles(const TempDir& dir, const std::string& name) {
   std::vector<std::string> folders;
   for (const auto& entry : fs::directory_iterator(fs::u8path(dir.File("History"))))
@@ -45,8 +45,10 @@ TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
   const std::string first = dir.Read("zidezir.conf");
   ASSERT_EQ(Zconf({"block-add", f, "--type", "ТРЛ-М", "--port", "2", "--comment", "Gate"}).code, 0);
   ASSERT_EQ(Zconf({"set", f, "Network/Listener Port=1721"}).code, 0);  // nothing changes, nothing is kept
-  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf"), (std::vector<std::string>{first, handMade}));
-  EXPECT_EQ(RevisionFiles(dir, "voice.ini"), (std::vector<std::string>{voice, voice}));
+  const std::string withBlock = dir.Read("zidezir.conf");
+  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf"), (std::vector<std::string>{withBlock, first, handMade}));
+  // Each version has its own intercom units, not the folder's voice.ini of the moment.
+  EXPECT_EQ(RevisionFiles(dir, "voice.ini"), (std::vector<std::string>{"", "", ""}));
 
   Outcome history = Zconf({"history", f});
   EXPECT_EQ(history.code, 0);
@@ -54,19 +56,24 @@ TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
   for (std::istringstream in(history.out); std::getline(in, lines.emplace_back());) {
   }
   lines.pop_back();
-  ASSERT_EQ(lines.size(), 2u) << history.out;
-  EXPECT_EQ(lines[0].rfind("1|", 0), 0u);
+  // 0 is the file as it is now, made by the last save; 1 the version before it.
+  ASSERT_EQ(lines.size(), 3u) << history.out;
+  EXPECT_EQ(lines[0].rfind("0|", 0), 0u);
   EXPECT_NE(lines[0].find("|zconf block-add|Блоки ТРЛ-М / блок 2 добавлен: ТРЛ-М, COM2, «Gate», 0 устройств"),
             std::string::npos)
       << lines[0];
+  EXPECT_EQ(lines[1].rfind("1|", 0), 0u);
   EXPECT_NE(lines[1].find("|zconf set|"), std::string::npos);
   EXPECT_NE(lines[1].find("Сетевые настройки / Порт IP телефонии: 1720 → 1721"), std::string::npos) << lines[1];
+  EXPECT_NE(lines[2].find("|другая программа|"), std::string::npos) << lines[2];
 
-  // Restoring revision 1 gives the file back byte for byte, and keeps what it replaces.
+  // Restoring revision 1 gives the file back byte for byte, recorded as a restore.
   const std::string beforeRestore = dir.Read("zidezir.conf");
   ASSERT_EQ(Zconf({"restore", f, "1"}).code, 0);
   EXPECT_EQ(dir.Read("zidezir.conf"), first);
-  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf").front(), beforeRestore);
+  EXPECT_EQ(RevisionFiles(dir, "zidezir.conf")[1], beforeRestore);
+  EXPECT_NE(Zconf({"history", f}).out.find("0|"), std::string::npos);
+  EXPECT_NE(Zconf({"history", f}).out.find("|zconf restore 1|восстановлена версия от "), std::string::npos);
   EXPECT_EQ(Zconf({"diff", f, "2"}).code, 0);  // `first`, now revision 2: equal
   EXPECT_EQ(Zconf({"diff", f, "1"}).code, 1);
   EXPECT_EQ(Zconf({"restore", f, "9"}).code, 2);
@@ -74,10 +81,10 @@ TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
   // 50 further saves: the oldest revisions go.
   for (int i = 0; i < 50; ++i) ASSERT_EQ(Zconf({"set", f, "ControlServer/Port=" + std::to_string(5000 + i)}).code, 0);
   std::vector<std::string> kept = RevisionFiles(dir, "zidezir.conf");
-  ASSERT_EQ(kept.size(), 50u);
+  ASSERT_EQ(kept.size(), 51u);  // 50 to go back to, and the present one
   EXPECT_EQ(std::count(kept.begin(), kept.end(), handMade), 0);
   EXPECT_EQ(kept.back().find("Port=5000\r\n"), std::string::npos);
-  EXPECT_NE(kept.front().find("Port=5048\r\n"), std::string::npos);
+  EXPECT_NE(kept.front().find("Port=5049\r\n"), std::string::npos);
 }
 
 TEST(ZconfHistory, AHistoryThatCannotBeWrittenDoesNotStopTheSave) {
@@ -123,8 +130,8 @@ TEST(ZconfHistory, TwoRunsAtOnceLoseNoUpdate) {
   b.join();
   std::vector<std::string> versions = RevisionFiles(dir, "zidezir.conf");
   std::reverse(versions.begin(), versions.end());
-  versions.push_back(dir.Read("zidezir.conf"));
-  ASSERT_EQ(versions.size(), 2u * kRounds + 1);
+  ASSERT_EQ(versions.size(), 2u * kRounds + 1);  // the first content, then every save
+  EXPECT_EQ(versions.back(), dir.Read("zidezir.conf"));
   auto value = [](const std::string& conf, const std::string& key) {
     std::size_t at = conf.find("\r\n" + key + "=");
     return at == std::string::npos ? 0 : std::stoi(conf.substr(at + key.size() + 3));

@@ -13,6 +13,8 @@
 namespace zz::zconf {
 
 constexpr int kExitOk = 0, kExitFindings = 1, kExitUsage = 2;
+// Another program holds the file or its lock: the same command may succeed a little later.
+constexpr int kExitBusy = 3;
 // A file that could not be written is a failure, not a finding; the code is the same.
 constexpr int kExitFailed = kExitFindings;
 

@@ -12,6 +12,7 @@
 #include "devices_body.h"
 #include "file_form.h"
 #include "file_system.h"
+#include "guarded_write.h"
 #include "key_rules.h"
 #include "save_effects.h"
 #include "save_flows.h"
@@ -28,6 +29,20 @@ MessageAnswer StreamPrompts::Show(const MessageSpec& message) {
 }
 
 void StreamPrompts::ShowError(const std::string& message) { err_ << "message: " << message << "\n"; }
+
+int WriteRefusal(const WriteOutcome& written, Io& io) {
+  switch (written.end) {
+    case WriteEnd::kWritten:
+      if (!written.historyKept) Warn(io, written.reason);
+      return kExitOk;
+    case WriteEnd::kUnchanged: return kExitOk;
+    case WriteEnd::kBusy:
+    case WriteEnd::kChanged: return Refuse(io, written.reason, kExitBusy);
+    case WriteEnd::kRefused: return Refuse(io, written.reason, kExitUsage);
+    case WriteEnd::kNotWritten: break;
+  }
+  return Refuse(io, written.reason, kExitFailed);
+}
 
 std::optional<std::string> ReadConfiguration(const std::string& path, Io& io) {
   std::string bytes;
@@ -52,9 +67,14 @@ ConfDocument::~ConfDocument() {
 
 bool ConfDocument::Load(bool forChange) {
   if (forChange) {
-    lock_ = std::make_unique<FileLock>(path_, kFileLockWait);
+    const std::string lockPath = FileLock::LockPathOf(path_);
+    lock_ = std::make_unique<FileLock>(lockPath, kFileLockWait);
     if (lock_->state() == FileLock::State::kBusy) {
-      failed_ = Refuse(io_, ConfigurationBusyText(path_), kExitFailed);
+      failed_ = Refuse(io_, ConfigurationBusyText(path_), kExitBusy);
+      return false;
+    }
+    if (lock_->state() == FileLock::State::kNotAFile) {
+      failed_ = Refuse(io_, text::history::LockNotAFile(lockPath), kExitUsage);
       return false;
     }
   }
@@ -63,20 +83,6 @@ bool ConfDocument::Load(bool forChange) {
   bytes_ = std::move(*bytes);
   LoadConfigBytes(session_, path_, bytes_);
   lines_ = ScanLines(bytes_);
-  return true;
-}
-
-bool ConfDocument::LoadRevision(const Revision& revision) {
-  std::string conf, voice;
-  if (!ReadRevision(revision, conf, voice)) {
-    Refuse(io_, FileProblemText(FileProblem::kFailed, revision.folder));
-    return false;
-  }
-  editor_ = EditorModel();  // the revision's own fields, none left from the file
-  LoadConfigBytes(session_, path_, conf);
-  lines_ = ScanLines(conf);
-  voiceSource_ = JoinPath(revision.folder, revision.file);
-  voicePath_.clear();
   return true;
 }
 
@@ -144,13 +150,17 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
     for (const std::string& effect : SaveEffects(bytes_, bytes, asked)) Warn(io_, effect);
   if (changed && !dryRun) {
     // Under the lock no other zconf or window saves; a program that takes no lock (an
-    // editor) may still have written meanwhile.
-    std::string now;
-    if (!ReadFileBytes(path_, now) || now != bytes_) return Refuse(io_, ChangedMeanwhile(path_), kExitFailed);
-    if (!LockTest(path_)) return Refuse(io_, FileLocked(path_), kExitFailed);
-    Replacement replaced = ReplaceKeepingHistory(path_, bytes_, bytes, {program_, SaveSummary(bytes_, bytes)});
-    if (!replaced.historyKept) Warn(io_, HistoryNotKeptText(HistoryDir(path_)));
-    if (!replaced.written) return Refuse(io_, CannotWrite(path_), kExitFailed);
+    // editor) may still have written meanwhile, which the write finds.
+    WriteRequest request;
+    request.target = path_;
+    request.bytes = bytes;
+    request.note = {program_, summary_};
+    if (summary_.empty()) request.summarize = SaveSummary;
+    request.expected = bytes_;
+    request.lockHeld = lock_ && lock_->state() == FileLock::State::kHeld;
+    const WriteOutcome written = WriteConfiguration(request);
+    if (written.end == WriteEnd::kChanged) return Refuse(io_, ChangedMeanwhile(path_), kExitBusy);
+    if (int code = WriteRefusal(written, io_)) return code;
     bytes_ = bytes;
   }
   if (io_.json) {

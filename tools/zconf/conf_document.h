@@ -13,6 +13,7 @@
 #include "config_session.h"
 #include "editor_model.h"
 #include "file_system.h"
+#include "guarded_write.h"
 #include "history.h"
 #include "json_out.h"
 
@@ -34,6 +35,9 @@ class StreamPrompts : public Prompts {
   std::ostream& err_;
 };
 
+// The exit code of a guarded write (0 written or unchanged), its refusal or failure told.
+int WriteRefusal(const WriteOutcome& written, Io& io);
+
 // Reads a file as a configuration; the refusal (exit 2) when it cannot be read as one.
 std::optional<std::string> ReadConfiguration(const std::string& path, Io& io);
 
@@ -53,9 +57,8 @@ class ConfDocument {
   bool Load(bool forChange = false);
   int Failed() const { return failed_; }
 
-  // After Load: the editor and the intercom units become those of the revision; the file's
-  // own content stays what a save replaces.
-  bool LoadRevision(const Revision& revision);
+  // The summary the file's history gives the change, instead of the comparison's.
+  void SetSummary(std::string summary) { summary_ = std::move(summary); }
 
   const std::string& Path() const { return path_; }
   // The file's bytes as loaded (Windows-1251).
@@ -93,6 +96,7 @@ class ConfDocument {
   std::string path_;
   Io& io_;
   std::string program_;
+  std::string summary_;
   std::unique_ptr<FileLock> lock_;
   int failed_ = kExitUsage;
   std::string bytes_;       // the file as loaded

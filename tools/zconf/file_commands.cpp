@@ -5,6 +5,9 @@
 #include "cp1251.h"
 #include "file_form.h"
 #include "file_system.h"
+#include "config_changes.h"
+#include "guarded_write.h"
+#include "history.h"
 #include "ini_file.h"
 #include "save_flows.h"
 #include "text.h"
@@ -48,9 +51,22 @@ void DumpJson(Editor& editor, std::ostream& out) {
   out << JsonText(json);
 }
 
-// The result of a command that writes a file it names: with --json one document.
-int Written(Io& io, const std::string& path) {
-  if (io.json) io.out << JsonText({{"file", path}, {"changed", true}, {"failed", false}, {"warnings", io.warnings}});
+// Writes a file a command names through the guarded write; the result, with --json as one
+// document.
+int WriteNamed(Io& io, const std::string& path, FileRole role, std::string bytes, const std::string& program) {
+  WriteRequest request;
+  request.target = path;
+  request.role = role;
+  request.bytes = std::move(bytes);
+  request.note = {program, {}};
+  if (role == FileRole::kConfiguration) request.summarize = SaveSummary;
+  const WriteOutcome written = WriteConfiguration(request);
+  if (int code = WriteRefusal(written, io)) return code;
+  if (io.json)
+    io.out << JsonText({{"file", path},
+                        {"changed", written.end == WriteEnd::kWritten},
+                        {"failed", false},
+                        {"warnings", io.warnings}});
   return kExitOk;
 }
 
@@ -80,8 +96,9 @@ int SaveCommand(const CommandLine& line, Io& io) {
   std::optional<std::string> bytes = ReadConfiguration(p[0], io);
   if (!bytes) return kExitUsage;
   // As the save sequence: voice.ini that cannot be read stops the save; a missing one is
-  // said after the write.
-  VoicePart voice;
+  // said after the write. Without VOICE the file's own intercom-unit lists are kept, as the
+  // program keeps them in voice.ini from start-up to the save.
+  VoicePart voice{VoiceRead::kRead, VoiceAppendix(VoiceFileOf(*bytes)), FileProblem::kNone};
   if (p.size() == 3) {
     voice = ReadVoicePart(p[2]);
     if (voice.read == VoiceRead::kUnreadable) return Refuse(io, FileProblemText(voice.problem, p[2]));
@@ -91,19 +108,18 @@ int SaveCommand(const CommandLine& line, Io& io) {
   StreamPrompts prompts(io.err);
   ConfigSession session{table, editor, prompts, "", {}};
   LoadConfigBytes(session, p[0], *bytes);
-  if (!WriteFileAtomic(p[1], Utf8ToCp1251(SavedText(editor, table, voice.text, CleanUp::kBeforeAppend))))
-    return Refuse(io, CannotWrite(p[1]), kExitFailed);
-  if (p.size() == 3 && voice.read == VoiceRead::kMissing) prompts.Show(PlainMessage(kVoiceIniMissingText));
-  return Written(io, p[1]);
+  const int code = WriteNamed(io, p[1], FileRole::kConfiguration,
+                              Utf8ToCp1251(SavedText(editor, table, voice.text, CleanUp::kBeforeAppend)), "zconf save");
+  if (code == kExitOk && voice.read == VoiceRead::kMissing) prompts.Show(PlainMessage(kVoiceIniMissingText));
+  return code;
 }
 
 int VoiceRebuildCommand(const CommandLine& line, Io& io) {
   if (!OnlyOptions(line, {}, io)) return kExitUsage;
   if (line.positional.size() != 2) return UsageError(io, line.command, WrongArguments("CONF VOICE"));
-  if (!ReadConfiguration(line.positional[0], io)) return kExitUsage;
-  if (!RebuildVoiceFile(line.positional[0], line.positional[1]))
-    return Refuse(io, CannotWrite(line.positional[1]), kExitFailed);
-  return Written(io, line.positional[1]);
+  std::optional<std::string> conf = ReadConfiguration(line.positional[0], io);
+  if (!conf) return kExitUsage;
+  return WriteNamed(io, line.positional[1], FileRole::kVoiceList, VoiceFileOf(*conf), "zconf voice-rebuild");
 }
 
 int RemoveBlockCommand(const CommandLine& line, Io& io) {
@@ -114,13 +130,10 @@ int RemoveBlockCommand(const CommandLine& line, Io& io) {
   std::string bytes;
   if (FileProblem problem = ReadAs(p[0], FileRole::kVoiceList, bytes); problem != FileProblem::kNone)
     return Refuse(io, FileProblemText(problem, p[0]));
-  StreamPrompts prompts(io.err);
-  try {
-    if (!RemoveBlockSection(p[0], *block, prompts)) return kExitFailed;
-  } catch (const std::exception& e) {
-    return Refuse(io, e.what(), kExitFailed);
-  }
-  return Written(io, p[0]);
+  IniFile voice("", bytes);
+  voice.EraseSection(VoiceSectionName(*block));
+  return WriteNamed(io, p[0], FileRole::kVoiceList, RenumberedSections(voice.Bytes(), kVoiceSectionPrefix, *block, -1),
+                    "zconf remove-block");
 }
 
 }  // namespace zz::zconf

@@ -6,6 +6,8 @@
 #include "file_form.h"
 #include "file_system.h"
 #include "history.h"
+#include "messages.h"
+#include "revision_restore.h"
 #include "zconf_texts.h"
 
 namespace zz::zconf {
@@ -38,7 +40,7 @@ int DiffCommand(const CommandLine& line, Io& io) {
     std::optional<Revision> revision = RevisionOf(p[0], p[1], io);
     if (!revision) return kExitUsage;
     std::string conf, voice;
-    if (!ReadRevision(*revision, conf, voice)) return Refuse(io, FileProblemText(FileProblem::kFailed, revision->folder));
+    if (!ReadRevision(*revision, conf, voice)) return Refuse(io, text::history::Damaged(revision->folder));
     before = conf;
     after = ReadConfiguration(p[0], io);
   } else {
@@ -61,8 +63,12 @@ int HistoryCommand(const CommandLine& line, Io& io) {
   if (line.positional.size() != 1) return UsageError(io, line.command, WrongArguments("FILE"));
   const std::string& path = line.positional[0];
   if (!ReadConfiguration(path, io)) return kExitUsage;
+  const History history = ReadHistory(path);
+  for (const std::string& name : history.foreign) Warn(io, text::history::Foreign(HistoryDir(path), name));
   Json list = Json::array();
-  for (const Revision& r : ListRevisions(path)) {
+  std::vector<Revision> shown = history.revisions;
+  if (history.current) shown.insert(shown.begin(), *history.current);
+  for (const Revision& r : shown) {
     if (line.json)
       list.push_back({{"number", r.number},
                       {"date", r.date},
@@ -70,7 +76,8 @@ int HistoryCommand(const CommandLine& line, Io& io) {
                       {"user", r.user},
                       {"computer", r.computer},
                       {"program", r.program},
-                      {"summary", r.summary}});
+                      {"summary", r.summary},
+                      {"damaged", r.damaged}});
     else
       io.out << r.number << "|" << r.date << "|" << r.time << "|" << r.user << "|" << r.computer << "|" << r.program
              << "|" << r.summary << "\n";
@@ -80,11 +87,19 @@ int HistoryCommand(const CommandLine& line, Io& io) {
 }
 
 int RestoreRevision(const std::string& path, const std::string& number, Io& io) {
-  ConfDocument doc(path, io, "zconf restore " + number);
-  if (!doc.Load(true)) return doc.Failed();
+  if (!ReadConfiguration(path, io)) return kExitUsage;
   std::optional<Revision> revision = RevisionOf(path, number, io);
-  if (!revision || !doc.LoadRevision(*revision)) return kExitUsage;
-  return doc.Finish({}, {{"revision", revision->number}, {"saved", RevisionLabel(*revision)}});
+  if (!revision) return kExitUsage;
+  const WriteOutcome written = RestoreVersion(path, *revision, "zconf restore " + number);
+  if (int code = WriteRefusal(written, io)) return code;
+  if (io.json)
+    io.out << JsonText({{"file", path},
+                        {"changed", written.end == WriteEnd::kWritten},
+                        {"failed", false},
+                        {"warnings", io.warnings},
+                        {"revision", revision->number},
+                        {"saved", RevisionLabel(*revision)}});
+  return kExitOk;
 }
 
 int RestoreCommand(const CommandLine& line, Io& io) {
