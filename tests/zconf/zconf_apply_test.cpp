@@ -10,25 +10,13 @@
 
 #include "cp1251.h"
 #include "test_support.h"
-#include "zconf.h"
+#include "zconf_run.h"
 
 namespace zz::test {
 namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::json;
-
-struct Outcome {
-  int code;
-  std::string out, err;
-  Json json() const { return Json::parse(out); }
-};
-
-Outcome Zconf(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int code = RunZconf(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 // The bytes and the modification time of a file: what "left alone" means.
 struct Snapshot {

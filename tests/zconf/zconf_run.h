@@ -1,6 +1,7 @@
 // zconf run in the test's own process, with what it printed.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ namespace zz::test {
 struct Outcome {
   int code;
   std::string out, err;
+  nlohmann::json json() const { return nlohmann::json::parse(out); }
 };
 
 inline Outcome Zconf(const std::vector<std::string>& args) {
