@@ -151,6 +151,12 @@ inline constexpr const char* kCheckRts = "Аппаратное управлен�
 inline constexpr const char* kChangesCaption = "Изменения конфигурации";
 inline constexpr const char* kHistoryCaption = "История изменений конфигурации";
 inline constexpr const char* kCloseButton = "Закрыть";
+inline constexpr const char* kLockWaitCaption = "Ожидание сохранения";
+inline constexpr const char* kStopWaitingButton = "Не ждать";
+inline std::string LockWaitText(const std::string& path) {
+  return "Файл " + path + " сейчас сохраняет другая программа (zconf или окно настройки на другом рабочем месте). "
+         "Сохранение продолжится, как только она закончит.";
+}
 inline constexpr const char* kRestoreButton = "Восстановить";
 inline constexpr const char* kHistoryHeading =
     "Версии файла zidezir.conf до каждого сохранения, новые сверху (хранятся последние 50):";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,8 +43,10 @@ struct ConfigSession {
   std::string programDir;
   ConfigState state;
   SaveSummarizer summarize{};            // none: revisions are kept without a summary
-  FileLock::KeepWaiting keepWaiting{};   // between tries for another program's lock
   std::string program = "zurerizeda";  // who saves, for the revisions
+  // The file's lock for a save; none: waited for kFileLockWait. The window waits with a
+  // dialog the user can cancel.
+  std::function<std::unique_ptr<FileLock>(const std::string& target)> lockFile{};
 
   std::string ProgramFile(const std::string& name) const { return JoinPath(programDir, name); }
 };

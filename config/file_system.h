@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -81,14 +80,12 @@ class FileLock {
  public:
   enum class State {
     kHeld,         // this process holds the lock
-    kBusy,         // another holder kept it for the whole wait, or the wait was cancelled
+    kBusy,         // another holder kept it for the whole wait
     kUnavailable,  // no lock file can be made there (a folder this user cannot write)
     kNotAFile,     // the lock's name is taken by a folder or a link, which is left alone
   };
-  // Called between tries while another holder has the lock; false ends the wait.
-  using KeepWaiting = std::function<bool()>;
   // Tries until the lock is had or `wait` has passed. `lockPath` is the lock file itself.
-  FileLock(const std::string& lockPath, std::chrono::milliseconds wait, const KeepWaiting& keepWaiting = {});
+  FileLock(const std::string& lockPath, std::chrono::milliseconds wait);
   // The lock of a file: "FILE.lock" beside it.
   static std::string LockPathOf(const std::string& path) { return path + ".lock"; }
   ~FileLock();

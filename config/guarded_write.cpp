@@ -25,7 +25,7 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
   const std::string& target = request.target;
   const std::string lockPath = FileLock::LockPathOf(target);
   std::optional<FileLock> lock;
-  if (!request.lockHeld) lock.emplace(lockPath, request.wait, request.keepWaiting);
+  if (!request.lockHeld) lock.emplace(lockPath, request.wait);
   switch (lock ? lock->state() : FileLock::State::kHeld) {
     case FileLock::State::kBusy: return Ended(WriteEnd::kBusy, ConfigurationBusyText(target));
     case FileLock::State::kNotAFile: return Ended(WriteEnd::kRefused, text::history::LockNotAFile(lockPath));
@@ -58,7 +58,7 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
 
   std::optional<HistoryTransaction> history;
   if (request.role == FileRole::kConfiguration) {
-    history.emplace(target, request.wait, request.keepWaiting);
+    history.emplace(target, request.wait);
     bool kept = history->Open();
     // What another program left in the file is kept before it is replaced: as a version of
     // its own, committed at once, since it was there whatever happens next.

@@ -43,7 +43,6 @@ struct WriteRequest {
   std::optional<std::optional<std::string>> expected;
   bool lockHeld = false;  // the caller holds the file's lock already (since it read the file)
   std::chrono::milliseconds wait = kFileLockWait;
-  FileLock::KeepWaiting keepWaiting;  // the window's wait, which the user may cancel
 };
 
 WriteOutcome WriteConfiguration(const WriteRequest& request);

@@ -50,7 +50,8 @@ struct Folder {
 std::vector<Folder> OwnFolders(const std::string& dir, std::vector<std::string>* foreign = nullptr) {
   std::vector<Folder> folders;
   for (const FolderEntry& e : ListFolder(dir)) {
-    if (!e.name.empty() && e.name[0] == kDraftMark) continue;
+    const bool plain = e.kind == EntryKind::kFolder || e.kind == EntryKind::kFile;
+    if (plain && !e.name.empty() && e.name[0] == kDraftMark) continue;
     if (e.name == kStoreLock && e.kind == EntryKind::kFile) continue;
     std::optional<long> n = e.kind == EntryKind::kFolder ? SequenceOf(e.name) : std::nullopt;
     if (n)
@@ -135,7 +136,6 @@ Owner OwnerOf(const std::string& folder, const std::string& file, Revision& revi
   if (noted || !revision.damaged) return Owner::kFile;
   for (const FolderEntry& e : ListFolder(folder))
     if (e.name != kNoteFile && !EqualsAsciiNoCase(e.name, kVoiceFileName)) return Owner::kOther;
-  revision.summary = text::history::kDamaged;
   return Owner::kUnknown;
 }
 
@@ -150,7 +150,8 @@ std::vector<Revision> Versions(const std::string& confPath, std::vector<std::str
   for (const Folder& folder : OwnFolders(dir, foreign)) {
     Revision revision;
     if (OwnerOf(folder.path, file, revision) == Owner::kOther) continue;
-    if (revision.damaged && revision.summary.empty()) revision.summary = text::history::kDamaged;
+    if (revision.damaged && revision.summary != text::history::kDamaged)
+      revision.summary = text::history::kDamaged + (revision.summary.empty() ? "" : " (" + revision.summary + ")");
     versions.push_back(std::move(revision));
   }
   return versions;
@@ -196,16 +197,15 @@ bool ReadRevision(const Revision& revision, std::string& confBytes, std::string&
   return true;
 }
 
-HistoryTransaction::HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait,
-                                       const FileLock::KeepWaiting& keepWaiting)
+HistoryTransaction::HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait)
     : confPath_(confPath), dir_(HistoryDir(confPath)) {
   if (KindOf(dir_) == EntryKind::kAbsent) MakeFolder(dir_);
   if (KindOf(dir_) != EntryKind::kFolder) return;
-  lock_.emplace(JoinPath(dir_, kStoreLock), wait, keepWaiting);
+  lock_.emplace(JoinPath(dir_, kStoreLock), wait);
   if (lock_->state() != FileLock::State::kHeld) return;
   // Under the store's lock no draft belongs to a live writer: these are left by one stopped.
   for (const FolderEntry& e : ListFolder(dir_))
-    if (!e.name.empty() && e.name[0] == kDraftMark) RemoveTree(JoinPath(dir_, e.name));
+    if (!e.name.empty() && e.name[0] == kDraftMark && e.kind != EntryKind::kLink) RemoveTree(JoinPath(dir_, e.name));
   open_ = true;
 }
 

@@ -69,8 +69,7 @@ bool ReadRevision(const Revision& revision, std::string& confBytes, std::string&
 // the file they describe has been written. Drafts not committed are removed with it.
 class HistoryTransaction {
  public:
-  HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait,
-                     const FileLock::KeepWaiting& keepWaiting = {});
+  HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait);
   ~HistoryTransaction();
   HistoryTransaction(const HistoryTransaction&) = delete;
   HistoryTransaction& operator=(const HistoryTransaction&) = delete;

@@ -28,8 +28,7 @@ bool LoadRevision(ConfigSession& session, const Revision& revision) {
   return true;
 }
 
-WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program,
-                            const FileLock::KeepWaiting& keepWaiting) {
+WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program) {
   std::string conf, voice;
   if (!ReadRevision(revision, conf, voice)) {
     WriteOutcome refused;
@@ -41,7 +40,6 @@ WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revisio
   request.target = confPath;
   request.bytes = conf;
   request.note = {program, text::history::Restored(revision.date + " " + revision.time)};
-  request.keepWaiting = keepWaiting;
   return WriteConfiguration(request);
 }
 

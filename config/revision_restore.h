@@ -16,8 +16,7 @@ bool LoadRevision(ConfigSession& session, const Revision& revision);
 
 // Writes the revision's configuration back over the file, byte for byte, through the
 // guarded write; the history records the version as restored. A damaged revision is refused.
-WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program,
-                            const FileLock::KeepWaiting& keepWaiting = {});
+WriteOutcome RestoreVersion(const std::string& confPath, const Revision& revision, const std::string& program);
 
 enum class RestoreEnd {
   kRestored,    // zidezir.conf holds the revision's bytes, and the window its configuration

@@ -88,8 +88,18 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
     request.note = {session.program, {}};
     request.summarize = session.summarize;
     request.expected = current;
-    request.keepWaiting = session.keepWaiting;
-    const WriteOutcome written = WriteConfiguration(request);
+    // The lock is taken only now that the user has answered.
+    const std::unique_ptr<FileLock> lock = session.lockFile
+                                               ? session.lockFile(target)
+                                               : std::make_unique<FileLock>(FileLock::LockPathOf(target), kFileLockWait);
+    request.lockHeld = lock->state() == FileLock::State::kHeld;
+    WriteOutcome written;
+    if (lock->state() == FileLock::State::kBusy)
+      written.end = WriteEnd::kBusy;
+    else if (lock->state() == FileLock::State::kNotAFile)
+      written = {WriteEnd::kRefused, true, text::history::LockNotAFile(FileLock::LockPathOf(target)), {}};
+    else
+      written = WriteConfiguration(request);
     // Another program wrote between the question and the write: the question comes again.
     if (written.end == WriteEnd::kChanged) continue;
     if (written.end == WriteEnd::kBusy) {

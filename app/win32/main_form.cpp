@@ -8,6 +8,7 @@
 #include "conf_loader.h"
 #include "file_form.h"
 #include "file_system.h"
+#include "lock_wait_dialog.h"
 #include "messages.h"
 #include "page_actions.h"
 #include "page_defaults.h"
@@ -33,7 +34,8 @@ TMainForm::TMainForm(const MainFormParts& parts)
       add_(context_),
       service_(context_),
       editor_(network_, voice_, add_, trl_, status_),
-      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, SaveSummary},
+      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, SaveSummary, "zurerizeda",
+               [this](const std::string& target) { return TFormLockWait::Acquire(hwnd(), target); }},
       servicePage_(parts.service, service_, session_, *this, [this] { SavePlacement(); }, parts.restartPause,
                    parts.guard) {}
 

@@ -202,7 +202,10 @@ bool RemoveEntry(const std::string& path) {
 }
 
 bool RemoveTree(const std::string& path) {
-  if (KindOf(path) == EntryKind::kFolder)
+  // A link is left where it is, and so is the folder that holds one.
+  const EntryKind kind = KindOf(path);
+  if (kind == EntryKind::kLink) return false;
+  if (kind == EntryKind::kFolder)
     for (const FolderEntry& e : ListFolder(path)) RemoveTree(JoinPath(path, e.name));
   return RemoveEntry(path);
 }
@@ -235,7 +238,7 @@ ExclusiveOpen TryExclusiveOpen(const std::string& path) {
   return ExclusiveOpen::kFree;
 }
 
-FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait, const KeepWaiting& keepWaiting)
+FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait)
     : path_(lockPath) {
   const auto end = std::chrono::steady_clock::now() + wait;
   for (;;) {
@@ -262,7 +265,7 @@ FileLock::FileLock(const std::string& lockPath, std::chrono::milliseconds wait, 
       continue;
     }
     if (errno != EWOULDBLOCK) return;
-    if (std::chrono::steady_clock::now() >= end || (keepWaiting && !keepWaiting())) {
+    if (std::chrono::steady_clock::now() >= end) {
       state_ = State::kBusy;
       return;
     }

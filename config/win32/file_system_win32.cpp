@@ -153,16 +153,14 @@ bool MoveToFreeName(const std::string& from, const std::string& to) {
 
 bool RemoveEntry(const std::string& path) {
   const std::wstring wide = Widen(path);
-  const EntryKind kind = KindOf(path);
-  // A link to a folder is removed as a folder: the link goes, its target stays.
-  const DWORD attributes = GetFileAttributesW(wide.c_str());
-  if (kind == EntryKind::kFolder || (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)))
-    return RemoveDirectoryW(wide.c_str()) != 0 || DeleteFileW(wide.c_str()) != 0;
-  return DeleteFileW(wide.c_str()) != 0;
+  return KindOf(path) == EntryKind::kFolder ? RemoveDirectoryW(wide.c_str()) != 0 : DeleteFileW(wide.c_str()) != 0;
 }
 
 bool RemoveTree(const std::string& path) {
-  if (KindOf(path) == EntryKind::kFolder)
+  // A link is left where it is, and so is the folder that holds one.
+  const EntryKind kind = KindOf(path);
+  if (kind == EntryKind::kLink) return false;
+  if (kind == EntryKind::kFolder)
     for (const FolderEntry& e : ListFolder(path)) RemoveTree(JoinPath(path, e.name));
   return RemoveEntry(path);
 }
@@ -192,7 +190,7 @@ ExclusiveOpen TryExclusiveOpen(const std::string& path) {
   return ExclusiveOpen::kDenied;
 }
 
-FileLock::FileLock(const std::string& lockFile, std::chrono::milliseconds wait, const KeepWaiting& keepWaiting)
+FileLock::FileLock(const std::string& lockFile, std::chrono::milliseconds wait)
     : path_(lockFile) {
   const std::wstring lockPath = Widen(lockFile);
   const auto end = std::chrono::steady_clock::now() + wait;
@@ -226,7 +224,7 @@ FileLock::FileLock(const std::string& lockFile, std::chrono::milliseconds wait, 
     const bool held = error == ERROR_SHARING_VIOLATION ||
                       (error == ERROR_ACCESS_DENIED && GetFileAttributesW(lockPath.c_str()) != INVALID_FILE_ATTRIBUTES);
     if (!held) return;
-    if (std::chrono::steady_clock::now() >= end || (keepWaiting && !keepWaiting())) {
+    if (std::chrono::steady_clock::now() >= end) {
       state_ = State::kBusy;
       return;
     }

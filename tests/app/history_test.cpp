@@ -84,9 +84,12 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
   std::string voice;
   EXPECT_EQ(RevisionConfs(&voice), std::vector<std::string>{original});
   EXPECT_EQ(voice, voice0);
-  const Revision note = ListRevisions(Conf())[0];
+  // The version the save made is kept too, with what it changed; the one before it was
+  // found on disk, as the window had loaded it.
+  const Revision note = ReadHistory(Conf()).current.value_or(Revision{});
   EXPECT_EQ(note.program + " | " + note.summary, "zurerizeda | Сетевые настройки / Порт IP телефонии: 1720 → 1721");
   EXPECT_FALSE(note.user.empty() || note.computer.empty() || note.date.empty() || note.time.empty());
+  EXPECT_EQ(ListRevisions(Conf())[0].program, text::history::kFoundProgram);
 
   StartWithBlocks("", "");  // block 2 deleted with the mouse, and saved
   BringToFront(Form().hwnd());

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <thread>
 
 #include "conf_loader.h"
 #include "editor_model.h"
+#include "history.h"
 #include "test_support.h"
 #include "zconf_run.h"
 
@@ -125,10 +127,19 @@ TEST(ZconfHistory, TwoRunsAtOnceLoseNoUpdate) {
   auto run = [&](const std::string& key, int base) {
     for (int i = 1; i <= kRounds; ++i) EXPECT_EQ(Zconf({"set", f, key + "=" + std::to_string(base + i)}).code, 0);
   };
-  std::thread a(run, "Network/Listener Port", 1000), b(run, "ControlServer/Port", 3000);
+  // A second file in the folder shares History\ and its numbers.
+  const std::string other = dir.File("other.conf");
+  dir.Write("other.conf", "[System]\r\nName=Other\r\n");
+  auto runOther = [&] {
+    for (int i = 1; i <= kRounds; ++i) EXPECT_EQ(Zconf({"set", other, "System/Name=N" + std::to_string(i)}).code, 0);
+  };
+  std::thread a(run, "Network/Listener Port", 1000), b(run, "ControlServer/Port", 3000), c(runOther);
   a.join();
   b.join();
+  c.join();
+  EXPECT_EQ(Zconf({"history", other, "--json"}).json().size(), kRounds + 1u);
   std::vector<std::string> versions = RevisionFiles(dir, "zidezir.conf");
+  versions.erase(std::remove(versions.begin(), versions.end(), ""), versions.end());  // other.conf's
   std::reverse(versions.begin(), versions.end());
   ASSERT_EQ(versions.size(), 2u * kRounds + 1);  // the first content, then every save
   EXPECT_EQ(versions.back(), dir.Read("zidezir.conf"));
@@ -145,6 +156,83 @@ TEST(ZconfHistory, TwoRunsAtOnceLoseNoUpdate) {
   }
   EXPECT_EQ(listener, 1000 + kRounds);
   EXPECT_EQ(control, 3000 + kRounds);
+}
+
+// What may lie in History\ and beside the file, put there by a crash, an older release, a
+// hand or a standard user: the save goes on with what is the store's own, follows no link,
+// and tells what it cannot use.
+TEST(ZconfHistory, OddThingsInTheHistoryAreLeftAloneAndTold) {
+  struct Case {
+    const char* name;
+    std::function<void(TempDir&, const std::string& outside)> plant;
+    int setCode;             // of the next set
+    const char* told;        // in the output of set and history, or ""
+    int restoreCode;         // of `restore FILE 1`
+  };
+  auto link = [](TempDir& dir, const std::string& name, const std::string& target) {
+    std::error_code ec;
+    fs::create_directory_symlink(fs::u8path(target), fs::u8path(dir.File(name)), ec);
+    return !ec;
+  };
+  const std::string note = "File=zidezir.conf\r\nProgram=zconf set\r\nSummary=\x1B[2Jbad\x07" +
+                           std::string(200000, 'x') + "\r\n";
+  const Case cases[] = {
+      {"a link in the place of a draft", [&](TempDir& d, const std::string& o) { ASSERT_TRUE(link(d, "History/~000011", o)); },
+       0, "«~000011»: это не версия", 0},
+      {"a link in the place of a revision", [&](TempDir& d, const std::string& o) { ASSERT_TRUE(link(d, "History/000009", o)); },
+       0, "«000009»: это не версия", 0},
+      {"a link in the place of the lock", [&](TempDir& d, const std::string& o) { ASSERT_TRUE(link(d, "zidezir.conf.lock", o)); },
+       2, "находится папка или ссылка", 0},
+      {"a folder in the place of the lock", [](TempDir& d, const std::string&) { fs::create_directory(d.File("zidezir.conf.lock")); },
+       2, "находится папка или ссылка", 0},
+      {"a folder with the highest number", [](TempDir& d, const std::string&) { fs::create_directory(d.File("History/999999")); },
+       0, "повреждена", 0},
+      {"a revision without its configuration",
+       [](TempDir& d, const std::string&) {
+         fs::remove(fs::u8path(d.File("History/000001/zidezir.conf")));
+       },
+       0, "повреждена", 0},
+      {"a note of control characters and 200 KB",
+       [&](TempDir& d, const std::string&) { d.Write("History/000001/revision.txt", note); }, 0, "\\x1B[2Jbad\\x07", 0},
+      {"a foreign file among the revisions", [](TempDir& d, const std::string&) { d.Write("History/notes.txt", "x"); },
+       0, "«notes.txt»: это не версия", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir, outside;
+    outside.Write("keep.txt", "keep");
+    const std::string f = dir.File("zidezir.conf");
+    dir.Write("zidezir.conf", "[System]\r\nName=A\r\n");
+    ASSERT_EQ(Zconf({"set", f, "System/Name=B"}).code, 0);  // 000001 the first content, 000002 the present one
+    c.plant(dir, outside.Path());
+    const Outcome set = Zconf({"set", f, "System/Name=C"});
+    EXPECT_EQ(set.code, c.setCode) << set.err;
+    const Outcome history = Zconf({"history", f});
+    EXPECT_NE((set.err + history.err + history.out).find(c.told), std::string::npos) << set.err << history.err << history.out;
+    EXPECT_LT(history.out.size(), 2 * kNoteLimit);
+    EXPECT_EQ(history.out.find('\x1B'), std::string::npos);
+    // Nothing outside was touched, and every link is still there.
+    EXPECT_EQ(outside.Read("keep.txt"), "keep");
+    for (const char* name : {"History/~000011", "History/000009", "zidezir.conf.lock"})
+      if (fs::is_symlink(fs::u8path(dir.File(name)))) EXPECT_TRUE(fs::exists(fs::u8path(dir.File(name))));
+    if (c.setCode != 0) continue;
+    // Revision 1 is the configuration before the last save, whatever else is there.
+    const Outcome restored = Zconf({"restore", f, "1"});
+    EXPECT_EQ(restored.code, c.restoreCode) << restored.err;
+    EXPECT_NE(dir.Read("zidezir.conf").find("Name=B\r\n"), std::string::npos);
+  }
+  // A revision that cannot be read is refused, not compared as empty nor restored.
+  TempDir dir;
+  const std::string f = dir.File("zidezir.conf");
+  dir.Write("zidezir.conf", "[System]\r\nName=A\r\n");
+  ASSERT_EQ(Zconf({"set", f, "System/Name=B"}).code, 0);
+  fs::remove(fs::u8path(dir.File("History/000001/zidezir.conf")));
+  fs::create_directory(fs::u8path(dir.File("History/000001/zidezir.conf")));
+  for (const char* command : {"diff", "restore"}) {
+    const Outcome refused = Zconf({command, f, "1"});
+    EXPECT_EQ(refused.code, 2) << command;
+    EXPECT_NE(refused.err.find("повреждена (её файлы не читаются)"), std::string::npos) << refused.err;
+  }
 }
 
 }  // namespace
