@@ -102,14 +102,13 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
       written = WriteConfiguration(request);
     // Another program wrote between the question and the write: the question comes again.
     if (written.end == WriteEnd::kChanged) continue;
-    if (written.end == WriteEnd::kBusy) {
-      session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
-      return false;
-    }
-    if (written.end == WriteEnd::kRefused || written.end == WriteEnd::kNotWritten) {
+    if (written.end != WriteEnd::kWritten && written.end != WriteEnd::kUnchanged) {
       // The table holds the editor's values now; only the flag still reports them as unsaved.
-      session.prompts.Show(PlainMessage(written.end == WriteEnd::kRefused ? written.reason : kSaveFailedPrefix + target));
       session.state.modified = true;
+      if (written.end == WriteEnd::kBusy)
+        session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+      else
+        session.prompts.Show(PlainMessage(written.end == WriteEnd::kRefused ? written.reason : kSaveFailedPrefix + target));
       return false;
     }
     if (!written.historyKept && !session.state.historyWarned) {

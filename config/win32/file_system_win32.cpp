@@ -120,8 +120,15 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
 }
 
 EntryKind KindOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return EntryKind::kAbsent;
+  // The directory entry's own attributes: Wine reports a link to a file as a link there only.
+  WIN32_FIND_DATAW data{};
+  HANDLE find = FindFirstFileW(Widen(path).c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) {
+    // A drive's root has no entry of its own.
+    const DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES ? EntryKind::kAbsent : KindOfAttributes(attributes);
+  }
+  FindClose(find);
   return KindOfAttributes(data.dwFileAttributes);
 }
 
@@ -201,19 +208,21 @@ FileLock::FileLock(const std::string& lockFile, std::chrono::milliseconds wait)
       state_ = State::kNotAFile;
       return;
     }
-    // Gone with the last handle, so that no stale lock file is left behind.
     HANDLE h = CreateFileW(lockPath.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
                            FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
+      const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
       BY_HANDLE_FILE_INFORMATION info{};
-      FILE_DISPOSITION_INFO disposition{TRUE};
       if (!GetFileInformationByHandle(h, &info) ||
           (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
         CloseHandle(h);
         state_ = State::kNotAFile;
         return;
       }
-      SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
+      // Gone with the handle, so that no lock file is left behind: only a file this open made,
+      // never one that was there (which may be another file seen through a link).
+      FILE_DISPOSITION_INFO disposition{TRUE};
+      if (created) SetFileInformationByHandle(h, FileDispositionInfo, &disposition, sizeof disposition);
       handle_ = reinterpret_cast<std::intptr_t>(h);
       state_ = State::kHeld;
       return;

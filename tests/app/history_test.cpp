@@ -7,6 +7,7 @@
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
 #include "changes_dialog.h"
+#include "guarded_write.h"
 #include "history.h"
 #include "history_dialog.h"
 #include "messages.h"
@@ -187,6 +188,54 @@ TEST_F(HistoryTest, AnotherProgramsChangeIsShownAndNoKeepsItOnDiskWithTheWindowO
   EXPECT_TRUE(Close());
   EXPECT_EQ(dir.Read("zidezir.conf"), theirs);
   EXPECT_TRUE(ListRevisions(Conf()).empty());
+}
+
+// Another program saving when the window saves: the window waits in its dialog and keeps
+// answering; "Не ждать" writes nothing. Waiting to the end, the window finds what the other
+// program wrote, asks before it writes over it, and both versions are in the history.
+TEST_F(HistoryTest, TheWindowWaitsForAnotherSaveAndLosesNoVersion) {
+  StartWithBlocks(SampleConf(), "");
+  TypePort('1');
+  const std::string before = dir.Read("zidezir.conf");
+  auto theirLock = std::make_unique<FileLock>(FileLock::LockPathOf(Conf()), std::chrono::milliseconds(0));
+  ASSERT_EQ(theirLock->state(), FileLock::State::kHeld);
+
+  watcher.Script({{IDCANCEL}, {IDOK}, {IDNO}});  // not waiting; told; not leaving without saving
+  PostMessageW(Form().hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 3; }, 10000));
+  EXPECT_EQ(watcher.Seen()[0].caption, text::kLockWaitCaption);
+  EXPECT_EQ(watcher.Seen()[0].buttons, std::vector<std::string>{text::kStopWaitingButton});
+  EXPECT_EQ(watcher.Seen()[1].text, ConfigurationBusyText(Conf()));
+  EXPECT_TRUE(Form().Alive());
+  EXPECT_EQ(dir.Read("zidezir.conf"), before);
+
+  std::string theirs = before;
+  theirs.replace(theirs.find("Name=Gate One"), 13, "Name=Gate Two");
+  bool answered = false;
+  watcher.Forget();
+  watcher.Script({{IDCANCEL, std::nullopt,
+                   [&](HWND wait) {
+                     DWORD_PTR length = 0;
+                     answered = SendMessageTimeoutW(Form().hwnd(), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                                    &length) != 0;
+                     // As zconf writes under the lock it holds, then lets it go.
+                     WriteRequest request;
+                     request.target = Conf();
+                     request.bytes = theirs;
+                     request.note = {"zconf set", "Name"};
+                     request.lockHeld = true;
+                     EXPECT_EQ(WriteConfiguration(request).end, WriteEnd::kWritten);
+                     theirLock.reset();
+                     EXPECT_TRUE(Gone(wait));
+                   }},
+                  {IDYES},    // over their change
+                  {IDNO}});  // no restart
+  EXPECT_TRUE(Close());
+  EXPECT_TRUE(answered);
+  ASSERT_GE(watcher.Seen().size(), 2u);
+  EXPECT_EQ(watcher.Seen()[1].text, ChangedElsewhereText(Conf()));
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1721\r\n"), std::string::npos);
+  EXPECT_EQ(RevisionConfs(), (std::vector<std::string>{theirs, before}));
 }
 
 }  // namespace

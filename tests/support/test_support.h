@@ -65,6 +65,10 @@ class RecordingPrompts : public Prompts {
 std::string Utf16Le(const std::string& ascii, bool bom = true);
 
 // "a\nb\n" -> "a\r\nb\r\n": expected file contents written readably.
+// A symbolic link at `link` to the folder or file `target` (under Wine, a Unix link in the
+// prefix, as Wine keeps them); false when none could be made.
+bool MakeLink(const std::string& target, const std::string& link);
+
 std::string Crlf(const std::string& lfText);
 
 }  // namespace zz::test

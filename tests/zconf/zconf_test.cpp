@@ -261,6 +261,31 @@ TEST(Zconf, FilesThatCannotBeReadAsConfigurationsAreNeverReplaced) {
     EXPECT_EQ(check.code, 1);
     EXPECT_EQ(check.out.rfind(f + ":1: error: Файл " + f + " ", 0), 0u) << check.out;
   }
+  // What save and voice-rebuild write is judged as what they read: an OUT or a VOICE that
+  // cannot be read as what it should be stays as it is. `save F F` keeps the file's units.
+  dir.Write("z.conf", Utf8ToCp1251(conf));
+  for (const Form& form : forms) {
+    SCOPED_TRACE(std::string("as the file written: ") + form.name);
+    dir.Write("out.conf", form.bytes);
+    dir.Write("voice.ini", form.bytes);
+    EXPECT_EQ(Zconf({"save", f, out}).code, 2);
+    EXPECT_EQ(dir.Read("out.conf"), form.bytes);
+    // A unit list, or text without sections (read as an empty one), is what voice-rebuild writes.
+    if (form.name == std::string("voice.ini") || form.name == std::string("text")) continue;
+    EXPECT_EQ(Zconf({"voice-rebuild", f, voice}).code, 2);
+    EXPECT_EQ(dir.Read("voice.ini"), form.bytes);
+  }
+  dir.Write("voice.ini", Utf8ToCp1251(conf));
+  EXPECT_EQ(Zconf({"voice-rebuild", f, voice}).code, 2);  // a configuration is no unit list
+  for (const char* changed : {"true", "false"}) {
+    Outcome same = Zconf({"save", f, f, "--json"});
+    EXPECT_EQ(same.code, 0) << same.err;
+    EXPECT_NE(same.out.find(std::string("\"changed\":") + changed), std::string::npos) << same.out;
+    EXPECT_NE(dir.Read("z.conf").find("[VoiceDevices:1]\r\n0=PVK,5,a,h\r\n"), std::string::npos);
+  }
+  dir.Write("voice.ini", voiceBytes);
+  std::filesystem::remove(std::filesystem::u8path(out));
+
   // An empty file is an empty configuration: saving it loses nothing.
   dir.Write("z.conf", "");
   EXPECT_EQ(Zconf({"set", f, "System/Name=Gate"}).code, 0);
