@@ -77,5 +77,19 @@ TEST(MsiPackage, HandsTheFolderToTheElevatedPartOfTheInstallation) {
   }
 }
 
+TEST(MsiPackage, GivesTheFolderTheRightsOfProgramFiles) {
+  // Whatever folder is chosen (a drive root's would let users change what is made under it):
+  // administrators and the system change it, users read and run it; nothing inherited, all of it
+  // inherited by the files and folders in it, History\ included.
+  const std::wstring msi = WindowsPath(ZZ_MSI);
+  const std::wstring row = L" FROM `MsiLockPermissionsEx` WHERE `LockObject` = 'INSTALLDIR'";
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Table`" + row), L"CreateFolder");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `SDDL`" + row), L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Condition`" + row), L"");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Component_` FROM `CreateFolder` WHERE `Directory_` = 'INSTALLDIR'"), L"Program");
+  // Windows Installer before 5.0 would ignore the table.
+  EXPECT_EQ(PackageSummary(msi, PID_PAGECOUNT).number, 500);
+}
+
 }  // namespace
 }  // namespace zz::test
