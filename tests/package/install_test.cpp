@@ -1,8 +1,8 @@
 // The MSI in a fresh Wine prefix, as an administrator deploys it with Windows Installer's own
 // msiexec: installed silently into a folder of their choosing, started from the Start menu,
-// upgraded in place by a later build, keeping the PATH choice, refused as a downgrade and on too old a Windows, and removed, leaving the
-// gateway's and the user's files as they were; and the same through the installer's own
-// dialogs, driven with the keyboard.
+// upgraded in place by a later build, keeping the PATH choice, refused as a downgrade and on
+// too old a Windows, and removed, leaving the gateway's and the user's files as they were; and
+// the same through the installer's own dialogs, driven with the keyboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -303,8 +303,9 @@ class Wizard {
   explicit Wizard(const Package& package) : msiexec_(Start(L"msiexec.exe /i " + Quoted(package.msi))) {}
   ~Wizard() { WaitForExit(msiexec_.process.get(), 1000); }
 
-  HWND Expect(const std::wstring& text) {
-    HWND dialog = WaitForWindowWith(msiexec_.id, kCaption + L" — установка", text, 60000);
+  // A dialog captioned with what the wizard does.
+  HWND Expect(const std::wstring& text, const std::wstring& doing = L"установка") {
+    HWND dialog = WaitForWindowWith(msiexec_.id, kCaption + L" — " + doing, text, 60000);
     if (dialog) {
       BringToFront(dialog);
       Sleep(300);
@@ -325,28 +326,32 @@ class Wizard {
                                        << "\"";
 }
 
-bool Shows(HWND dialog, const std::wstring& text) {
+::testing::AssertionResult Shows(HWND dialog, const std::wstring& text) {
   std::vector<std::wstring> texts = ChildTexts(dialog);
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
+  if (std::find(texts.begin(), texts.end(), text) != texts.end()) return ::testing::AssertionSuccess();
+  std::wstring shown;
+  for (const std::wstring& t : texts) shown += L"[" + t + L"] ";
+  return ::testing::AssertionFailure() << "the dialog shows " << Narrow(shown);
 }
 
 const std::wstring kProduct = L"«" + kCaption + L"»";
 
 // The package run again on the installed product: its action chosen with Tab from the first
 // one, confirmed, and the last dialog saying what was done.
-void Maintain(const Package& package, const std::wstring& action, const std::wstring& ready,
-              const std::wstring& done) {
+void Maintain(const Package& package, const std::wstring& action, const std::wstring& doing,
+              const std::wstring& ready, const std::wstring& done) {
   Wizard wizard(package);
-  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
+  const std::wstring choosing = L"восстановление или удаление";
+  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена", choosing));
   PressKey(VK_RETURN);
-  HWND dialog = wizard.Expect(L"Что сделать с программой");
+  HWND dialog = wizard.Expect(L"Что сделать с программой", choosing);
   ASSERT_TRUE(dialog);
   for (int tabs = 0; tabs < 3 && FocusedText(dialog, action, 1000) != action; ++tabs) PressKey(VK_TAB);
   ASSERT_TRUE(HasFocus(dialog, action));
   PressKey(VK_RETURN);
-  ASSERT_TRUE(wizard.Expect(ready));
+  ASSERT_TRUE(wizard.Expect(ready, doing));
   PressKey(VK_RETURN);
-  ASSERT_TRUE(wizard.Expect(done));
+  ASSERT_TRUE(wizard.Expect(done, doing));
   PressKey(VK_RETURN);
   EXPECT_EQ(wizard.Finish(), 0);
 }
@@ -359,12 +364,23 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
     PressKey(VK_RETURN);
     HWND dialog = wizard.Expect(L"Папка установки");
     ASSERT_TRUE(dialog);
-    // The folder field has the keys, with the folder of a first installation; the folder typed
-    // over it is taken when the field is left.
-    ASSERT_TRUE(HasFocus(dialog, KnownFolderPath(FOLDERID_ProgramFiles) + L"\\VELTO Gateway\\"));
+    // The folder field has the keys, with the folder of a first installation; «Обзор…» opens the
+    // folder dialog on it, and the folder typed there is taken with OK.
+    const std::wstring firstFolder = KnownFolderPath(FOLDERID_ProgramFiles) + L"\\VELTO Gateway\\";
+    ASSERT_TRUE(HasFocus(dialog, firstFolder));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(HasFocus(dialog, L"&Обзор…"));
+    PressKey(VK_RETURN);
+    HWND browse = wizard.Expect(L"Выбор папки");
+    ASSERT_TRUE(browse);
+    ASSERT_TRUE(HasFocus(browse, firstFolder));
     PressKey(VK_END);
     PressKey(VK_HOME, false, true);
     TypeText(folder.wstring());
+    PressKey(VK_TAB);
+    ASSERT_TRUE(HasFocus(browse, L"OK"));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(wizard.Expect(L"Папка установки"));
     PressKey(VK_TAB);
     ASSERT_TRUE(HasFocus(dialog, L"&Добавить папку в системную переменную PATH"));
     PressKey(VK_RETURN);
@@ -383,14 +399,19 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
 
   // Run again, the package offers repair and removal. A repair brings back a lost file.
   fs::remove(folder / L"zconf.exe");
-  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"Всё готово к восстановлению",
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"восстановление", L"Всё готово к восстановлению",
                                    L"Программа " + kProduct + L" восстановлена."));
   ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, CurrentFiles()));
-  const std::wstring removed =
-      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini, Zurerizeda.ini и папка History остались в папке шлюза.";
-  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"Всё готово к удалению", removed));
+  // The removal names the folder and what it leaves there: the files found in it.
+  WriteFile(folder / L"zidezir.conf", "[System]\r\nName=Gate\r\n");
+  fs::create_directories(folder / L"History" / L"000001");
+  WriteFile(folder / L"History" / L"000001" / L"zidezir.conf", "[System]\r\n");
+  const std::wstring removed = L"Программа " + kProduct + L" удалена. В папке " + folder.wstring() +
+                               L"\\ остались файлы шлюза и программы: zidezir.conf, папка History.";
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"удаление", L"Всё готово к удалению", removed));
   ExpectNothingInstalled();
-  EXPECT_FALSE(fs::exists(folder));
+  EXPECT_EQ(Names(FilesUnder(folder)), L"History\\000001\\zidezir.conf; zidezir.conf; ");
+  fs::remove_all(folder);
 }
 
 }  // namespace

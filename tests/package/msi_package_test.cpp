@@ -86,7 +86,8 @@ TEST(MsiPackage, GivesTheFolderTheRightsOfProgramFiles) {
   EXPECT_EQ(PackageValue(msi, L"SELECT `Table`" + row), L"CreateFolder");
   EXPECT_EQ(PackageValue(msi, L"SELECT `SDDL`" + row), L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
   EXPECT_EQ(PackageValue(msi, L"SELECT `Condition`" + row), L"");
-  EXPECT_EQ(PackageValue(msi, L"SELECT `Component_` FROM `CreateFolder` WHERE `Directory_` = 'INSTALLDIR'"), L"Program");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Component_` FROM `CreateFolder` WHERE `Directory_` = 'INSTALLDIR'"),
+            L"Program");
   // Windows Installer before 5.0 would ignore the table.
   EXPECT_EQ(PackageSummary(msi, PID_PAGECOUNT).number, 500);
 }

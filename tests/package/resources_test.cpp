@@ -71,7 +71,8 @@ TEST(Manifest, BothProgramsNameEveryWindowsTheyRunOn) {
     std::string manifest = ReadManifest(WindowsPath(program.path));
     for (const char* id : {"4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
                            "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
-      EXPECT_TRUE(Has(manifest, std::string(R"(<supportedOS\s+Id="\{)") + id + R"(\}")")) << id << manifest;
+      const std::string entry = std::string(R"(<supportedOS\s+Id="\{)") + id + R"(\}")";
+      EXPECT_TRUE(Has(manifest, entry.c_str())) << id << manifest;
     }
   }
 }

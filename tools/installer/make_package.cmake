@@ -120,7 +120,9 @@ function(msibuild option argument)
 endfunction()
 
 msibuild(-i _ForceCodepage.idt)
-msibuild(-q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;INSTALLDIR;PREVIOUSINSTALLDIR;ADD_TO_PATH;ZZ_PATH_CHOSEN' WHERE `Property` = 'SecureCustomProperties'")
+set(secure WIX_DOWNGRADE_DETECTED WIX_UPGRADE_DETECTED INSTALLDIR PREVIOUSINSTALLDIR ADD_TO_PATH ZZ_PATH_CHOSEN)
+list(JOIN secure ";" secure)
+msibuild(-q "UPDATE `Property` SET `Value` = '${secure}' WHERE `Property` = 'SecureCustomProperties'")
 # The summary, which Explorer shows as the file's subject: wixl writes its strings as UTF-8
 # whatever code page it names (1251) and English as the package's language. msibuild stores the
 # bytes it is given, so the subject goes in as Windows-1251.
@@ -159,9 +161,9 @@ foreach(file ProgramExe=${PROGRAM_VERSION} ZconfExe=${ZCONF_VERSION})
   msibuild(-q "UPDATE `File` SET `Version` = '${file_version}', `Language` = '1049' WHERE `File` = '${id}'")
 endforeach()
 
-# What wixl does not write: the dialogs, the system PATH, the rights of the folder. Each .idt of tables/ is a whole table
-# (UTF-8: msibuild stores it in the database's code page); each one of tables/add/ holds rows
-# for a table wixl wrote.
+# What wixl does not write: the dialogs, the system PATH, the rights of the folder, the search of
+# what a removal leaves. Each .idt of tables/ is a whole table (UTF-8: msibuild stores it in
+# the database's code page); each one of tables/add/ holds rows for a table wixl wrote.
 set(tables "${CMAKE_CURRENT_LIST_DIR}/tables")
 file(GLOB whole_tables RELATIVE "${tables}" "${tables}/*.idt")
 foreach(table IN LISTS whole_tables)
