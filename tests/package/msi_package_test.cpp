@@ -68,11 +68,13 @@ TEST(MsiPackage, GivesBothProgramsTheVersionOfTheirFiles) {
   }
 }
 
-TEST(MsiPackage, HandsTheFolderToTheElevatedPartOfTheInstallation) {
+TEST(MsiPackage, HandsTheFolderAndThePathChoiceToTheElevatedPartOfTheInstallation) {
   // Under UAC the part that installs runs elevated and takes from the part the user started only
-  // the public properties named secure: the folder given or found must be among them.
+  // the public properties named secure: the folder given or found, and the PATH choice given,
+  // remembered or made in the dialogs, must be among them (Wine runs both parts as one).
   const std::wstring secure = PackageProperty(WindowsPath(ZZ_MSI), L"SecureCustomProperties") + L";";
-  for (const wchar_t* property : {L"INSTALLDIR;", L"PREVIOUSINSTALLDIR;", L"WIX_UPGRADE_DETECTED;"}) {
+  for (const wchar_t* property : {L"INSTALLDIR;", L"PREVIOUSINSTALLDIR;", L"WIX_UPGRADE_DETECTED;", L"ADD_TO_PATH;",
+                                  L"ZZ_PATH_CHOSEN;"}) {
     EXPECT_NE(secure.find(property), std::wstring::npos) << Narrow(property) << " in " << Narrow(secure);
   }
 }
