@@ -86,7 +86,7 @@ TEST(MsiPackage, GivesTheFolderTheRightsOfProgramFiles) {
   const std::wstring msi = WindowsPath(ZZ_MSI);
   const std::wstring row = L" FROM `MsiLockPermissionsEx` WHERE `LockObject` = 'INSTALLDIR'";
   EXPECT_EQ(PackageValue(msi, L"SELECT `Table`" + row), L"CreateFolder");
-  EXPECT_EQ(PackageValue(msi, L"SELECT `SDDL`" + row), L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `SDDLText`" + row), L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
   EXPECT_EQ(PackageValue(msi, L"SELECT `Condition`" + row), L"");
   EXPECT_EQ(PackageValue(msi, L"SELECT `Component_` FROM `CreateFolder` WHERE `Directory_` = 'INSTALLDIR'"),
             L"Program");
