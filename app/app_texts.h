@@ -36,7 +36,7 @@ inline constexpr const char* kAboutCaption = "О программе";
 inline constexpr const char* kAboutVersion = "Версия ";
 inline constexpr const char* kAboutProgramDir = "Папка программы:";
 inline constexpr const char* kAboutConfFile = "Конфигурация шлюза:";
-inline constexpr const char* kAboutVoiceFile = "Переговорные блоки:";
+inline constexpr const char* kAboutVoiceFile = "Переговорные устройства:";
 inline constexpr const char* kAboutSettingsFile = "Настройки окна программы:";
 
 // The status bar when the program folder holds no zidezir.conf.

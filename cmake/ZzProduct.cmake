@@ -6,6 +6,14 @@ set(ZZ_PRODUCT_NAME "Настройка шлюза VELTO Gateway")
 set(ZZ_PUBLISHER "VELTO")
 set(ZZ_COPYRIGHT "© VELTO, 2026")
 
+# The Windows versions the programs are written for (Windows 8 and later, as the installer
+# requires), as the supportedOS elements of a manifest: Windows then gives them its own behaviour
+# rather than an older one's.
+set(ZZ_SUPPORTED_OS
+"      <supportedOS Id=\"{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}\"/><!-- Windows 8 -->
+      <supportedOS Id=\"{1f676c76-80e1-4239-95bb-83d0f6d0da78}\"/><!-- Windows 8.1 -->
+      <supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}\"/><!-- Windows 10 and 11 -->")
+
 # "1.2.3" -> "1,2,3,0" (the numeric form of a version resource).
 function(zz_version_commas version out)
   string(REPLACE "." ";" parts "${version}")
@@ -18,9 +26,9 @@ function(zz_version_commas version out)
   set(${out} "${joined}" PARENT_SCOPE)
 endfunction()
 
-# zz_version_resource(target "description" [VERSION x.y.z])
-# Gives a Windows executable its version resource: FileVersion and ProductVersion (the project's
-# version unless VERSION is given), ProductName, CompanyName, LegalCopyright, FileDescription,
+# zz_version_resource(target "description" [VERSION a.b.c.d])
+# Gives a Windows executable its version resource: FileVersion and ProductVersion (the full
+# version, ZZ_VERSION, unless VERSION is given), ProductName, CompanyName, LegalCopyright, FileDescription,
 # InternalName and OriginalFilename (the file the target builds). The target's ZZ_FILE_VERSION
 # property keeps the version, for the installer's File table.
 function(zz_version_resource target description)
@@ -31,7 +39,7 @@ function(zz_version_resource target description)
   if(description MATCHES "[\"\\\\]")
     message(FATAL_ERROR "zz_version_resource: no quotes or backslashes in the description of ${target}")
   endif()
-  set(ZZ_RC_VERSION "${PROJECT_VERSION}")
+  set(ZZ_RC_VERSION "${ZZ_VERSION}")
   if(arg_VERSION)
     set(ZZ_RC_VERSION "${arg_VERSION}")
   endif()

@@ -173,6 +173,23 @@ std::wstring UninstallKey(const std::wstring& product) {
   return L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
 }
 
+std::vector<std::wstring> UninstallEntries(const std::wstring& displayName) {
+  std::vector<std::wstring> entries;
+  HKEY list = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallKey(L"").c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &list) !=
+      ERROR_SUCCESS) {
+    return entries;
+  }
+  wchar_t name[256];
+  for (DWORD i = 0, size = 256; RegEnumKeyExW(list, i, name, &size, nullptr, nullptr, nullptr, nullptr) ==
+                                ERROR_SUCCESS;
+       ++i, size = 256) {
+    if (MachineString(UninstallKey(name), L"DisplayName") == displayName) entries.push_back(name);
+  }
+  RegCloseKey(list);
+  return entries;
+}
+
 std::wstring KnownFolderPath(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
   std::wstring result;

@@ -56,6 +56,8 @@ std::vector<std::wstring> SystemPathFolders();
 bool MachineKeyExists(const std::wstring& key);
 // The key of a product in the installed programs list.
 std::wstring UninstallKey(const std::wstring& product);
+// The entries of the installed programs list (their keys' names) that show this name.
+std::vector<std::wstring> UninstallEntries(const std::wstring& displayName);
 
 // A folder of the system (FOLDERID_...), or "".
 std::wstring KnownFolderPath(REFKNOWNFOLDERID id);

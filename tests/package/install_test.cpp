@@ -1,8 +1,8 @@
 // The MSI in a fresh Wine prefix, as an administrator deploys it with Windows Installer's own
 // msiexec: installed silently into a folder of their choosing, started from the Start menu,
-// upgraded in place, refused as a downgrade and on too old a Windows, and removed, leaving the
-// gateway's and the user's files as they were; and the same through the installer's own
-// dialogs, driven with the keyboard.
+// upgraded in place by a later build, keeping the PATH choice, refused as a downgrade and on
+// too old a Windows, and removed, leaving the gateway's and the user's files as they were; and
+// the same through the installer's own dialogs, driven with the keyboard.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -64,9 +64,9 @@ std::string Bytes(const std::string& hostPath) {
 using Files = std::map<std::wstring, std::string>;
 
 // What the package installs, as the build made it.
-Files ProgramFiles(const std::string& program) {
+Files ProgramFiles(const std::string& program, const std::string& zconf) {
   return {{L"zurerizeda.exe", Bytes(program)},
-          {L"zconf.exe", Bytes(ZZ_ZCONF_EXE)},
+          {L"zconf.exe", Bytes(zconf)},
           {L"Doc\\Help.pdf", Bytes(std::string(ZZ_DOC_DIR) + "/Help.pdf")},
           {kSetupManual, Bytes(std::string(ZZ_DOC_DIR) + "/" + Narrow(kSetupManual.substr(4)))}};
 }
@@ -111,11 +111,11 @@ class InstallerTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_FALSE(current_.productCode.empty()) << "cannot read " << Narrow(current_.msi);
-    ASSERT_FALSE(next_.productCode.empty()) << "cannot read " << Narrow(next_.msi);
+    ASSERT_FALSE(earlier_.productCode.empty()) << "cannot read " << Narrow(earlier_.msi);
     ASSERT_FALSE(upgradeCode_.empty());
     // One product line: the same upgrade code, a product code of its own per version.
-    ASSERT_EQ(PackageProperty(next_.msi, L"UpgradeCode"), upgradeCode_);
-    ASSERT_NE(next_.productCode, current_.productCode);
+    ASSERT_EQ(PackageProperty(earlier_.msi, L"UpgradeCode"), upgradeCode_);
+    ASSERT_NE(earlier_.productCode, current_.productCode);
     ASSERT_TRUE(RelatedProducts(upgradeCode_).empty()) << "the prefix is not fresh";
   }
 
@@ -138,6 +138,7 @@ class InstallerTest : public ::testing::Test {
     for (const auto& [name, bytes] : files) EXPECT_TRUE(found[name] == bytes) << Narrow(name) << " differs";
 
     EXPECT_EQ(RelatedProducts(upgradeCode_), std::vector<std::wstring>{package.productCode});
+    EXPECT_EQ(UninstallEntries(kCaption), std::vector<std::wstring>{package.productCode});
     const std::wstring& code = package.productCode;
     EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_VERSIONSTRING), package.version);
     EXPECT_EQ(ProductInfo(code, INSTALLPROPERTY_INSTALLEDPRODUCTNAME), kCaption);
@@ -162,14 +163,14 @@ class InstallerTest : public ::testing::Test {
   void ExpectNothingInstalled() const {
     EXPECT_TRUE(RelatedProducts(upgradeCode_).empty());
     EXPECT_FALSE(MachineKeyExists(UninstallKey(current_.productCode)));
-    EXPECT_FALSE(MachineKeyExists(UninstallKey(next_.productCode)));
+    EXPECT_TRUE(UninstallEntries(kCaption).empty());
     EXPECT_FALSE(MachineKeyExists(L"Software\\VELTO"));
     EXPECT_TRUE(ProgramsShortcuts(kCaption).empty());
     EXPECT_EQ(SystemPathFolders(), pathBefore_);
   }
 
   Package current_ = Load(ZZ_MSI, ZZ_VERSION_TEXT);
-  Package next_ = Load(ZZ_NEXT_MSI, ZZ_NEXT_VERSION);
+  Package earlier_ = Load(ZZ_EARLIER_MSI, ZZ_EARLIER_VERSION);
   std::wstring upgradeCode_ = PackageProperty(current_.msi, L"UpgradeCode");
 };
 
@@ -235,11 +236,15 @@ void ExpectRefused(const Package& package, const char* message) {
   EXPECT_EQ(WaitForExit(msiexec.process.get(), 60000), kInstallFailure);
 }
 
+Files CurrentFiles() { return ProgramFiles(ZZ_PROGRAM_EXE, ZZ_ZCONF_EXE); }
+
 TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
-  // A folder of the administrator's choosing, with a Cyrillic name.
+  // An earlier build in a folder of the administrator's choosing, with a Cyrillic name, kept off
+  // the system PATH.
   const fs::path folder = L"C:\\Программы\\Шлюз VELTO";
-  ASSERT_EQ(Install(current_, L"/qn INSTALLDIR=" + Quoted(folder.wstring())), 0);
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+  ASSERT_EQ(Install(earlier_, L"/qn ADD_TO_PATH=0 INSTALLDIR=" + Quoted(folder.wstring())), 0);
+  const Files earlierFiles = ProgramFiles(ZZ_EARLIER_PROGRAM_EXE, ZZ_EARLIER_ZCONF_EXE);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(earlier_, folder, earlierFiles, false));
 
   ASSERT_NO_FATAL_FAILURE(RunFromStartMenu(folder));
   // A change through the installed zconf keeps the content it replaces under History\.
@@ -247,23 +252,26 @@ TEST_F(InstallerTest, InstallRunUpgradeRefuseDowngradeAndUninstall) {
                      Quoted((folder / L"zidezir.conf").wstring()) + L" \"System/Name=Gate 2\""),
             0);
   Files userFiles = FilesUnder(folder);
-  for (const auto& [name, bytes] : ProgramFiles(ZZ_PROGRAM_EXE)) userFiles.erase(name);
+  for (const auto& [name, bytes] : earlierFiles) userFiles.erase(name);
   EXPECT_EQ(userFiles.count(L"History\\000001\\zidezir.conf"), 1u) << Narrow(Names(userFiles));
   EXPECT_EQ(userFiles.count(L"Zurerizeda.ini"), 1u);
 
-  // The next version, with no folder given, replaces this one where it is.
-  ASSERT_EQ(Install(next_, L"/qn"), 0);
-  const Files nextFiles = Join(ProgramFiles(ZZ_NEXT_PROGRAM_EXE), userFiles);
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(next_, folder, nextFiles));
-  VersionResource installed = ReadVersionResource((folder / L"zurerizeda.exe").wstring());
-  EXPECT_EQ(installed.strings["FileVersion"], ZZ_NEXT_VERSION);
+  // This build, with no folder and no PATH choice given, replaces that one where it is, as it was
+  // chosen: one entry in the installed programs list, its own executables, the user's files and
+  // History\ byte for byte, still off the PATH.
+  ASSERT_EQ(Install(current_, L"/qn"), 0);
+  const Files upgraded = Join(CurrentFiles(), userFiles);
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, upgraded, false));
+  for (const wchar_t* exe : {L"zurerizeda.exe", L"zconf.exe"}) {
+    EXPECT_EQ(ReadVersionResource((folder / exe).wstring()).strings["FileVersion"], ZZ_VERSION_TEXT) << Narrow(exe);
+  }
   EXPECT_FALSE(fs::exists(fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway"));
 
-  ASSERT_NO_FATAL_FAILURE(ExpectRefused(current_, kDowngradeMessage));
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(next_, folder, nextFiles));
+  ASSERT_NO_FATAL_FAILURE(ExpectRefused(earlier_, kDowngradeMessage));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, upgraded, false));
 
   // The uninstall takes what it installed and leaves the gateway's and the user's files.
-  ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(next_.msi) + L" /qn"), 0);
+  ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(current_.msi) + L" /qn"), 0);
   ExpectNothingInstalled();
   Files left = FilesUnder(folder);
   EXPECT_EQ(Names(left), Names(userFiles));
@@ -274,7 +282,7 @@ TEST_F(InstallerTest, DefaultFolderIsUnderProgramFilesAndLeavesNothingBehind) {
   const fs::path folder = fs::path(KnownFolderPath(FOLDERID_ProgramFiles)) / L"VELTO Gateway";
   // A deployment that keeps the system PATH as it is.
   ASSERT_EQ(Install(current_, L"/qn ADD_TO_PATH=0"), 0);
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE), false));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, CurrentFiles(), false));
   ASSERT_EQ(RunToEnd(L"msiexec.exe /x " + Quoted(current_.msi) + L" /qn"), 0);
   ExpectNothingInstalled();
   EXPECT_FALSE(fs::exists(folder));
@@ -295,8 +303,9 @@ class Wizard {
   explicit Wizard(const Package& package) : msiexec_(Start(L"msiexec.exe /i " + Quoted(package.msi))) {}
   ~Wizard() { WaitForExit(msiexec_.process.get(), 1000); }
 
-  HWND Expect(const std::wstring& text) {
-    HWND dialog = WaitForWindowWith(msiexec_.id, kCaption + L" — установка", text, 60000);
+  // A dialog captioned with what the wizard does.
+  HWND Expect(const std::wstring& text, const std::wstring& doing = L"установка") {
+    HWND dialog = WaitForWindowWith(msiexec_.id, kCaption + L" — " + doing, text, 60000);
     if (dialog) {
       BringToFront(dialog);
       Sleep(300);
@@ -317,28 +326,32 @@ class Wizard {
                                        << "\"";
 }
 
-bool Shows(HWND dialog, const std::wstring& text) {
+::testing::AssertionResult Shows(HWND dialog, const std::wstring& text) {
   std::vector<std::wstring> texts = ChildTexts(dialog);
-  return std::find(texts.begin(), texts.end(), text) != texts.end();
+  if (std::find(texts.begin(), texts.end(), text) != texts.end()) return ::testing::AssertionSuccess();
+  std::wstring shown;
+  for (const std::wstring& t : texts) shown += L"[" + t + L"] ";
+  return ::testing::AssertionFailure() << "the dialog shows " << Narrow(shown);
 }
 
 const std::wstring kProduct = L"«" + kCaption + L"»";
 
 // The package run again on the installed product: its action chosen with Tab from the first
 // one, confirmed, and the last dialog saying what was done.
-void Maintain(const Package& package, const std::wstring& action, const std::wstring& ready,
-              const std::wstring& done) {
+void Maintain(const Package& package, const std::wstring& action, const std::wstring& doing,
+              const std::wstring& ready, const std::wstring& done) {
   Wizard wizard(package);
-  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена"));
+  const std::wstring choosing = L"восстановление или удаление";
+  ASSERT_TRUE(wizard.Expect(L"Программа " + kProduct + L" уже установлена", choosing));
   PressKey(VK_RETURN);
-  HWND dialog = wizard.Expect(L"Что сделать с программой");
+  HWND dialog = wizard.Expect(L"Что сделать с программой", choosing);
   ASSERT_TRUE(dialog);
   for (int tabs = 0; tabs < 3 && FocusedText(dialog, action, 1000) != action; ++tabs) PressKey(VK_TAB);
   ASSERT_TRUE(HasFocus(dialog, action));
   PressKey(VK_RETURN);
-  ASSERT_TRUE(wizard.Expect(ready));
+  ASSERT_TRUE(wizard.Expect(ready, doing));
   PressKey(VK_RETURN);
-  ASSERT_TRUE(wizard.Expect(done));
+  ASSERT_TRUE(wizard.Expect(done, doing));
   PressKey(VK_RETURN);
   EXPECT_EQ(wizard.Finish(), 0);
 }
@@ -351,12 +364,23 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
     PressKey(VK_RETURN);
     HWND dialog = wizard.Expect(L"Папка установки");
     ASSERT_TRUE(dialog);
-    // The folder field has the keys, with the folder of a first installation; the folder typed
-    // over it is taken when the field is left.
-    ASSERT_TRUE(HasFocus(dialog, KnownFolderPath(FOLDERID_ProgramFiles) + L"\\VELTO Gateway\\"));
+    // The folder field has the keys, with the folder of a first installation; «Обзор…» opens the
+    // folder dialog on it, and the folder typed there is taken with OK.
+    const std::wstring firstFolder = KnownFolderPath(FOLDERID_ProgramFiles) + L"\\VELTO Gateway\\";
+    ASSERT_TRUE(HasFocus(dialog, firstFolder));
+    PressKey(VK_TAB);
+    ASSERT_TRUE(HasFocus(dialog, L"&Обзор…"));
+    PressKey(VK_RETURN);
+    HWND browse = wizard.Expect(L"Выбор папки");
+    ASSERT_TRUE(browse);
+    ASSERT_TRUE(HasFocus(browse, firstFolder));
     PressKey(VK_END);
     PressKey(VK_HOME, false, true);
     TypeText(folder.wstring());
+    PressKey(VK_TAB);
+    ASSERT_TRUE(HasFocus(browse, L"OK"));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(wizard.Expect(L"Папка установки"));
     PressKey(VK_TAB);
     ASSERT_TRUE(HasFocus(dialog, L"&Добавить папку в системную переменную PATH"));
     PressKey(VK_RETURN);
@@ -371,18 +395,23 @@ TEST_F(InstallerTest, DialogsInstallIntoAChosenFolderRepairAndRemove) {
     PressKey(VK_RETURN);
     EXPECT_EQ(wizard.Finish(), 0);
   }
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, CurrentFiles()));
 
   // Run again, the package offers repair and removal. A repair brings back a lost file.
   fs::remove(folder / L"zconf.exe");
-  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"Всё готово к восстановлению",
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Исправить", L"восстановление", L"Всё готово к восстановлению",
                                    L"Программа " + kProduct + L" восстановлена."));
-  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, ProgramFiles(ZZ_PROGRAM_EXE)));
-  const std::wstring removed =
-      L"Программа " + kProduct + L" удалена. Файлы zidezir.conf, voice.ini, Zurerizeda.ini и папка History остались в папке шлюза.";
-  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"Всё готово к удалению", removed));
+  ASSERT_NO_FATAL_FAILURE(ExpectInstalled(current_, folder, CurrentFiles()));
+  // The removal names the folder and what it leaves there: the files found in it.
+  WriteFile(folder / L"zidezir.conf", "[System]\r\nName=Gate\r\n");
+  fs::create_directories(folder / L"History" / L"000001");
+  WriteFile(folder / L"History" / L"000001" / L"zidezir.conf", "[System]\r\n");
+  const std::wstring removed = L"Программа " + kProduct + L" удалена. В папке " + folder.wstring() +
+                               L"\\ остались файлы шлюза и программы: zidezir.conf, папка History.";
+  ASSERT_NO_FATAL_FAILURE(Maintain(current_, L"&Удалить", L"удаление", L"Всё готово к удалению", removed));
   ExpectNothingInstalled();
-  EXPECT_FALSE(fs::exists(folder));
+  EXPECT_EQ(Names(FilesUnder(folder)), L"History\\000001\\zidezir.conf; zidezir.conf; ");
+  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -68,13 +68,30 @@ TEST(MsiPackage, GivesBothProgramsTheVersionOfTheirFiles) {
   }
 }
 
-TEST(MsiPackage, HandsTheFolderToTheElevatedPartOfTheInstallation) {
+TEST(MsiPackage, HandsTheFolderAndThePathChoiceToTheElevatedPartOfTheInstallation) {
   // Under UAC the part that installs runs elevated and takes from the part the user started only
-  // the public properties named secure: the folder given or found must be among them.
+  // the public properties named secure: the folder given or found, and the PATH choice given,
+  // remembered or made in the dialogs, must be among them (Wine runs both parts as one).
   const std::wstring secure = PackageProperty(WindowsPath(ZZ_MSI), L"SecureCustomProperties") + L";";
-  for (const wchar_t* property : {L"INSTALLDIR;", L"PREVIOUSINSTALLDIR;", L"WIX_UPGRADE_DETECTED;"}) {
+  for (const wchar_t* property : {L"INSTALLDIR;", L"PREVIOUSINSTALLDIR;", L"WIX_UPGRADE_DETECTED;", L"ADD_TO_PATH;",
+                                  L"ZZ_PATH_CHOSEN;"}) {
     EXPECT_NE(secure.find(property), std::wstring::npos) << Narrow(property) << " in " << Narrow(secure);
   }
+}
+
+TEST(MsiPackage, GivesTheFolderTheRightsOfProgramFiles) {
+  // Whatever folder is chosen (a drive root's would let users change what is made under it):
+  // administrators and the system change it, users read and run it; nothing inherited, all of it
+  // inherited by the files and folders in it, History\ included.
+  const std::wstring msi = WindowsPath(ZZ_MSI);
+  const std::wstring row = L" FROM `MsiLockPermissionsEx` WHERE `LockObject` = 'INSTALLDIR'";
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Table`" + row), L"CreateFolder");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `SDDLText`" + row), L"D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Condition`" + row), L"");
+  EXPECT_EQ(PackageValue(msi, L"SELECT `Component_` FROM `CreateFolder` WHERE `Directory_` = 'INSTALLDIR'"),
+            L"Program");
+  // Windows Installer before 5.0 would ignore the table.
+  EXPECT_EQ(PackageSummary(msi, PID_PAGECOUNT).number, 500);
 }
 
 }  // namespace

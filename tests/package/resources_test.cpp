@@ -20,7 +20,7 @@ struct Shipped {
 
 const Shipped kShipped[] = {
     {ZZ_PROGRAM_EXE, "zurerizeda.exe", "Настройка шлюза VELTO Gateway"},
-    {ZZ_ZCONF_EXE, "zconf.exe", "Файлы конфигурации VELTO Gateway из командной строки"},
+    {ZZ_ZCONF_EXE, "zconf.exe", "Командная строка настройки шлюза VELTO Gateway"},
 };
 
 TEST(VersionResource, EveryShippedProgramCarriesTheProjectVersion) {
@@ -28,7 +28,7 @@ TEST(VersionResource, EveryShippedProgramCarriesTheProjectVersion) {
     SCOPED_TRACE(program.fileName);
     VersionResource v = ReadVersionResource(WindowsPath(program.path));
     ASSERT_TRUE(v.found);
-    const unsigned expected[4] = {ZZ_VERSION_MAJOR, ZZ_VERSION_MINOR, ZZ_VERSION_PATCH, 0};
+    const unsigned expected[4] = {ZZ_VERSION_MAJOR, ZZ_VERSION_MINOR, ZZ_VERSION_PATCH, ZZ_VERSION_BUILD};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(v.fixed[i], expected[i]) << "part " << i;
     EXPECT_EQ(v.language, 0x0419u);
     EXPECT_EQ(v.codePage, 1200u);
@@ -56,6 +56,25 @@ TEST(Manifest, TheProgramAsksForElevationWithVisualStylesAndPerMonitorDpi) {
   EXPECT_TRUE(Has(manifest, kCommonControls6)) << manifest;
   EXPECT_TRUE(Has(manifest, kPerMonitorDpi)) << manifest;
   EXPECT_TRUE(Has(manifest, kPerMonitorDpiOlder)) << manifest;
+}
+
+TEST(Manifest, ZconfRunsWithTheRightsOfItsCaller) {
+  std::string manifest = ReadManifest(WindowsPath(ZZ_ZCONF_EXE));
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_TRUE(Has(manifest, R"(<requestedExecutionLevel\s+level="asInvoker")")) << manifest;
+}
+
+TEST(Manifest, BothProgramsNameEveryWindowsTheyRunOn) {
+  // Windows 8, 8.1 and 10/11: without its entry a Windows gives the program an older one's ways.
+  for (const Shipped& program : kShipped) {
+    SCOPED_TRACE(program.fileName);
+    std::string manifest = ReadManifest(WindowsPath(program.path));
+    for (const char* id : {"4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+                           "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {
+      const std::string entry = std::string(R"(<supportedOS\s+Id="\{)") + id + R"(\}")";
+      EXPECT_TRUE(Has(manifest, entry.c_str())) << id << manifest;
+    }
+  }
 }
 
 TEST(Manifest, TheWindowTestsRunUnelevatedWithTheSameControlsAndDpi) {

@@ -45,7 +45,7 @@ TEST(StandinArgs, TheRegisteredCommandLineQuotesTheProgram) {
   std::optional<CtlRequest> r = ParseCtlRequest({"install", "--block-ms", "2000"});
   ASSERT_TRUE(r);
   std::string line = ServiceCommandLine("s.exe", r->times);
-  EXPECT_EQ(line, "\"s.exe\" --start-ms 300 --stop-ms 300 --block-ms 2000");
+  EXPECT_EQ(line, "\"s.exe\" --block-ms 2000");
   std::optional<PendingTimes> times = ParsePendingTimes({"--start-ms", "300", "--stop-ms", "300", "--block-ms", "2000"});
   ASSERT_TRUE(times);
   EXPECT_EQ(times->blockMs, 2000u);

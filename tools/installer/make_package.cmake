@@ -3,8 +3,11 @@
 #   zurerizeda-<VERSION>-x64.msi  made by wixl from zurerizeda.wxs
 #   zurerizeda-<VERSION>-x64.zip
 # both holding zurerizeda.exe, zconf.exe and Doc\ with the DOCUMENTS ("a|b") of DOC_DIR.
-# Arguments: VERSION PRODUCT_NAME MANUFACTURER PROGRAM PROGRAM_VERSION ZCONF ZCONF_VERSION DOC_DIR
-# DOCUMENTS ICON OUT_DIR WORK_DIR (the *_VERSION: the four numbers of the file's version resource)
+# Arguments: VERSION (release and build number: a.b.c.d) PRODUCT_NAME MANUFACTURER PROGRAM
+# PROGRAM_VERSION ZCONF ZCONF_VERSION DOC_DIR DOCUMENTS ICON OUT_DIR WORK_DIR (the *_VERSION: the
+# four numbers of the file's version resource).
+# With ZZ_SIGN_PFX in the environment (a PKCS#12 file, its password in the file ZZ_SIGN_PASSWORD_FILE,
+# a timestamp server in ZZ_SIGN_TIMESTAMP if any) both programs and the MSI are signed with it.
 cmake_minimum_required(VERSION 3.20)
 
 foreach(arg VERSION PRODUCT_NAME MANUFACTURER PROGRAM PROGRAM_VERSION ZCONF ZCONF_VERSION DOC_DIR DOCUMENTS ICON
@@ -13,14 +16,21 @@ foreach(arg VERSION PRODUCT_NAME MANUFACTURER PROGRAM PROGRAM_VERSION ZCONF ZCON
     message(FATAL_ERROR "make_package: ${arg} is not given")
   endif()
 endforeach()
-# Windows Installer compares three numbers of at most 255, 255 and 65535.
-set(version_error "make_package: ${VERSION} is not a version an installer can carry (major.minor.patch)")
-if(NOT VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+# Windows Installer holds four numbers of at most 255, 255, 65535 and 65535, and compares the
+# first three: the release.
+set(version_error "make_package: ${VERSION} is not a version an installer can carry (major.minor.patch.build)")
+if(NOT VERSION MATCHES "^(([0-9]+)\\.([0-9]+)\\.([0-9]+))\\.([0-9]+)$")
   message(FATAL_ERROR "${version_error}")
 endif()
-if(CMAKE_MATCH_1 GREATER 255 OR CMAKE_MATCH_2 GREATER 255 OR CMAKE_MATCH_3 GREATER 65535)
+if(CMAKE_MATCH_2 GREATER 255 OR CMAKE_MATCH_3 GREATER 255 OR CMAKE_MATCH_4 GREATER 65535 OR CMAKE_MATCH_5 GREATER 65535)
   message(FATAL_ERROR "${version_error}")
 endif()
+set(release "${CMAKE_MATCH_1}")
+# Five digits (zurerizeda.wxs compares the installed build with this one).
+string(LENGTH "${CMAKE_MATCH_5}" digits)
+math(EXPR padding "5 - ${digits}")
+string(REPEAT "0" ${padding} zeros)
+set(build "${zeros}${CMAKE_MATCH_5}")
 string(REPLACE "|" ";" documents "${DOCUMENTS}")
 set(base_name "zurerizeda-${VERSION}-x64")
 
@@ -32,9 +42,33 @@ function(run)
   endif()
 endfunction()
 
+# Signs FILE in place with the certificate of ZZ_SIGN_PFX, when one is given: Windows then names
+# the publisher in the UAC prompt and in the installer's. The password is read from a file, never
+# put on a command line that any user's process list shows.
+function(sign file)
+  if("$ENV{ZZ_SIGN_PFX}" STREQUAL "")
+    return()
+  endif()
+  find_program(OSSLSIGNCODE osslsigncode)
+  if(NOT OSSLSIGNCODE)
+    message(FATAL_ERROR "make_package: signing needs osslsigncode (run scripts/setup)")
+  endif()
+  set(options -pkcs12 "$ENV{ZZ_SIGN_PFX}" -h sha256 -n "${PRODUCT_NAME}")
+  if(NOT "$ENV{ZZ_SIGN_PASSWORD_FILE}" STREQUAL "")
+    list(APPEND options -readpass "$ENV{ZZ_SIGN_PASSWORD_FILE}")
+  endif()
+  if(NOT "$ENV{ZZ_SIGN_TIMESTAMP}" STREQUAL "")
+    list(APPEND options -ts "$ENV{ZZ_SIGN_TIMESTAMP}")
+  endif()
+  file(REMOVE "${file}.signed")
+  run(${OSSLSIGNCODE} sign ${options} -in "${file}" -out "${file}.signed")
+  file(RENAME "${file}.signed" "${file}")
+endfunction()
+
 find_program(WIXL wixl)
 find_program(MSIBUILD msibuild)
-if(NOT WIXL OR NOT MSIBUILD)
+find_program(MSIINFO msiinfo)
+if(NOT WIXL OR NOT MSIBUILD OR NOT MSIINFO)
   message(FATAL_ERROR "make_package: wixl and msibuild (Debian's wixl and msitools) are needed; run scripts/setup")
 endif()
 
@@ -45,6 +79,8 @@ file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${stage}/Doc")
 file(COPY_FILE "${PROGRAM}" "${stage}/zurerizeda.exe")
 file(COPY_FILE "${ZCONF}" "${stage}/zconf.exe")
+sign("${stage}/zurerizeda.exe")
+sign("${stage}/zconf.exe")
 foreach(doc IN LISTS documents)
   if(NOT EXISTS "${DOC_DIR}/${doc}")
     message(FATAL_ERROR "make_package: ${DOC_DIR}/${doc} is missing (the target zz_docs makes it)")
@@ -54,8 +90,8 @@ endforeach()
 # Beside the folder, not in it: the installer keeps the icon for the installed programs list.
 file(COPY_FILE "${ICON}" "${WORK_DIR}/program.ico")
 
-# The same version always gets the same product code, another version another one, as a
-# major upgrade needs.
+# The same version always gets the same product code, another version (another build of the
+# same release too) another one, as a major upgrade needs.
 string(UUID product_code NAMESPACE 0A4C7E2F-91B3-4D58-8E06-3F7B2C1D5A94 NAME "${base_name}" TYPE SHA1 UPPER)
 
 # wixl leaves the database's code page neutral and writes its strings in the code page of
@@ -69,7 +105,8 @@ set(ENV{WINDOWS_LANGUAGE} ru)
 file(WRITE "${WORK_DIR}/product.wxi"
      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<Include>\n  <?define ProductName = \"${PRODUCT_NAME}\" ?>\n</Include>\n")
 run(${CMAKE_COMMAND} -E chdir "${stage}"
-    ${WIXL} --arch x64 -D "Version=${VERSION}" -D "ProductCode=${product_code}" -D "Manufacturer=${MANUFACTURER}"
+    ${WIXL} --arch x64 -D "Version=${VERSION}" -D "Release=${release}" -D "Build=${build}"
+    -D "ProductCode=${product_code}" -D "Manufacturer=${MANUFACTURER}"
     -D "IconFile=../program.ico" --includedir "${WORK_DIR}" -o "${msi}" "${CMAKE_CURRENT_LIST_DIR}/zurerizeda.wxs")
 file(WRITE "${WORK_DIR}/_ForceCodepage.idt" "\r\n\r\n1251\t_ForceCodepage\r\n")
 
@@ -83,7 +120,9 @@ function(msibuild option argument)
 endfunction()
 
 msibuild(-i _ForceCodepage.idt)
-msibuild(-q "UPDATE `Property` SET `Value` = 'WIX_DOWNGRADE_DETECTED;WIX_UPGRADE_DETECTED;INSTALLDIR;PREVIOUSINSTALLDIR;ADD_TO_PATH' WHERE `Property` = 'SecureCustomProperties'")
+set(secure WIX_DOWNGRADE_DETECTED WIX_UPGRADE_DETECTED INSTALLDIR PREVIOUSINSTALLDIR ADD_TO_PATH ZZ_PATH_CHOSEN)
+list(JOIN secure ";" secure)
+msibuild(-q "UPDATE `Property` SET `Value` = '${secure}' WHERE `Property` = 'SecureCustomProperties'")
 # The summary, which Explorer shows as the file's subject: wixl writes its strings as UTF-8
 # whatever code page it names (1251) and English as the package's language. msibuild stores the
 # bytes it is given, so the subject goes in as Windows-1251.
@@ -96,6 +135,17 @@ execute_process(COMMAND ${MSIBUILD} "${msi}" -s "${subject}" "${MANUFACTURER}" "
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "make_package: msibuild ${msi} -s")
 endif()
+execute_process(COMMAND ${MSIINFO} export "${msi}" Property OUTPUT_VARIABLE properties)
+string(REGEX MATCH "\nUpgradeCode\t([^\r\n]+)" upgrade_code "${properties}")
+set(upgrade_code "${CMAKE_MATCH_1}")
+# Windows Installer compares only the release, so a later build of the same release would count
+# as the same version and leave the installed one in place: the upgrade row takes the release
+# itself in too (what WiX calls AllowSameVersionUpgrades, which wixl lacks). An earlier build of
+# the same release is refused by the launch condition on the build number instead.
+# (The attributes are part of the row's key: the row is written anew.)
+msibuild(-q "DELETE FROM `Upgrade` WHERE `ActionProperty` = 'WIX_UPGRADE_DETECTED'")
+msibuild(-q "INSERT INTO `Upgrade` (`UpgradeCode`, `VersionMax`, `Attributes`, `ActionProperty`) \
+VALUES ('${upgrade_code}', '${VERSION}', 513, 'WIX_UPGRADE_DETECTED')")
 msibuild(-q "UPDATE `Component` SET `Condition` = 'ADD_TO_PATH = \"1\"' WHERE `Component` = 'SystemPath'")
 # The maintenance dialogs choose with the properties msiexec's /x and /f set (REMOVE, REINSTALL),
 # which the costing of the installation itself reads: the dialogs' part does no costing then,
@@ -111,9 +161,9 @@ foreach(file ProgramExe=${PROGRAM_VERSION} ZconfExe=${ZCONF_VERSION})
   msibuild(-q "UPDATE `File` SET `Version` = '${file_version}', `Language` = '1049' WHERE `File` = '${id}'")
 endforeach()
 
-# What wixl does not write: the dialogs, the system PATH. Each .idt of tables/ is a whole table
-# (UTF-8: msibuild stores it in the database's code page); each one of tables/add/ holds rows
-# for a table wixl wrote.
+# What wixl does not write: the dialogs, the system PATH, the rights of the folder, the search of
+# what a removal leaves. Each .idt of tables/ is a whole table (UTF-8: msibuild stores it in
+# the database's code page); each one of tables/add/ holds rows for a table wixl wrote.
 set(tables "${CMAKE_CURRENT_LIST_DIR}/tables")
 file(GLOB whole_tables RELATIVE "${tables}" "${tables}/*.idt")
 foreach(table IN LISTS whole_tables)
@@ -148,6 +198,8 @@ foreach(idt IN LISTS row_tables)
     msibuild(-q "INSERT INTO `${table}` (${columns}) VALUES (${literals})")
   endforeach()
 endforeach()
+
+sign("${msi}")
 
 # Names in the zip are UTF-8 and flagged so (libarchive does it in a UTF-8 locale): Windows
 # then shows the Cyrillic name of the installation manual as it is.

@@ -1,6 +1,7 @@
 #include "standin_args.h"
 
 #include <map>
+#include <tuple>
 
 namespace zz::standin {
 
@@ -79,10 +80,15 @@ std::optional<PendingTimes> ParsePendingTimes(const std::vector<std::string>& ar
 }
 
 std::string ServiceCommandLine(const std::string& exePath, const PendingTimes& times) {
-  std::string line = "\"" + exePath + "\" --start-ms " + std::to_string(times.startMs) + " --stop-ms " +
-                     std::to_string(times.stopMs);
-  if (times.blockMs != 0) line += " --block-ms " + std::to_string(times.blockMs);
-  if (times.refusePort != 0) line += " --refuse-port " + std::to_string(times.refusePort);
+  // Only what differs from the defaults: the demo's service then reads as the gateway's does.
+  const PendingTimes defaults;
+  std::string line = "\"" + exePath + "\"";
+  for (auto [key, value, byDefault] : {std::tuple{" --start-ms ", times.startMs, defaults.startMs},
+                                       std::tuple{" --stop-ms ", times.stopMs, defaults.stopMs},
+                                       std::tuple{" --block-ms ", times.blockMs, defaults.blockMs},
+                                       std::tuple{" --refuse-port ", times.refusePort, defaults.refusePort}}) {
+    if (value != byDefault) line += key + std::to_string(value);
+  }
   return line;
 }
 
