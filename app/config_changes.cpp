@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "app_texts.h"
@@ -137,6 +138,7 @@ std::string BlockName(std::size_t index) { return "блок " + std::to_string(i
 void CompareUnits(const std::string& block, const std::vector<UnitRecord>& before,
                   const std::vector<UnitRecord>& after, std::vector<ConfigChange>& changes) {
   using Kind = ConfigChange::Kind;
+  if (before == after) return;  // most blocks of a save: nothing to match
   const auto oldByAddress = ByAddress(before), newByAddress = ByAddress(after);
   const std::string page = text::kNavTrl;
   for (const UnitRecord& old : before) {
@@ -264,6 +266,24 @@ std::string ChangesSummary(const std::vector<ConfigChange>& changes) {
 
 std::string SaveSummary(std::string_view before, std::string_view after) {
   return ChangesSummary(CompareConfigurations(ViewOfConfiguration(before), ViewOfConfiguration(after)));
+}
+
+SaveSummarizer CachingSaveSummarizer() {
+  // A session's save replaces what its last save wrote: that view is not read twice.
+  struct Last {
+    std::string bytes;
+    std::shared_ptr<const ConfigView> view;
+  };
+  auto last = std::make_shared<Last>();
+  return [last](std::string_view before, std::string_view after) {
+    std::shared_ptr<const ConfigView> old = last->view && before == last->bytes
+                                                ? last->view
+                                                : std::make_shared<const ConfigView>(ViewOfConfiguration(before));
+    auto now = std::make_shared<const ConfigView>(ViewOfConfiguration(after));
+    last->bytes.assign(after.data(), after.size());
+    last->view = now;
+    return ChangesSummary(CompareConfigurations(*old, *now));
+  };
 }
 
 }  // namespace zz

@@ -42,12 +42,15 @@ char EncodeChar(char32_t c) {
 std::string Cp1251ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 2);
-  for (char b : bytes) {
-    auto u = static_cast<unsigned char>(b);
-    if (u < 0x80)
-      out += b;
-    else
-      AppendUtf8(out, kHigh[u - 0x80]);
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, the most of a configuration, are copied whole.
+    std::size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+    out.append(bytes.data() + i, run - i);
+    if (run == bytes.size()) break;
+    AppendUtf8(out, kHigh[static_cast<unsigned char>(bytes[run]) - 0x80]);
+    i = run + 1;
   }
   return out;
 }

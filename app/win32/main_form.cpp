@@ -34,7 +34,7 @@ TMainForm::TMainForm(const MainFormParts& parts)
       add_(context_),
       service_(context_),
       editor_(network_, voice_, add_, trl_, status_),
-      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, SaveSummary, "zurerizeda",
+      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, CachingSaveSummarizer(), "zurerizeda",
                [this](const std::string& target) { return TFormLockWait::Acquire(hwnd(), target); }},
       servicePage_(parts.service, service_, session_, *this, [this] { SavePlacement(); }, parts.restartPause,
                    parts.guard) {}
