@@ -14,6 +14,7 @@
 #include "field_controls.h"
 #include "grid_columns.h"
 #include "key_filters.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/layout.h"
@@ -94,6 +95,13 @@ class Page : public ui::Window {
   // A grid with the columns given, which keep it from then on; they start within its width
   // less a vertical scroll bar.
   ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& columns);
+  // The name a screen reader gives the control made next, where a group box's caption or a
+  // picture names it on screen.
+  void NameNext(const std::string& name) const { ui::CreateNameLabel(hwnd(), name); }
+  // Read after the name, as the unit after a field.
+  static void Describe(HWND control, const std::string& description) {
+    ui::Annotate(control, ui::AccessibleText::kDescription, description);
+  }
   template <std::size_t N>
   void RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,
                   const std::array<const char*, N>& items);
@@ -131,6 +139,8 @@ void Page::RadioGroup(RadioGroupField& field, const std::string& caption, const 
     // Auto radio buttons of one group: the arrow keys move the selection, not only the focus.
     DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
     buttons.emplace_back(Make(L"BUTTON", items[i], style, {r.x + 12, r.y + 20 + static_cast<int>(i) * 22, r.width - 24, 20}));
+    // Which group the button belongs to, where the same items stand in two groups.
+    Describe(buttons.back().hwnd(), caption);
   }
   field.Attach(group, std::move(buttons));
 }
