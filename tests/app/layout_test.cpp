@@ -16,6 +16,7 @@
 #include "history_dialog.h"
 #include "layout_check.h"
 #include "real_input.h"
+#include "ui/dialog.h"
 #include "ui/dpi.h"
 #include "utrlm.h"
 #include "win32/utf16.h"
@@ -260,10 +261,12 @@ class LogPixels {
   bool had_ = false;
 };
 
-DWORD RunSelf(const std::wstring& arguments, DWORD dpi) {
+// `desktop` ("NAME,WxH") runs it on a Wine desktop of that size, through Wine's explorer.
+DWORD RunSelf(const std::wstring& arguments, DWORD dpi, const std::wstring& desktop = L"") {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
+  if (!desktop.empty()) command = L"explorer.exe /desktop=" + desktop + L" " + command;
   SetEnvironmentVariableW(Widen(kExpectedDpiVariable).c_str(), std::to_wstring(dpi).c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -284,7 +287,61 @@ TEST(LayoutAtOtherDpi, At144And192DotsPerInch) {
   if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "runs in the parent process only";
   for (DWORD dpi : {144u, 192u}) {
     LogPixels at(dpi);
-    EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*", dpi), 0u) << dpi << " DPI";
+    EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*-*OnASmallScreen*", dpi), 0u) << dpi << " DPI";
+  }
+}
+
+// A small screen at a large scale: 200 % on 1920×1080 and 125 % on 1366×768, each process on
+// a Wine desktop of that size. The dialogs open whole within the work area, smaller than
+// their design where it does not fit, with their controls sound.
+constexpr const char* kExpectedScreenVariable = "ZZ_EXPECT_SCREEN";
+
+void ExpectWithinWorkArea(HWND window, const std::string& where) {
+  RECT r{}, work = ui::WorkAreaOf(window);
+  GetWindowRect(window, &r);
+  EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
+      << where << " at (" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ") in a work area of "
+      << work.right - work.left << "x" << work.bottom - work.top;
+  ExpectSound(window, where);
+}
+
+TEST_F(LayoutAtSystemDpi, OnASmallScreenEveryDialogOpensWithinTheWorkArea) {
+  const char* screen = std::getenv(kExpectedScreenVariable);
+  if (!screen) GTEST_SKIP() << "runs on a small desktop only";
+  EXPECT_EQ(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)),
+            screen);
+  StartWithBlocks(ConfWithManyUnits(40), "");
+  SelectRow(1);
+  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
+                              [&](const DialogSteps& d) {
+                                d.Settle();
+                                ExpectWithinWorkArea(d.hwnd(), "block dialog");
+                                HWND record = d.Open(TFormTRLM::kButton3Change);
+                                ASSERT_NE(record, nullptr);
+                                ExpectWithinWorkArea(record, "record dialog");
+                                DialogSteps(record).Close(IDCANCEL);
+                              },
+                              IDCANCEL));
+  watcher.Script({{IDOK, std::nullopt, [&](HWND box) { ExpectWithinWorkArea(box, "about box"); }}});
+  const std::size_t seenBefore = watcher.Seen().size();
+  Menu(kMenuAbout);
+  EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000));
+}
+
+TEST(LayoutOnSmallScreens, At200PercentOn1920x1080And125PercentOn1366x768) {
+  if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "runs in the parent process only";
+  const std::pair<DWORD, const wchar_t*> screens[] = {{192u, L"1920x1080"}, {120u, L"1366x768"}};
+  TempDir reports;
+  for (const auto& [dpi, size] : screens) {
+    // Wine's explorer does not hand on the program's exit code: its test report tells.
+    const std::string report = reports.File(Narrow(size) + ".xml");
+    LogPixels at(dpi);
+    SetEnvironmentVariableW(Widen(kExpectedScreenVariable).c_str(), size);
+    RunSelf(L"--gtest_filter=LayoutAtSystemDpi.OnASmallScreen* --gtest_output=xml:" + Widen(report), dpi,
+            std::wstring(L"zz") + size + L"," + size);
+    SetEnvironmentVariableW(Widen(kExpectedScreenVariable).c_str(), nullptr);
+    const std::string xml = reports.Read(Narrow(size) + ".xml");
+    EXPECT_NE(xml.find("tests=\"1\" failures=\"0\""), std::string::npos) << Narrow(size) << "\n" << xml;
   }
 }
 
