@@ -59,6 +59,9 @@ void TMainForm::CreateForm() {
   context_.fonts = fonts_.get();
   Create({L"TMainForm", text::kMainCaption, kFormStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT, CW_USEDEFAULT,
           scale(kMinWidth), scale(kMinHeight)});
+  // No larger than the work area (a small screen at a large scale): the pages scroll instead.
+  const POINT fit = MinimumSize();
+  SetWindowPos(hwnd(), nullptr, 0, 0, fit.x, fit.y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   tips_ = ui::Tooltip::Create(hwnd());
   tips_.SetAutoPop(kHintHidePause);
   context_.tips = tips_;

@@ -1,5 +1,7 @@
 #include "nav_bar.h"
 
+#include <algorithm>
+
 #include "app_texts.h"
 #include "gradient.h"
 #include "speed_button.h"
@@ -27,6 +29,7 @@ constexpr std::array<NavButtonLook, kNavButtonCount> kNavButtons{{
     {text::kNavClose, 472, 89, RGB(255, 255, 255), PictureKind::kClose},
 }};
 constexpr int kNavButtonLeft = 8, kNavButtonWidth = 185, kNavPictureSize = 48;
+constexpr int kNavBarHeight = kNavButtons.back().top + kNavButtons.back().height + 8;
 
 // PaintGradient's lines drawn with GDI pens, shifted by the origin of the painted area.
 class GdiGradientCanvas : public GradientCanvas {
@@ -57,6 +60,18 @@ void NavBar::CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& f
                                             static_cast<int>(100 + i)));
   }
   DrawPictures();
+}
+
+void NavBar::Place(int height) {
+  MoveWindow(hwnd(), 0, 0, Width(), height, TRUE);
+  const int room = std::min(kNavBarHeight, DesignPixel(height, layout_.scale().Dpi()));
+  // Each button still ends where the next begins.
+  auto at = [room](int y) { return y * room / kNavBarHeight; };
+  for (std::size_t i = 0; i < kNavButtons.size(); ++i) {
+    const NavButtonLook& look = kNavButtons[i];
+    layout_.Move(buttons_[i].hwnd(),
+                 {kNavButtonLeft, at(look.top), kNavButtonWidth, at(look.top + look.height) - at(look.top)});
+  }
 }
 
 void NavBar::Rescale(const ui::Scale& scale, const ui::FontSet& fonts) {

@@ -52,6 +52,7 @@ class Page : public ui::Window {
     Declare(parent, title);
     EnsureCreated();
   }
+  // The page's area; a page larger than it scrolls (WM_SIZE).
   void Place(const ui::Rect& r) const {
     if (hwnd()) MoveWindow(hwnd(), r.x, r.y, r.width, r.height, TRUE);
   }
@@ -116,6 +117,13 @@ class Page : public ui::Window {
   void Colour(HWND label, COLORREF colour) { colours_.emplace_back(label, colour); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The scroll bars of a page larger than its area (page_scroll.cpp): the fields move with the
+  // design's origin, the focused field is brought into view.
+  void UpdateScrollBars();
+  void ScrollTo(POINT position);
+  void ScrollBy(int bar, int code);
+  void ScrollIntoView(HWND control);
+  SIZE ContentSize() const;
   void ReportError(const std::string& message) override { ctx_.prompts.ShowError(message); }
 
   PageContext& ctx_;

@@ -21,8 +21,9 @@ void ExpectNames(HWND top, const Names& expected, const std::string& where) {
     byRule.push_back(control.byRule);
     // Wine follows the rule for edits and buttons; for lists it answers nothing, and for a
     // drop-down list its selected item.
-    if (control.answered && (control.kind == "Edit" || control.kind == "Button"))
+    if (control.answered && (control.kind == "Edit" || control.kind == "Button")) {
       EXPECT_EQ(*control.answered, control.byRule) << where << ": Wine's answer";
+    }
   }
   EXPECT_EQ(byRule, expected) << where;
 }

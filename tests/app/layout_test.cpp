@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "about_box.h"
+#include "accessible_probe.h"
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
 #include "changes_dialog.h"
@@ -292,16 +293,29 @@ TEST(LayoutAtOtherDpi, At144And192DotsPerInch) {
 }
 
 // A small screen at a large scale: 200 % on 1920×1080 and 125 % on 1366×768, each process on
-// a Wine desktop of that size. The dialogs open whole within the work area, smaller than
-// their design where it does not fit, with their controls sound.
+// a Wine desktop of that size. The main window fits the work area, its navigation bar shows
+// every button, and each page scrolls every control the keyboard reaches into view when it
+// takes the focus; the dialogs open whole within the work area, smaller than their design
+// where it does not fit, with their controls sound.
 constexpr const char* kExpectedScreenVariable = "ZZ_EXPECT_SCREEN";
 
-void ExpectWithinWorkArea(HWND window, const std::string& where) {
-  RECT r{}, work = ui::WorkAreaOf(window);
+void ExpectWithin(HWND window, const RECT& area, const std::string& where) {
+  RECT r{};
   GetWindowRect(window, &r);
-  EXPECT_TRUE(r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom)
-      << where << " at (" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ") in a work area of "
-      << work.right - work.left << "x" << work.bottom - work.top;
+  EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom)
+      << where << " at (" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ") in (" << area.left
+      << "," << area.top << ")-(" << area.right << "," << area.bottom << ")";
+}
+
+RECT ClientOnScreen(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void ExpectWithinWorkArea(HWND window, const std::string& where) {
+  ExpectWithin(window, ui::WorkAreaOf(window), where);
   ExpectSound(window, where);
 }
 
@@ -311,6 +325,23 @@ TEST_F(LayoutAtSystemDpi, OnASmallScreenEveryDialogOpensWithinTheWorkArea) {
   EXPECT_EQ(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)),
             screen);
   StartWithBlocks(ConfWithManyUnits(40), "");
+  const HWND main = Form().hwnd();
+  const RECT work = ui::WorkAreaOf(main);
+  ExpectWithin(main, work, "main window");
+  Menu(kMenuExtended);  // the prefix list of the network page
+  for (NavButton page : {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
+    Click(Form().Panel1().Button(page));
+    Pump(20);
+    for (int b = 0; b < kNavButtonCount; ++b)
+      ExpectWithin(Form().Panel1().Button(static_cast<NavButton>(b)).hwnd(), ClientOnScreen(main), "navigation button");
+    for (const AccessibleControl& control : FocusableControls(main)) {
+      SetFocus(control.hwnd);
+      Pump(10);
+      ExpectWithin(control.hwnd, ClientOnScreen(GetParent(control.hwnd)), "page " + std::to_string(static_cast<int>(page)) +
+                                                                             ", focused \"" + control.byRule + "\"");
+    }
+  }
+  Click(Form().Panel1().Button(NavButton::kTrl));
   SelectRow(1);
   ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
                               [&](const DialogSteps& d) {
