@@ -12,6 +12,7 @@
 #include "page_actions.h"
 #include "page_defaults.h"
 #include "save_flows.h"
+#include "ui/colours.h"
 #include "ui/library.h"
 #include "voice_ini.h"
 #include "win32/utf16.h"
@@ -68,6 +69,7 @@ void TMainForm::CreateForm() {
 
   CreateMenu();
   panel1_.CreateBar(hwnd(), scale, *fonts_);
+  ApplyColourScheme(ui::HighContrastOn());
   // The block page shows first; the others are made when first shown (their fields, and the
   // service page its state, keep what they are given until then), so that the window shows
   // sooner.
@@ -92,6 +94,12 @@ void TMainForm::CreateForm() {
     GetWindowRect(hwnd(), &r);
     OnDpiChanged(dpi, {r.left, r.top, r.left + ui::Scale(dpi)(kMinWidth), r.top + ui::Scale(dpi)(kMinHeight)});
   }
+}
+
+void TMainForm::ApplyColourScheme(bool highContrast) {
+  context_.highContrast = highContrast;
+  panel1_.SetHighContrast(highContrast);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TMainForm::BindHandlers() {
@@ -269,6 +277,20 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinimumSize();
       return 0;
+    case WM_SYSCOLORCHANGE:
+      // The common controls take the new colours when told.
+      EnumChildWindows(
+          hwnd(),
+          [](HWND child, LPARAM) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+          },
+          0);
+      ApplyColourScheme(ui::HighContrastOn());
+      return 0;
+    case WM_SETTINGCHANGE:
+      ApplyColourScheme(ui::HighContrastOn());
+      break;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;

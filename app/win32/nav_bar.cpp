@@ -5,6 +5,7 @@
 #include "app_texts.h"
 #include "gradient.h"
 #include "speed_button.h"
+#include "ui/colours.h"
 #include "ui/gdi.h"
 
 namespace zz {
@@ -92,10 +93,16 @@ void NavBar::ReportError(const std::string& message) {
     ui::Window::ReportError(message);
 }
 
+void NavBar::SetHighContrast(bool on) {
+  highContrast_ = on;
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void NavBar::PaintBox1Paint(HDC dc) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (highContrast_) return;
   GdiGradientCanvas canvas(dc, 0, 0);
   PaintGradient(canvas, client.right, client.bottom, layout_.scale().Dpi());
 }
@@ -109,13 +116,17 @@ void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
   const ui::Rect at = ui::Control(item.hwndItem).Bounds();
   const int dpi = layout_.scale().Dpi();
   // The flat button shows the gradient of the bar behind it.
-  auto background = [&](HDC dc, const RECT&) {
+  auto background = [&](HDC dc, const RECT& r) {
+    if (highContrast_) {
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+      return;
+    }
     GdiGradientCanvas canvas(dc, at.x, at.y);
     for (int y = at.y; y < at.y + at.height && y <= bar.bottom - 2; ++y)
       canvas.GreyLine(at.x, at.x + at.width, y, GradientLevel(y, dpi));
   };
-  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular), look.captionColour, true,
-                  background);
+  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular),
+                  ui::SchemeColour(highContrast_, look.captionColour, COLOR_BTNTEXT), true, background);
 }
 
 LRESULT NavBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -25,6 +25,8 @@ class NavBar : public ui::Window {
   // scale) makes every button shorter alike.
   void Place(int height);
   int Width() const { return layout_.scale()(kNavBarWidth); }
+  // In high contrast the bar is plain, in the scheme's button colours, for its captions to read.
+  void SetHighContrast(bool on);
   const ui::Button& Button(NavButton b) const { return buttons_[static_cast<std::size_t>(b)]; }
 
   std::function<void(NavButton)> onClick;
@@ -42,6 +44,7 @@ class NavBar : public ui::Window {
   ui::DesignLayout layout_;
   std::array<ui::Button, kNavButtonCount> buttons_;
   std::array<ui::Picture, kNavButtonCount> pictures_;
+  bool highContrast_ = false;
 };
 
 }  // namespace zz

@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include "ui/colours.h"
 #include "win32/utf16.h"
 
 namespace zz {
@@ -191,7 +192,7 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       for (const auto& [label, colour] : colours_) {
         if (label == reinterpret_cast<HWND>(lp)) {
           HDC dc = reinterpret_cast<HDC>(wp);
-          SetTextColor(dc, colour);
+          SetTextColor(dc, ui::SchemeColour(ctx_.highContrast, colour, COLOR_BTNTEXT));
           SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
           return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

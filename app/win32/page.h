@@ -31,6 +31,7 @@ struct PageContext {
   Prompts& prompts;
   ConfigState& state;
   std::function<void()> requestClose;  // as the menu item "&Выход"
+  bool highContrast = false;           // the system's colours instead of the design's
 };
 
 inline constexpr COLORREF kTitleGrey = RGB(128, 128, 128);

@@ -47,7 +47,10 @@ void VoicePage::CreateFields() {
   ButtonDefaultAudio = PushButton(text::kDefaultsButton, {633, 500, 185, 41});
 }
 
-void VoicePage::OnPaint(HDC dc) { VoiceDiagram::Paint(dc, layout_.scale(), layout_.Font(ui::FontRole::kRegular), text::kGroupSwitching); }
+void VoicePage::OnPaint(HDC dc) {
+  VoiceDiagram::Paint(dc, layout_.scale(), layout_.Font(ui::FontRole::kRegular), text::kGroupSwitching,
+                      ctx_.highContrast);
+}
 
 void VoicePage::OnCommand(HWND control, int code) {
   if (control == ButtonDefaultAudio.hwnd() && code == BN_CLICKED && onDefaults) onDefaults();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "about_box.h"
 #include "accessible_probe.h"
@@ -290,6 +291,112 @@ TEST(LayoutAtOtherDpi, At144And192DotsPerInch) {
     LogPixels at(dpi);
     EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*-*OnASmallScreen*", dpi), 0u) << dpi << " DPI";
   }
+}
+
+// High contrast, with a white-on-black scheme of the user's: the sound diagram, the service
+// state and the navigation bar draw in the scheme's colours, none in the design's own; in the
+// normal scheme they keep the design's. Pictures of both schemes are left beside the test
+// program (layout-shots/*.bmp) for a person to look at.
+class SystemColours {
+ public:
+  explicit SystemColours(const std::vector<std::pair<int, COLORREF>>& colours) {
+    for (const auto& [index, colour] : colours) {
+      indices_.push_back(index);
+      old_.push_back(GetSysColor(index));
+      wanted_.push_back(colour);
+    }
+    SetSysColors(static_cast<int>(indices_.size()), indices_.data(), wanted_.data());
+  }
+  ~SystemColours() { SetSysColors(static_cast<int>(indices_.size()), indices_.data(), old_.data()); }
+  SystemColours(const SystemColours&) = delete;
+  SystemColours& operator=(const SystemColours&) = delete;
+
+ private:
+  std::vector<int> indices_;
+  std::vector<COLORREF> old_, wanted_;
+};
+
+const std::vector<std::pair<int, COLORREF>> kWhiteOnBlack{
+    {COLOR_WINDOW, RGB(0, 0, 0)},          {COLOR_WINDOWTEXT, RGB(255, 255, 255)}, {COLOR_BTNFACE, RGB(0, 0, 0)},
+    {COLOR_BTNTEXT, RGB(255, 255, 255)},   {COLOR_HIGHLIGHT, RGB(26, 235, 255)},   {COLOR_GRAYTEXT, RGB(63, 242, 63)},
+    {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)}};
+
+// The window's picture as a BMP file in layout-shots beside the test program.
+void SaveShot(HWND window, const std::vector<std::uint32_t>& pixels, const std::string& name) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring dir(self);
+  dir = dir.substr(0, dir.find_last_of(L'\\')) + L"\\layout-shots";
+  CreateDirectoryW(dir.c_str(), nullptr);
+  RECT r{};
+  GetWindowRect(window, &r);
+  BITMAPINFOHEADER info{sizeof info, r.right - r.left, -(r.bottom - r.top), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD bytes = static_cast<DWORD>(pixels.size() * sizeof(std::uint32_t));
+  BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(sizeof head + sizeof info) + bytes, 0, 0, sizeof head + sizeof info};
+  HANDLE file = CreateFileW((dir + L"\\" + Widen(name) + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, &head, sizeof head, &written, nullptr);
+  WriteFile(file, &info, sizeof info, &written, nullptr);
+  WriteFile(file, pixels.data(), bytes, &written, nullptr);
+  CloseHandle(file);
+}
+
+// How many pixels of a picture show the colour.
+std::size_t Count(const std::vector<std::uint32_t>& pixels, COLORREF colour) {
+  const std::uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  std::size_t n = 0;
+  for (std::uint32_t p : pixels) n += (p & 0xFFFFFF) == wanted;
+  return n;
+}
+
+using HighContrastScheme = BlocksWindowTest;
+
+TEST_F(HighContrastScheme, TheDiagramTheServiceStateAndTheNavigationBarTakeTheSchemesColours) {
+  StartWithBlocks(SampleConf(), "");
+  const HWND main = Form().hwnd();
+  BringToFront(main);
+  // The design's own colours of the diagram's lines, bars and texts, and of the state.
+  const COLORREF diagram[] = {RGB(200, 0, 0), RGB(0, 90, 200), RGB(60, 160, 60), RGB(230, 170, 40), RGB(140, 90, 0)};
+  EXPECT_FALSE(Form().HighContrast());  // as the system says (Wine never turns it on)
+  for (bool highContrast : {false, true}) {
+    const std::string scheme = highContrast ? "high-contrast" : "normal";
+    std::optional<SystemColours> colours;
+    if (highContrast) colours.emplace(kWhiteOnBlack);
+    Form().ApplyColourScheme(highContrast);
+
+    Click(Form().Panel1().Button(NavButton::kVoice));
+    Pump(50);
+    std::vector<std::uint32_t> shot = Picture(main);
+    SaveShot(main, shot, scheme + "-sound");
+    if (highContrast) {
+      for (COLORREF c : diagram) EXPECT_EQ(Count(shot, c), 0u) << scheme << ": the diagram's colour " << std::hex << c;
+    } else {
+      EXPECT_GT(Count(shot, RGB(0, 90, 200)), 100u) << "the signal's blue";
+    }
+    const std::vector<std::uint32_t> bar = Picture(Form().Panel1().hwnd());
+    // Plain in high contrast: most of the bar is the scheme's face colour; a gradient otherwise.
+    const std::size_t face = Count(bar, GetSysColor(COLOR_BTNFACE));
+    if (highContrast)
+      EXPECT_GT(face, bar.size() / 2) << scheme << ": the navigation bar";
+    else
+      EXPECT_LT(face, bar.size() / 2) << scheme << ": the navigation bar";
+
+    Click(Form().Panel1().Button(NavButton::kService));
+    Form().PanelService().SetStateText("выполняется");  // as the poll of a running service
+    Pump(50);
+    shot = Picture(main);
+    SaveShot(main, shot, scheme + "-service");
+    const std::vector<std::uint32_t> state = Picture(Form().PanelService().Label1.hwnd());
+    EXPECT_EQ(Count(state, kStateBlue) > 0, !highContrast) << scheme << ": the state's blue";
+    if (highContrast) {
+      EXPECT_GT(Count(state, RGB(255, 255, 255)), 0u) << "the state in the scheme's text colour";
+    }
+    Click(Form().Panel1().Button(NavButton::kTrl));
+    Pump(50);
+    SaveShot(main, Picture(main), scheme + "-blocks");
+  }
+  Form().ApplyColourScheme(false);
 }
 
 // A small screen at a large scale: 200 % on 1920×1080 and 125 % on 1366×768, each process on
