@@ -4,9 +4,9 @@
 // rule, with Wine's own answer through Active Accessibility where Wine gives one.
 #include <gtest/gtest.h>
 
-#include "accessible_probe.h"
 #include "blocks_window_fixture.h"
 #include "history.h"
+#include "layout_check.h"
 #include "main_menu.h"
 #include "utrlm.h"
 

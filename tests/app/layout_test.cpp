@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "about_box.h"
-#include "accessible_probe.h"
 #include "app_texts.h"
 #include "blocks_window_fixture.h"
 #include "changes_dialog.h"

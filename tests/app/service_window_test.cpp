@@ -7,8 +7,8 @@
 #include <mutex>
 #include <thread>
 
-#include "accessible_probe.h"
 #include "gateway_service.h"
+#include "layout_check.h"
 #include "main_window_fixture.h"
 #include "service_registry.h"
 #include "service_texts.h"
