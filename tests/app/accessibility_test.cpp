@@ -93,7 +93,8 @@ TEST_F(Accessibility, EveryControlTheKeyboardReachesHasTheNameShownBesideIt) {
   NetworkPage& network = Form().PanelNetwork();
   Click(Form().Panel1().Button(NavButton::kNetwork));
   network.ListBoxPrefixes.control().SetCurSel(0);
-  watcher.Script({{IDCANCEL, std::nullopt, [&](HWND box) { ExpectNames(box, {"Новое значение", "OK", "Отмена"}, "input box"); }}});
+  watcher.Script(
+      {{IDCANCEL, std::nullopt, [&](HWND box) { ExpectNames(box, {"Новое значение", "OK", "Отмена"}, "input box"); }}});
   SendMessageW(network.hwnd(), WM_COMMAND, MAKEWPARAM(network.ListBoxPrefixes.control().Id(), LBN_DBLCLK),
                reinterpret_cast<LPARAM>(network.ListBoxPrefixes.control().hwnd()));
 
@@ -110,7 +111,8 @@ TEST_F(Accessibility, EveryControlTheKeyboardReachesHasTheNameShownBesideIt) {
                                             "block dialog");
                                 HWND record = d.Open(TFormTRLM::kButton3Change);
                                 ASSERT_NE(record, nullptr);
-                                ExpectNames(record, {"Тип", "ВЛТ адрес", "Наименование", "Имя или IP-адрес", "ОК", "Отмена"},
+                                ExpectNames(record,
+                                            {"Тип", "ВЛТ адрес", "Наименование", "Имя или IP-адрес", "ОК", "Отмена"},
                                             "record dialog");
                                 DialogSteps(record).Close(IDCANCEL);
                               },

@@ -224,7 +224,8 @@ TEST_F(LayoutAtSystemDpi, TheWindowFollowsItsMonitorToAnotherDpi) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Trl().ButtonAdd.hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(-font.lfHeight, ScaleToDpi(13, second));
-  for (NavButton page : {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
+  for (NavButton page :
+       {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
     Click(Form().Panel1().Button(page));
     ExpectSound(Form().hwnd(), "after the move, page " + std::to_string(static_cast<int>(page)));
   }
@@ -443,8 +444,8 @@ TEST_F(LayoutAtSystemDpi, OnASmallScreenEveryDialogOpensWithinTheWorkArea) {
     for (const AccessibleControl& control : FocusableControls(main)) {
       SetFocus(control.hwnd);
       Pump(10);
-      ExpectWithin(control.hwnd, ClientOnScreen(GetParent(control.hwnd)), "page " + std::to_string(static_cast<int>(page)) +
-                                                                             ", focused \"" + control.byRule + "\"");
+      ExpectWithin(control.hwnd, ClientOnScreen(GetParent(control.hwnd)),
+                   "page " + std::to_string(static_cast<int>(page)) + ", focused \"" + control.byRule + "\"");
     }
   }
   Click(Form().Panel1().Button(NavButton::kTrl));

@@ -88,7 +88,8 @@ int wmain(int argc, wchar_t** argv) {
   const zz::zconf::EncodingChoice encoding = zz::zconf::TakeEncodingOption(args);
   const Output output(encoding.encoding);
   std::ostringstream out, err;
-  int code = encoding.error.empty() ? zz::RunZconf(args, out, err) : zz::zconf::EncodingUsageError(args, encoding, out, err);
+  int code = encoding.error.empty() ? zz::RunZconf(args, out, err)
+                                    : zz::zconf::EncodingUsageError(args, encoding, out, err);
   const bool outCarried = output.Emit(STD_OUTPUT_HANDLE, stdout, out.str());
   const bool errCarried = output.Emit(STD_ERROR_HANDLE, stderr, err.str());
   if (outCarried && errCarried) return code;
