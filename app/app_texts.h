@@ -119,6 +119,10 @@ inline constexpr const char* kDiagramLevel = "Уровень";
 inline constexpr const char* kDiagramTime = "t";
 inline constexpr const char* kDiagramDispatcher = "Диспетчер";
 inline constexpr const char* kDiagramUnit = "Переговорное устройство";
+// What a screen reader names the fields on the diagram by, as its letters and the hints tell.
+inline constexpr const char* kNameThreshold = "A: уровень наличия звукового сигнала";
+inline constexpr const char* kNameSignalDeadband = "B: интервал появления сигнала";
+inline constexpr const char* kNameSilenceDeadband = "C: интервал пропадания сигнала";
 inline constexpr const char* kHintThreshold = "Уровень наличия звукового сигнала.\r\nПо умолчанию 50";
 inline constexpr const char* kHintSignalDeadband = "Интервал появления сигнала (мс). \r\nПо умолчанию 100";
 inline constexpr const char* kHintSilenceDeadband = "Интервал пропадания сигнала (мс).\r\nПо умолчанию 200";
@@ -132,6 +136,7 @@ inline constexpr const char* kHintTxBuffer =
 inline constexpr const char* kGroupSysLogLevel = "Уровень протоколирования событий в системном журнале";
 inline constexpr const char* kGroupTraces = "Имя файла отладочной трассировки";
 inline constexpr const char* kGroupLogLevel = "Уровень отладочной трассировки";
+inline constexpr const char* kNameTraceChooser = "Выбрать файл отладочной трассировки";  // a picture on screen
 inline constexpr const char* kHintTraceChooser =
     "Открыть файл, в который будет выводиться дополнительная \r\nотладочная информация (трассировка). \r\nПо "
     "умолчанию трассировка не ведется";

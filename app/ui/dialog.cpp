@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dpi.h"
+#include "placement.h"
 #include "window.h"
 #include "win32/utf16.h"
 
@@ -29,6 +30,13 @@ std::vector<DWORD> DialogTemplate(const std::wstring& caption, DWORD style) {
 }
 
 }  // namespace
+
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+  return monitor.rcWork;
+}
 
 INT_PTR Dialog::Run(HWND owner, const std::string& caption, int width, int height, DWORD style, bool outer) {
   width_ = width;
@@ -69,15 +77,17 @@ void Dialog::Init() {
   if (!outerSize_)
     AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-  int w = r.right - r.left, h = r.bottom - r.top;
-  RECT owner{};
+  // Centred on its owner, and whole within the work area of the owner's monitor: at a large
+  // scale on a small screen it is made smaller rather than put beyond an edge.
   HWND parent = GetWindow(hwnd_, GW_OWNER);
-  if (parent && IsWindowVisible(parent))
-    GetWindowRect(parent, &owner);
-  else
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner, 0);
-  SetWindowPos(hwnd_, nullptr, owner.left + (owner.right - owner.left - w) / 2,
-               owner.top + (owner.bottom - owner.top - h) / 2, w, h, SWP_NOZORDER);
+  const RECT work = WorkAreaOf(parent ? parent : hwnd_);
+  const Box area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+  RECT owner = work;
+  if (parent && IsWindowVisible(parent)) GetWindowRect(parent, &owner);
+  const Box place = CentreWithin({owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
+                              std::min<int>(r.right - r.left, area.width), std::min<int>(r.bottom - r.top, area.height),
+                              area);
+  SetWindowPos(hwnd_, nullptr, place.left, place.top, place.width, place.height, SWP_NOZORDER);
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->Regular()), FALSE);
 }
 

@@ -8,10 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "accessible.h"
 #include "fonts.h"
 #include "layout.h"
 
 namespace zz::ui {
+
+// The work area of the monitor the window is on (or nearest to).
+RECT WorkAreaOf(HWND window);
 
 class Dialog {
  public:
@@ -37,6 +41,9 @@ class Dialog {
             DWORD exStyle = 0, FontRole font = FontRole::kRegular) {
     return layout_.Create(cls, text, WS_VISIBLE | style, exStyle, design, hwnd_, id, font);
   }
+  // The name a screen reader gives the control made next, where a group box's caption names
+  // it on screen.
+  void NameNext(const std::string& name) const { CreateNameLabel(hwnd_, name); }
   // The focus on a control, with the default button following it.
   void FocusOn(HWND control) const {
     SetFocus(control);

@@ -6,7 +6,7 @@ namespace zz::ui {
 
 HWND DesignLayout::Create(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                           const Rect& design, HWND parent, int id, FontRole font) {
-  HWND h = CreateControl(className, text, style, exStyle, scale_(design), parent, id, Font(font));
+  HWND h = CreateControl(className, text, style, exStyle, Placed(design), parent, id, Font(font));
   if (h) items_.push_back({h, design, font});
   return h;
 }
@@ -32,7 +32,7 @@ void DesignLayout::Realign(const UpDownItem& item) const {
   // The up-down takes its width from the right of its buddy; give the buddy its whole
   // width back first, so that it is not narrowed twice.
   for (const Item& i : items_)
-    if (i.hwnd == item.buddy) Control(i.hwnd).Move(scale_(i.design));
+    if (i.hwnd == item.buddy) Control(i.hwnd).Move(Placed(i.design));
   RECT r{};
   GetWindowRect(item.buddy, &r);
   SetWindowPos(item.upDown, nullptr, 0, 0, scale_(kUpDownWidth), r.bottom - r.top,
@@ -42,7 +42,7 @@ void DesignLayout::Realign(const UpDownItem& item) const {
 
 void DesignLayout::Move(HWND control, const Rect& design) {
   if (Item* item = Find(control)) item->design = design;
-  Control(control).Move(scale_(design));
+  Control(control).Move(Placed(design));
   for (const UpDownItem& u : upDowns_)
     if (u.buddy == control) Realign(u);
 }
@@ -53,7 +53,7 @@ void DesignLayout::Rescale(const Scale& scale, const FontSet& fonts) {
   for (const Item& item : items_) {
     // The font first: some controls (drop-down lists) take their height from it.
     if (item.font != FontRole::kNone) SendMessageW(item.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font(item.font)), FALSE);
-    Control(item.hwnd).Move(scale_(item.design));
+    Control(item.hwnd).Move(Placed(item.design));
     wchar_t cls[32] = {};
     GetClassNameW(item.hwnd, cls, 32);
     if (lstrcmpiW(cls, WC_LISTVIEWW) == 0) {
@@ -64,6 +64,12 @@ void DesignLayout::Rescale(const Scale& scale, const FontSet& fonts) {
         ListView_SetColumnWidth(item.hwnd, c, MulDiv(ListView_GetColumnWidth(item.hwnd, c), scale.Dpi(), oldDpi));
     }
   }
+  for (const UpDownItem& u : upDowns_) Realign(u);
+}
+
+void DesignLayout::SetOrigin(POINT origin) {
+  origin_ = origin;
+  for (const Item& item : items_) Control(item.hwnd).Move(Placed(item.design));
   for (const UpDownItem& u : upDowns_) Realign(u);
 }
 

@@ -33,6 +33,10 @@ class DesignLayout {
   void Move(HWND control, const Rect& design);
   // The controls at a new DPI: rectangles, fonts, up-downs and list columns.
   void Rescale(const Scale& scale, const FontSet& fonts);
+  // Where the design's origin lies in the parent, in pixels: a scrolled window moves it, and
+  // every control goes to its place from there.
+  void SetOrigin(POINT origin);
+  POINT Origin() const { return origin_; }
 
  private:
   struct Item {
@@ -45,9 +49,15 @@ class DesignLayout {
   };
   Item* Find(HWND control);
   void Realign(const UpDownItem& item) const;
+  // A design rectangle in the parent's pixels.
+  Rect Placed(const Rect& design) const {
+    Rect r = scale_(design);
+    return {r.x + origin_.x, r.y + origin_.y, r.width, r.height};
+  }
 
   Scale scale_;
   const FontSet* fonts_ = nullptr;
+  POINT origin_{0, 0};
   std::vector<Item> items_;
   std::vector<UpDownItem> upDowns_;
 };

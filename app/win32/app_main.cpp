@@ -12,6 +12,7 @@
 #include "main_form.h"
 #include "program_dir.h"
 #include "system_beeper.h"
+#include "ui/accessible.h"
 #include "ui/library.h"
 #include "uinput.h"
 #include "win32/tscm.h"
@@ -49,6 +50,7 @@ void MessageLoop(TMainForm& mainForm) {
 }
 
 int Run(int show) {
+  const ui::Apartment apartment;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_ANIMATE_CLASS |
                                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&controls);

@@ -34,6 +34,7 @@ void BlockPage::CreateFields() {
   // The grid is as wide as its starting columns and a vertical scroll bar: with many blocks
   // only the vertical bar appears.
   Group(text::kGroupBlocks, {16, 48, 612, 300});
+  NameNext(text::kGroupBlocks);
   StringGrid1 = BlockGridField(Grid({22, 70, kBlockGridWidth, 266}, LVS_SINGLESEL, StringGrid1Columns));
   StringGrid1.SetRows({});
   ButtonEdit = PushButton(text::kButtonEdit, {633, 70, 185, 41});
@@ -41,6 +42,7 @@ void BlockPage::CreateFields() {
   ButtonDel = PushButton(text::kButtonDel, {633, 168, 185, 41});
 
   Group(text::kGroupVoise, {16, 360, 608, 56});
+  NameNext(text::kGroupVoise);
   ComboBoxVoise.Attach(DropDown({28, 384, 120, 21}, text::kHintVoise));
   CheckBoxDeviceSettingsRTS.Attach(CheckBox(text::kCheckRts, {16, 430, 300, 20}));
   Button1Def = PushButton(text::kDefaultsButton, {633, 500, 185, 41});

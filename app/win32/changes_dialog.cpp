@@ -8,6 +8,7 @@ namespace zz {
 void TFormChanges::ShowModal(HWND owner) { RunModal(owner, text::kChangesCaption, kClientWidth, kClientHeight); }
 
 void TFormChanges::OnInit() {
+  NameNext(text::kChangesCaption);
   HWND field = Make(L"EDIT", report, kReportFieldStyle,
                     {kDialogMargin, kDialogMargin, kClientWidth - 2 * kDialogMargin,
                      kClientHeight - 3 * kDialogMargin - kDialogButtonHeight},

@@ -8,6 +8,7 @@ namespace zz {
 
 std::optional<std::string> InputBoxDialog::Run(HWND owner, const std::string& caption, const std::string& prompt,
                                                const std::string& value) {
+  caption_ = caption;
   prompt_ = prompt;
   value_ = value;
   if (RunModal(owner, caption, 360, 110) != IDOK) return std::nullopt;
@@ -16,6 +17,8 @@ std::optional<std::string> InputBoxDialog::Run(HWND owner, const std::string& ca
 
 void InputBoxDialog::OnInit() {
   Make(L"STATIC", prompt_, SS_LEFT, {12, 10, 336, 16}, -1);
+  // Without a prompt the caption says what the line is.
+  if (prompt_.empty()) NameNext(caption_);
   ui::Edit edit(Make(L"EDIT", value_, WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, {12, 30, 336, 22}, kEditId,
                      WS_EX_CLIENTEDGE));
   // The line reaches zidezir.conf: what Windows-1251 cannot hold, or a ";" that would begin a

@@ -25,7 +25,7 @@ class InputBoxDialog : public ui::Dialog {
 
  private:
   Beeper& beeper_;
-  std::string prompt_, value_;
+  std::string caption_, prompt_, value_;
 };
 
 }  // namespace zz

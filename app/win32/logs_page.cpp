@@ -10,8 +10,10 @@ namespace zz {
 void LogsPage::CreateFields() {
   RadioGroup(RadioGroupLogSysLogLevel, text::kGroupSysLogLevel, {16, 48, 600, 160}, kLevelItems);
   Group(text::kGroupTraces, {16, 220, 600, 60});
+  NameNext(text::kGroupTraces);
   EditLogTraces.Attach(EditBox({32, 246, 481, 21}, nullptr));
-  SpeedButton1 = PushButton("", {520, 244, 25, 25}, BS_OWNERDRAW);
+  // Drawn as a picture; its text is what a screen reader says.
+  SpeedButton1 = PushButton(text::kNameTraceChooser, {520, 244, 25, 25}, BS_OWNERDRAW);
   Hint(SpeedButton1.hwnd(), text::kHintTraceChooser);
   OnRescaled();
   RadioGroup(RadioGroupLogLevel, text::kGroupLogLevel, {16, 292, 600, 160}, kLevelItems);

@@ -13,6 +13,7 @@
 #include "page_actions.h"
 #include "page_defaults.h"
 #include "save_flows.h"
+#include "ui/colours.h"
 #include "ui/library.h"
 #include "voice_ini.h"
 #include "win32/utf16.h"
@@ -61,12 +62,16 @@ void TMainForm::CreateForm() {
   context_.fonts = fonts_.get();
   Create({L"TMainForm", text::kMainCaption, kFormStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT, CW_USEDEFAULT,
           scale(kMinWidth), scale(kMinHeight)});
+  // No larger than the work area (a small screen at a large scale): the pages scroll instead.
+  const POINT fit = MinimumSize();
+  SetWindowPos(hwnd(), nullptr, 0, 0, fit.x, fit.y, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   tips_ = ui::Tooltip::Create(hwnd());
   tips_.SetAutoPop(kHintHidePause);
   context_.tips = tips_;
 
   CreateMenu();
   panel1_.CreateBar(hwnd(), scale, *fonts_);
+  ApplyColourScheme(ui::HighContrastOn());
   // The block page shows first; the others are made when first shown (their fields, and the
   // service page its state, keep what they are given until then), so that the window shows
   // sooner.
@@ -91,6 +96,12 @@ void TMainForm::CreateForm() {
     GetWindowRect(hwnd(), &r);
     OnDpiChanged(dpi, {r.left, r.top, r.left + ui::Scale(dpi)(kMinWidth), r.top + ui::Scale(dpi)(kMinHeight)});
   }
+}
+
+void TMainForm::ApplyColourScheme(bool highContrast) {
+  context_.highContrast = highContrast;
+  panel1_.SetHighContrast(highContrast);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TMainForm::BindHandlers() {
@@ -268,6 +279,20 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_GETMINMAXINFO:
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinimumSize();
       return 0;
+    case WM_SYSCOLORCHANGE:
+      // The common controls take the new colours when told.
+      EnumChildWindows(
+          hwnd(),
+          [](HWND child, LPARAM) {
+            SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+            return TRUE;
+          },
+          0);
+      ApplyColourScheme(ui::HighContrastOn());
+      return 0;
+    case WM_SETTINGCHANGE:
+      ApplyColourScheme(ui::HighContrastOn());
+      break;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;

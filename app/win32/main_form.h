@@ -100,6 +100,10 @@ class TMainForm : public ui::Window, private RestartUi {
   bool Extended() const;
   std::int32_t LastServiceState() const { return servicePage_.LastServiceState(); }
   int Dpi() const { return context_.scale.Dpi(); }
+  // The design's colours, or the system's in high contrast (asked of the system at creation
+  // and whenever its colours or settings change).
+  void ApplyColourScheme(bool highContrast);
+  bool HighContrast() const { return context_.highContrast; }
   // The page on show, in the navigation bar's order (0: blocks ... 4: service).
   int CurrentPage() const;
 

@@ -1,7 +1,10 @@
 // The main window's side of Zurerizeda.ini (Winpos): its placement and view switch, and the
 // widths of the block grid's and the block dialog's columns.
+#include <algorithm>
+
 #include "ini_file.h"
 #include "main_form.h"
+#include "ui/dialog.h"
 
 namespace zz {
 
@@ -23,7 +26,10 @@ WindowSettings TMainForm::CurrentSettings() const {
 void TMainForm::RestorePlacement() {
   const WindowSettings s = ReadWindowSettings(parts_.settingsFileName, CurrentSettings());
   const Placement& p = s.placement;
-  SetWindowPos(hwnd(), nullptr, p.left, p.top, p.width, p.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // A size remembered from a larger screen is cut to this one's work area.
+  const RECT work = ui::WorkAreaOf(hwnd());
+  SetWindowPos(hwnd(), nullptr, p.left, p.top, std::min<int>(p.width, work.right - work.left),
+               std::min<int>(p.height, work.bottom - work.top), SWP_NOZORDER | SWP_NOACTIVATE);
   menu_.SetChecked(kMenuExtended, s.extended);
   if (s.blockColumns) trl_.StringGrid1Columns.SetWidths(*s.blockColumns);
   if (s.unitColumns) trl_.unitColumns = *s.unitColumns;

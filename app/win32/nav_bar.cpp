@@ -1,8 +1,11 @@
 #include "nav_bar.h"
 
+#include <algorithm>
+
 #include "app_texts.h"
 #include "gradient.h"
 #include "speed_button.h"
+#include "ui/colours.h"
 #include "ui/gdi.h"
 
 namespace zz {
@@ -27,6 +30,7 @@ constexpr std::array<NavButtonLook, kNavButtonCount> kNavButtons{{
     {text::kNavClose, 472, 89, RGB(255, 255, 255), PictureKind::kClose},
 }};
 constexpr int kNavButtonLeft = 8, kNavButtonWidth = 185, kNavPictureSize = 48;
+constexpr int kNavBarHeight = kNavButtons.back().top + kNavButtons.back().height + 8;
 
 // PaintGradient's lines drawn with GDI pens, shifted by the origin of the painted area.
 class GdiGradientCanvas : public GradientCanvas {
@@ -59,6 +63,18 @@ void NavBar::CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& f
   DrawPictures();
 }
 
+void NavBar::Place(int height) {
+  MoveWindow(hwnd(), 0, 0, Width(), height, TRUE);
+  const int room = std::min(kNavBarHeight, DesignPixel(height, layout_.scale().Dpi()));
+  // Each button still ends where the next begins.
+  auto at = [room](int y) { return y * room / kNavBarHeight; };
+  for (std::size_t i = 0; i < kNavButtons.size(); ++i) {
+    const NavButtonLook& look = kNavButtons[i];
+    layout_.Move(buttons_[i].hwnd(),
+                 {kNavButtonLeft, at(look.top), kNavButtonWidth, at(look.top + look.height) - at(look.top)});
+  }
+}
+
 void NavBar::Rescale(const ui::Scale& scale, const ui::FontSet& fonts) {
   layout_.Rescale(scale, fonts);
   DrawPictures();
@@ -77,10 +93,16 @@ void NavBar::ReportError(const std::string& message) {
     ui::Window::ReportError(message);
 }
 
+void NavBar::SetHighContrast(bool on) {
+  highContrast_ = on;
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void NavBar::PaintBox1Paint(HDC dc) const {
   RECT client{};
   GetClientRect(hwnd(), &client);
   FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+  if (highContrast_) return;
   GdiGradientCanvas canvas(dc, 0, 0);
   PaintGradient(canvas, client.right, client.bottom, layout_.scale().Dpi());
 }
@@ -94,13 +116,17 @@ void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
   const ui::Rect at = ui::Control(item.hwndItem).Bounds();
   const int dpi = layout_.scale().Dpi();
   // The flat button shows the gradient of the bar behind it.
-  auto background = [&](HDC dc, const RECT&) {
+  auto background = [&](HDC dc, const RECT& r) {
+    if (highContrast_) {
+      FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+      return;
+    }
     GdiGradientCanvas canvas(dc, at.x, at.y);
     for (int y = at.y; y < at.y + at.height && y <= bar.bottom - 2; ++y)
       canvas.GreyLine(at.x, at.x + at.width, y, GradientLevel(y, dpi));
   };
-  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular), look.captionColour, true,
-                  background);
+  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular),
+                  ui::SchemeColour(highContrast_, look.captionColour, COLOR_BTNTEXT), true, background);
 }
 
 LRESULT NavBar::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {

@@ -21,8 +21,12 @@ class NavBar : public ui::Window {
   void CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& fonts);
   // The bar at a new DPI: its buttons, their captions and pictures.
   void Rescale(const ui::Scale& scale, const ui::FontSet& fonts);
-  void Place(int height) const { MoveWindow(hwnd(), 0, 0, Width(), height, TRUE); }
+  // The bar at the window's height; a bar shorter than its buttons (a small screen at a large
+  // scale) makes every button shorter alike.
+  void Place(int height);
   int Width() const { return layout_.scale()(kNavBarWidth); }
+  // In high contrast the bar is plain, in the scheme's button colours, for its captions to read.
+  void SetHighContrast(bool on);
   const ui::Button& Button(NavButton b) const { return buttons_[static_cast<std::size_t>(b)]; }
 
   std::function<void(NavButton)> onClick;
@@ -40,6 +44,7 @@ class NavBar : public ui::Window {
   ui::DesignLayout layout_;
   std::array<ui::Button, kNavButtonCount> buttons_;
   std::array<ui::Picture, kNavButtonCount> pictures_;
+  bool highContrast_ = false;
 };
 
 }  // namespace zz

@@ -43,6 +43,7 @@ void NetworkPage::CreateFields() {
   EditControlServerConnectionTimeout.Attach(EditBox({752, 100, 56, 21}, text::kHintTimeout, FieldKeyFilter(entry::kConnectionTimeout)));
 
   Group(text::kGroupPollServer, {536, 152, 282, 56});
+  NameNext(text::kGroupPollServer);
   EditPollServerBasePort.Attach(EditBox({552, 176, 100, 21}, text::kHintPollServer, FieldKeyFilter(entry::kBasePort)));
 
   Group(text::kGroupAdditional, {16, 292, 504, 56});
@@ -58,6 +59,7 @@ void NetworkPage::CreateFields() {
   ComboBoxH323DisableH245InSetup.Attach(DropDown({kFieldX, 440, 120, 21}, text::kHintH245InSetup));
 
   GroupBox8 = Group(text::kGroupPrefixes, {536, 220, 282, 256});
+  NameNext(text::kGroupPrefixes);
   ListBoxPrefixes.Attach(ui::ListBox(Make(L"LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                                            {552, 244, 250, 220}, ui::FontRole::kRegular, WS_EX_CLIENTEDGE)));
   ShowPrefixes(prefixesShown_);

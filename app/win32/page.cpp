@@ -1,5 +1,6 @@
 #include "page.h"
 
+#include "ui/colours.h"
 #include "win32/utf16.h"
 
 namespace zz {
@@ -23,6 +24,16 @@ void ExcludeFields(HWND page, HDC dc) {
   }
 }
 
+// Whether a field's notification says it has taken the focus.
+bool TakesFocus(HWND control, int code) {
+  wchar_t cls[16] = {};
+  GetClassNameW(control, cls, 16);
+  if (lstrcmpiW(cls, L"EDIT") == 0) return code == EN_SETFOCUS;
+  if (lstrcmpiW(cls, L"COMBOBOX") == 0) return code == CBN_SETFOCUS;
+  if (lstrcmpiW(cls, L"LISTBOX") == 0) return code == LBN_SETFOCUS;
+  return lstrcmpiW(cls, L"BUTTON") == 0 && code == BN_SETFOCUS;
+}
+
 }  // namespace
 
 void Page::EnsureCreated() {
@@ -39,8 +50,10 @@ void Page::EnsureCreated() {
 
 void Page::Rescale() {
   if (!hwnd()) return;  // made later, at the DPI of that time
+  ScrollTo({0, 0});
   layout_.Rescale(ctx_.scale, *ctx_.fonts);
   OnRescaled();
+  UpdateScrollBars();
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -66,6 +79,8 @@ HWND Page::Make(const wchar_t* cls, const std::string& text, DWORD style, const 
   // Every field that the Tab key reaches starts a group of its own, so that the arrow keys
   // move only within a radio group.
   if (style & WS_TABSTOP) style |= WS_GROUP;
+  // Buttons tell when they take the focus, for the page to bring them into view.
+  if (lstrcmpiW(cls, L"BUTTON") == 0 && (style & BS_TYPEMASK) != BS_GROUPBOX) style |= BS_NOTIFY;
   return layout_.Create(cls, text, style, exStyle, r, hwnd(), nextId_++, font);
 }
 
@@ -135,10 +150,25 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       // An open list is not to lie under its own hint.
       if (HIWORD(wp) == CBN_DROPDOWN) ctx_.tips.Send(TTM_POP);
+      if (lp && TakesFocus(reinterpret_cast<HWND>(lp), HIWORD(wp))) ScrollIntoView(reinterpret_cast<HWND>(lp));
       if (lp) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
       return 0;
     case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lp)->code == static_cast<UINT>(NM_SETFOCUS))
+        ScrollIntoView(reinterpret_cast<const NMHDR*>(lp)->hwndFrom);
       return OnNotify(*reinterpret_cast<const NMHDR*>(lp));
+    case WM_SIZE:
+      UpdateScrollBars();
+      return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // An up-down's own arrows send these too, with the up-down as the control.
+      if (lp) break;
+      ScrollBy(msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wp));
+      return 0;
+    case WM_MOUSEWHEEL:
+      ScrollBy(SB_VERT, GET_WHEEL_DELTA_WPARAM(wp) > 0 ? SB_LINEUP : SB_LINEDOWN);
+      return 0;
     case WM_DRAWITEM:
       if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
       break;
@@ -152,6 +182,9 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
       ui::PaintDc dc(hwnd());
       ExcludeFields(hwnd(), dc.get());
+      // What the page draws in the design's places moves with its fields.
+      const POINT origin = layout_.Origin();
+      SetViewportOrgEx(dc.get(), origin.x, origin.y, nullptr);
       OnPaint(dc.get());
       return 0;
     }
@@ -159,7 +192,7 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       for (const auto& [label, colour] : colours_) {
         if (label == reinterpret_cast<HWND>(lp)) {
           HDC dc = reinterpret_cast<HDC>(wp);
-          SetTextColor(dc, colour);
+          SetTextColor(dc, ui::SchemeColour(ctx_.highContrast, colour, COLOR_BTNTEXT));
           SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
           return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
         }

@@ -14,6 +14,7 @@
 #include "field_controls.h"
 #include "grid_columns.h"
 #include "key_filters.h"
+#include "ui/accessible.h"
 #include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/layout.h"
@@ -30,6 +31,7 @@ struct PageContext {
   Prompts& prompts;
   ConfigState& state;
   std::function<void()> requestClose;  // as the menu item "&Выход"
+  bool highContrast = false;           // the system's colours instead of the design's
 };
 
 inline constexpr COLORREF kTitleGrey = RGB(128, 128, 128);
@@ -51,6 +53,7 @@ class Page : public ui::Window {
     Declare(parent, title);
     EnsureCreated();
   }
+  // The page's area; a page larger than it scrolls (WM_SIZE).
   void Place(const ui::Rect& r) const {
     if (hwnd()) MoveWindow(hwnd(), r.x, r.y, r.width, r.height, TRUE);
   }
@@ -94,6 +97,13 @@ class Page : public ui::Window {
   // A grid with the columns given, which keep it from then on; they start within its width
   // less a vertical scroll bar.
   ui::ListView Grid(const ui::Rect& r, DWORD extraStyle, GridColumns& columns);
+  // The name a screen reader gives the control made next, where a group box's caption or a
+  // picture names it on screen.
+  void NameNext(const std::string& name) const { ui::CreateNameLabel(hwnd(), name); }
+  // Read after the name, as the unit after a field.
+  static void Describe(HWND control, const std::string& description) {
+    ui::Annotate(control, ui::AccessibleText::kDescription, description);
+  }
   template <std::size_t N>
   void RadioGroup(RadioGroupField& field, const std::string& caption, const ui::Rect& r,
                   const std::array<const char*, N>& items);
@@ -108,6 +118,13 @@ class Page : public ui::Window {
   void Colour(HWND label, COLORREF colour) { colours_.emplace_back(label, colour); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  // The scroll bars of a page larger than its area (page_scroll.cpp): the fields move with the
+  // design's origin, the focused field is brought into view.
+  void UpdateScrollBars();
+  void ScrollTo(POINT position);
+  void ScrollBy(int bar, int code);
+  void ScrollIntoView(HWND control);
+  SIZE ContentSize() const;
   void ReportError(const std::string& message) override { ctx_.prompts.ShowError(message); }
 
   PageContext& ctx_;
@@ -131,6 +148,8 @@ void Page::RadioGroup(RadioGroupField& field, const std::string& caption, const 
     // Auto radio buttons of one group: the arrow keys move the selection, not only the focus.
     DWORD style = WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
     buttons.emplace_back(Make(L"BUTTON", items[i], style, {r.x + 12, r.y + 20 + static_cast<int>(i) * 22, r.width - 24, 20}));
+    // Which group the button belongs to, where the same items stand in two groups.
+    Describe(buttons.back().hwnd(), caption);
   }
   field.Attach(group, std::move(buttons));
 }

@@ -14,11 +14,18 @@ constexpr ui::Rect kGroupRect{gx, gy, 473, 137};
 constexpr ui::Rect kPathRect{gx + 168, gy + 104, 296, 16};
 constexpr int kPathLineHeight = 16;
 
+// The button shows a picture; a screen reader says its action by its text, the state by its
+// description.
+const char* RunButtonName(RunGlyph glyph) {
+  return glyph == RunGlyph::kStop ? kRunButtonRunning.hint : kRunButtonStopped.hint;
+}
+
 }  // namespace
 
 void ServicePanel::CreateFields() {
   GroupBox1 = Group(kServiceGroupCaption, kGroupRect);
-  RunButton = PushButton("", {gx + 16, gy + 24, 73, 41}, BS_OWNERDRAW);
+  RunButton = PushButton(RunButtonName(glyph_), {gx + 16, gy + 24, 73, 41}, BS_OWNERDRAW);
+  Describe(RunButton.hwnd(), stateText_);
   RunButton.Enable(runEnabled_);
   Hint(RunButton.hwnd(), runHint_.c_str());
   Label1 = Label(stateText_, {gx + 104, gy + 40, 300, 16}, SS_NOTIFY, ui::FontRole::kBold);
@@ -68,7 +75,9 @@ void ServicePanel::FitPathLabel() {
 
 void ServicePanel::SetStateText(const std::string& text) {
   stateText_ = text;
-  if (hwnd()) Label1.SetText(text);
+  if (!hwnd()) return;
+  Label1.SetText(text);
+  Describe(RunButton.hwnd(), text);
 }
 
 void ServicePanel::SetPathText(const std::string& text) {
@@ -91,7 +100,9 @@ void ServicePanel::SetRunEnabled(bool enabled) {
 void ServicePanel::SetRunGlyph(RunGlyph glyph) {
   glyph_ = glyph;
   glyphSet_ = true;
-  if (hwnd()) RunButton.Redraw();
+  if (!hwnd()) return;
+  RunButton.SetText(RunButtonName(glyph));
+  RunButton.Redraw();
 }
 
 void ServicePanel::SetRunHint(const std::string& hint) {

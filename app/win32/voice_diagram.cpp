@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app_texts.h"
+#include "ui/colours.h"
 #include "ui/gdi.h"
 #include "win32/utf16.h"
 
@@ -60,6 +61,20 @@ class Sketch {
 
 using D = VoiceDiagram;
 
+// The plot's colours: the design's, or in high contrast the scheme's for a window's text and
+// for a selection (the threshold and the dispatcher), and its grey text (the unit's bar).
+struct PlotColours {
+  COLORREF text, axis, level, signal, unitBar, dispatcherBar, dispatcherText, unitText;
+};
+
+PlotColours ColoursFor(bool highContrast) {
+  auto pick = [highContrast](COLORREF design, int index) { return ui::SchemeColour(highContrast, design, index); };
+  return {pick(GetSysColor(COLOR_BTNTEXT), COLOR_WINDOWTEXT), pick(RGB(0, 0, 0), COLOR_WINDOWTEXT),
+          pick(RGB(200, 0, 0), COLOR_HIGHLIGHT),            pick(RGB(0, 90, 200), COLOR_WINDOWTEXT),
+          pick(RGB(230, 170, 40), COLOR_GRAYTEXT),          pick(RGB(60, 160, 60), COLOR_HIGHLIGHT),
+          pick(RGB(0, 0, 0), COLOR_WINDOWTEXT),             pick(RGB(140, 90, 0), COLOR_WINDOWTEXT)};
+}
+
 void PaintFrame(HDC dc, const ui::Scale& s, HFONT font, const char* heading) {
   ui::Selection keepFont(dc, font);
   std::wstring text = Widen(heading);
@@ -77,14 +92,15 @@ void PaintFrame(HDC dc, const ui::Scale& s, HFONT font, const char* heading) {
   TextOutW(dc, f.x + s(8), f.y, text.c_str(), static_cast<int>(text.size()));
 }
 
-void PaintPlot(HDC dc, const ui::Scale& s, HFONT font) {
+void PaintPlot(HDC dc, const ui::Scale& s, HFONT font, const PlotColours& c) {
   const Sketch k(dc, s, D::kPlot);
   const int bottom = D::kPlotHeight - 44;  // the time axis
   const int right = D::kPlotWidth - 16;
   ui::Selection keepFont(dc, font);
   SetBkMode(dc, TRANSPARENT);
-  ui::Pen axis(CreatePen(PS_SOLID, k.Width(1), RGB(0, 0, 0)));
-  ui::Brush black(CreateSolidBrush(RGB(0, 0, 0)));
+  SetTextColor(dc, c.text);
+  ui::Pen axis(CreatePen(PS_SOLID, k.Width(1), c.axis));
+  ui::Brush black(CreateSolidBrush(c.axis));
   {
     ui::Selection pen(dc, axis.get());
     ui::Selection brush(dc, black.get());
@@ -99,10 +115,10 @@ void PaintPlot(HDC dc, const ui::Scale& s, HFONT font) {
     k.Span(D::kSpanC[0], D::kSpanC[1], bottom - 12, "C");
   }
   {
-    ui::Pen dashed(CreatePen(PS_DOT, 1, RGB(200, 0, 0)));
+    ui::Pen dashed(CreatePen(PS_DOT, 1, c.level));
     ui::Selection pen(dc, dashed.get());
     k.Line(D::kAxisX, D::kLevelY, right, D::kLevelY);
-    SetTextColor(dc, RGB(200, 0, 0));
+    SetTextColor(dc, c.level);
     k.Text(right - 12, D::kLevelY - 16, "A");
     k.Line(D::kSpanB[0], D::kLevelY, D::kSpanB[0], bottom);
     k.Line(D::kSpanB[1], 8, D::kSpanB[1], bottom);
@@ -111,7 +127,7 @@ void PaintPlot(HDC dc, const ui::Scale& s, HFONT font) {
   }
   {
     // The sound level: quiet, a phrase of the dispatcher above A, quiet again.
-    ui::Pen signal(CreatePen(PS_SOLID, k.Width(2), RGB(0, 90, 200)));
+    ui::Pen signal(CreatePen(PS_SOLID, k.Width(2), c.signal));
     ui::Selection pen(dc, signal.get());
     const std::array<POINT, 14> curve{{{D::kAxisX, bottom - 30},
                                        {140, bottom - 38},
@@ -130,22 +146,22 @@ void PaintPlot(HDC dc, const ui::Scale& s, HFONT font) {
     k.Curve(curve.data(), curve.size());
   }
   // Which microphone is on, below the time axis.
-  ui::Brush dispatcher(CreateSolidBrush(RGB(60, 160, 60)));
-  ui::Brush unit(CreateSolidBrush(RGB(230, 170, 40)));
+  ui::Brush dispatcher(CreateSolidBrush(c.dispatcherBar));
+  ui::Brush unit(CreateSolidBrush(c.unitBar));
   k.Bar(D::kAxisX, bottom + 20, D::kSpanB[1], bottom + 30, unit.get());
   k.Bar(D::kSpanB[1], bottom + 20, D::kSpanC[1], bottom + 30, dispatcher.get());
   k.Bar(D::kSpanC[1], bottom + 20, right, bottom + 30, unit.get());
-  SetTextColor(dc, RGB(0, 0, 0));
+  SetTextColor(dc, c.dispatcherText);
   k.Text(D::kSpanB[1] + 4, bottom + 4, text::kDiagramDispatcher);
-  SetTextColor(dc, RGB(140, 90, 0));
+  SetTextColor(dc, c.unitText);
   k.Text(D::kAxisX + 4, bottom + 4, text::kDiagramUnit);
 }
 
 }  // namespace
 
-void VoiceDiagram::Paint(HDC dc, const ui::Scale& scale, HFONT font, const char* heading) {
+void VoiceDiagram::Paint(HDC dc, const ui::Scale& scale, HFONT font, const char* heading, bool highContrast) {
   PaintFrame(dc, scale, font, heading);
-  PaintPlot(dc, scale, font);
+  PaintPlot(dc, scale, font, ColoursFor(highContrast));
 }
 
 }  // namespace zz

@@ -21,7 +21,8 @@ struct VoiceDiagram {
   static constexpr int kSpanB[2] = {190, 290};
   static constexpr int kSpanC[2] = {380, 500};
 
-  static void Paint(HDC dc, const ui::Scale& scale, HFONT font, const char* heading);
+  // In high contrast every line, bar and text takes a system colour of the user's scheme.
+  static void Paint(HDC dc, const ui::Scale& scale, HFONT font, const char* heading, bool highContrast);
 };
 
 }  // namespace zz

@@ -1,5 +1,7 @@
 #include "utrlm.h"
 
+#include <algorithm>
+
 #include "block_texts.h"
 #include "current_row.h"
 #include "edit_filter.h"
@@ -89,9 +91,11 @@ void TFormTRLM::CreateControls() {
   radios.emplace_back(Make(L"BUTTON", kBlockTypeSerial, WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON | BS_NOTIFY,
                            {20, 28, 136, 20}, kRadioSerial));
   radios.emplace_back(Make(L"BUTTON", kBlockTypeIp, BS_AUTORADIOBUTTON | BS_NOTIFY, {20, 50, 136, 20}, kRadioIp));
+  for (const ui::Button& radio : radios) ui::Annotate(radio.hwnd(), ui::AccessibleText::kDescription, kBlockTypeGroup);
   RadioGroupType = RadioGroupField(typeGroup, std::move(radios));
 
   group(kPortGroup, {176, 8, 112, 72}, kGroupBox1);
+  NameNext(kPortGroup);
   EditPort = ui::Edit(Make(L"EDIT", "1", edit, {188, 36, 72, 22}, kEditPort, WS_EX_CLIENTEDGE));
   ui::UpDown portUpDown(layout_.CreateUpDown(WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                                              EditPort.hwnd(), kUpDownPort));
@@ -100,13 +104,16 @@ void TFormTRLM::CreateControls() {
   UpDownPort = UpDownField(portUpDown, kBlockPortRange);
 
   GroupBoxIp = group(kIpGroup, {296, 8, w - 304, 72}, kGroupBoxIp);
+  NameNext(kIpGroup);
   // The address stands on the block's line, where ";" would begin its comment.
   EditIP = textEdit({308, 36, w - 328, 22}, kEditIP, true);
 
   group(kCommentGroup, {8, 88, w - 16, 56}, kGroupBox2);
+  NameNext(kCommentGroup);
   EditComment = textEdit({20, 110, w - 40, 22}, kEditComment, false);
 
   GroupBox3 = group(kUnitsGroup, {8, kUnitsTop, w - 16, 100}, kGroupBox3);
+  NameNext(kUnitsGroup);
   ui::ListView grid(Make(WC_LISTVIEWW, "", WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                          {kGridLeft, kUnitsTop + 20, w - 2 * kGridLeft, 40}, kStringGrid2, WS_EX_CLIENTEDGE));
   grid.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -214,7 +221,9 @@ INT_PTR TFormTRLM::OnMessage(UINT msg, WPARAM, LPARAM lp) {
       return TRUE;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {scale()(kWidth), scale()(kMinHeight)};
+      // Never taller than the screen holds: the unit list gives up the height.
+      const RECT work = ui::WorkAreaOf(hwnd());
+      info->ptMinTrackSize = {scale()(kWidth), std::min<LONG>(scale()(kMinHeight), work.bottom - work.top)};
       info->ptMaxTrackSize.x = scale()(kWidth);
       return TRUE;
     }

@@ -89,7 +89,7 @@ SeenDialog DescribeDialog(HWND dialog) {
     LONG style = GetWindowLongW(child, GWL_STYLE);
     if (cls == "Button") {
       seen.buttons.push_back(TextOf(child));
-    } else if (cls == "Static") {
+    } else if (cls == "Static" && (style & WS_VISIBLE)) {  // a hidden label names a field for screen readers
       if ((style & SS_TYPEMASK) == SS_ICON)
         seen.icon = IconOf(child);
       else if (seen.text.empty())

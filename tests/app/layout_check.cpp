@@ -1,6 +1,9 @@
 #include "layout_check.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
+
+#include "ui/accessible.h"
 
 #include "win32/utf16.h"
 
@@ -146,6 +149,45 @@ void CheckCovered(HWND top, HWND control, std::vector<std::string>& findings) {
   }
 }
 
+std::string TextOf(HWND h) {
+  wchar_t text[512] = {};
+  GetWindowTextW(h, text, 512);
+  std::wstring shown;
+  // "&" marks the access key, "&&" stands for itself.
+  for (const wchar_t* p = text; *p; ++p) {
+    if (*p == L'&' && *++p == 0) break;
+    shown += *p;
+  }
+  return Narrow(shown);
+}
+
+bool IsRadio(HWND h) {
+  const LONG_PTR type = Style(h) & BS_TYPEMASK;
+  return Is(h, L"BUTTON") && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+// The rule of Active Accessibility for standard controls: a button is named by its text; any
+// other control by the static text found walking back in z-order, the walk stopping at a
+// control that starts a tab group.
+std::string NameByRule(HWND control) {
+  if (Is(control, L"BUTTON")) return TextOf(control);
+  for (HWND before = GetWindow(control, GW_HWNDPREV); before; before = GetWindow(before, GW_HWNDPREV)) {
+    if (Is(before, L"STATIC")) return TextOf(before);
+    if ((Style(before) & (WS_GROUP | WS_TABSTOP)) == (WS_GROUP | WS_TABSTOP)) break;
+  }
+  return {};
+}
+
+void Collect(HWND parent, std::vector<AccessibleControl>& found) {
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(c) || !IsWindowEnabled(c)) continue;
+    if (GetWindowLongPtrW(c, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)
+      Collect(c, found);  // a panel of ours: its controls are the keyboard's
+    else if ((Style(c) & WS_TABSTOP) || IsRadio(c))
+      found.push_back({c, Narrow(ClassOf(c)), NameByRule(c), AccessibleName(c)});
+  }
+}
+
 }  // namespace
 
 std::vector<std::string> LayoutFindings(HWND top) {
@@ -158,6 +200,29 @@ std::vector<std::string> LayoutFindings(HWND top) {
       if (Overlap(ScreenRect(inputs[i]), ScreenRect(inputs[j])) && !PairedUpDown(inputs[i], inputs[j]))
         findings.push_back("overlap: " + Name(inputs[i]) + " and " + Name(inputs[j]));
   return findings;
+}
+
+std::optional<std::string> AccessibleName(HWND control) {
+  const ui::Apartment apartment;
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                        reinterpret_cast<void**>(&object))))
+    return std::nullopt;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::optional<std::string> answer;
+  if (object->get_accName(self, &name) == S_OK && name) answer = Narrow(std::wstring(name, SysStringLen(name)));
+  SysFreeString(name);
+  object->Release();
+  return answer;
+}
+
+std::vector<AccessibleControl> FocusableControls(HWND top) {
+  std::vector<AccessibleControl> found;
+  Collect(top, found);
+  return found;
 }
 
 }  // namespace zz::test

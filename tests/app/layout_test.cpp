@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 
 #include "about_box.h"
 #include "app_texts.h"
@@ -16,6 +17,7 @@
 #include "history_dialog.h"
 #include "layout_check.h"
 #include "real_input.h"
+#include "ui/dialog.h"
 #include "ui/dpi.h"
 #include "utrlm.h"
 #include "win32/utf16.h"
@@ -228,7 +230,8 @@ TEST_F(LayoutAtSystemDpi, TheWindowFollowsItsMonitorToAnotherDpi) {
   LOGFONTW font{};
   GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Trl().ButtonAdd.hwnd(), WM_GETFONT, 0, 0)), sizeof font, &font);
   EXPECT_EQ(-font.lfHeight, ScaleToDpi(13, second));
-  for (NavButton page : {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
+  for (NavButton page :
+       {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
     Click(Form().Panel1().Button(page));
     ExpectSound(Form().hwnd(), "after the move, page " + std::to_string(static_cast<int>(page)));
   }
@@ -266,10 +269,12 @@ class LogPixels {
   bool had_ = false;
 };
 
-DWORD RunSelf(const std::wstring& arguments, DWORD dpi) {
+// `desktop` ("NAME,WxH") runs it on a Wine desktop of that size, through Wine's explorer.
+DWORD RunSelf(const std::wstring& arguments, DWORD dpi, const std::wstring& desktop = L"") {
   wchar_t self[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
+  if (!desktop.empty()) command = L"explorer.exe /desktop=" + desktop + L" " + command;
   SetEnvironmentVariableW(Widen(kExpectedDpiVariable).c_str(), std::to_wstring(dpi).c_str());
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
@@ -290,7 +295,197 @@ TEST(LayoutAtOtherDpi, At144And192DotsPerInch) {
   if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "runs in the parent process only";
   for (DWORD dpi : {144u, 192u}) {
     LogPixels at(dpi);
-    EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*", dpi), 0u) << dpi << " DPI";
+    EXPECT_EQ(RunSelf(L"--gtest_filter=LayoutAtSystemDpi.*-*OnASmallScreen*", dpi), 0u) << dpi << " DPI";
+  }
+}
+
+// High contrast, with a white-on-black scheme of the user's: the sound diagram, the service
+// state and the navigation bar draw in the scheme's colours, none in the design's own; in the
+// normal scheme they keep the design's. Pictures of both schemes are left beside the test
+// program (layout-shots/*.bmp) for a person to look at.
+class SystemColours {
+ public:
+  explicit SystemColours(const std::vector<std::pair<int, COLORREF>>& colours) {
+    for (const auto& [index, colour] : colours) {
+      indices_.push_back(index);
+      old_.push_back(GetSysColor(index));
+      wanted_.push_back(colour);
+    }
+    SetSysColors(static_cast<int>(indices_.size()), indices_.data(), wanted_.data());
+  }
+  ~SystemColours() { SetSysColors(static_cast<int>(indices_.size()), indices_.data(), old_.data()); }
+  SystemColours(const SystemColours&) = delete;
+  SystemColours& operator=(const SystemColours&) = delete;
+
+ private:
+  std::vector<int> indices_;
+  std::vector<COLORREF> old_, wanted_;
+};
+
+const std::vector<std::pair<int, COLORREF>> kWhiteOnBlack{
+    {COLOR_WINDOW, RGB(0, 0, 0)},          {COLOR_WINDOWTEXT, RGB(255, 255, 255)}, {COLOR_BTNFACE, RGB(0, 0, 0)},
+    {COLOR_BTNTEXT, RGB(255, 255, 255)},   {COLOR_HIGHLIGHT, RGB(26, 235, 255)},   {COLOR_GRAYTEXT, RGB(63, 242, 63)},
+    {COLOR_HIGHLIGHTTEXT, RGB(0, 0, 0)}};
+
+// The window's picture as a BMP file in layout-shots beside the test program.
+void SaveShot(HWND window, const std::vector<std::uint32_t>& pixels, const std::string& name) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring dir(self);
+  dir = dir.substr(0, dir.find_last_of(L'\\')) + L"\\layout-shots";
+  CreateDirectoryW(dir.c_str(), nullptr);
+  RECT r{};
+  GetWindowRect(window, &r);
+  BITMAPINFOHEADER info{sizeof info, r.right - r.left, -(r.bottom - r.top), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  const DWORD bytes = static_cast<DWORD>(pixels.size() * sizeof(std::uint32_t));
+  BITMAPFILEHEADER head{0x4D42, static_cast<DWORD>(sizeof head + sizeof info) + bytes, 0, 0, sizeof head + sizeof info};
+  HANDLE file = CreateFileW((dir + L"\\" + Widen(name) + L".bmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, &head, sizeof head, &written, nullptr);
+  WriteFile(file, &info, sizeof info, &written, nullptr);
+  WriteFile(file, pixels.data(), bytes, &written, nullptr);
+  CloseHandle(file);
+}
+
+// How many pixels of a picture show the colour.
+std::size_t Count(const std::vector<std::uint32_t>& pixels, COLORREF colour) {
+  const std::uint32_t wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+  std::size_t n = 0;
+  for (std::uint32_t p : pixels) n += (p & 0xFFFFFF) == wanted;
+  return n;
+}
+
+using HighContrastScheme = BlocksWindowTest;
+
+TEST_F(HighContrastScheme, TheDiagramTheServiceStateAndTheNavigationBarTakeTheSchemesColours) {
+  StartWithBlocks(SampleConf(), "");
+  const HWND main = Form().hwnd();
+  BringToFront(main);
+  // The design's own colours of the diagram's lines, bars and texts, and of the state.
+  const COLORREF diagram[] = {RGB(200, 0, 0), RGB(0, 90, 200), RGB(60, 160, 60), RGB(230, 170, 40), RGB(140, 90, 0)};
+  EXPECT_FALSE(Form().HighContrast());  // as the system says (Wine never turns it on)
+  for (bool highContrast : {false, true}) {
+    const std::string scheme = highContrast ? "high-contrast" : "normal";
+    std::optional<SystemColours> colours;
+    if (highContrast) colours.emplace(kWhiteOnBlack);
+    Form().ApplyColourScheme(highContrast);
+
+    Click(Form().Panel1().Button(NavButton::kVoice));
+    Pump(50);
+    std::vector<std::uint32_t> shot = Picture(main);
+    SaveShot(main, shot, scheme + "-sound");
+    if (highContrast) {
+      for (COLORREF c : diagram) EXPECT_EQ(Count(shot, c), 0u) << scheme << ": the diagram's colour " << std::hex << c;
+    } else {
+      EXPECT_GT(Count(shot, RGB(0, 90, 200)), 100u) << "the signal's blue";
+    }
+    const std::vector<std::uint32_t> bar = Picture(Form().Panel1().hwnd());
+    // Plain in high contrast: most of the bar is the scheme's face colour; a gradient otherwise.
+    const std::size_t face = Count(bar, GetSysColor(COLOR_BTNFACE));
+    if (highContrast)
+      EXPECT_GT(face, bar.size() / 2) << scheme << ": the navigation bar";
+    else
+      EXPECT_LT(face, bar.size() / 2) << scheme << ": the navigation bar";
+
+    Click(Form().Panel1().Button(NavButton::kService));
+    Form().PanelService().SetStateText("выполняется");  // as the poll of a running service
+    Pump(50);
+    shot = Picture(main);
+    SaveShot(main, shot, scheme + "-service");
+    const std::vector<std::uint32_t> state = Picture(Form().PanelService().Label1.hwnd());
+    EXPECT_EQ(Count(state, kStateBlue) > 0, !highContrast) << scheme << ": the state's blue";
+    if (highContrast) {
+      EXPECT_GT(Count(state, RGB(255, 255, 255)), 0u) << "the state in the scheme's text colour";
+    }
+    Click(Form().Panel1().Button(NavButton::kTrl));
+    Pump(50);
+    SaveShot(main, Picture(main), scheme + "-blocks");
+  }
+  Form().ApplyColourScheme(false);
+}
+
+// A small screen at a large scale: 200 % on 1920×1080 and 125 % on 1366×768, each process on
+// a Wine desktop of that size. The main window fits the work area, its navigation bar shows
+// every button, and each page scrolls every control the keyboard reaches into view when it
+// takes the focus; the dialogs open whole within the work area, smaller than their design
+// where it does not fit, with their controls sound.
+constexpr const char* kExpectedScreenVariable = "ZZ_EXPECT_SCREEN";
+
+void ExpectWithin(HWND window, const RECT& area, const std::string& where) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  EXPECT_TRUE(r.left >= area.left && r.top >= area.top && r.right <= area.right && r.bottom <= area.bottom)
+      << where << " at (" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ") in (" << area.left
+      << "," << area.top << ")-(" << area.right << "," << area.bottom << ")";
+}
+
+RECT ClientOnScreen(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void ExpectWithinWorkArea(HWND window, const std::string& where) {
+  ExpectWithin(window, ui::WorkAreaOf(window), where);
+  ExpectSound(window, where);
+}
+
+TEST_F(LayoutAtSystemDpi, OnASmallScreenEveryDialogOpensWithinTheWorkArea) {
+  const char* screen = std::getenv(kExpectedScreenVariable);
+  if (!screen) GTEST_SKIP() << "runs on a small desktop only";
+  EXPECT_EQ(std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" + std::to_string(GetSystemMetrics(SM_CYSCREEN)),
+            screen);
+  StartWithBlocks(ConfWithManyUnits(40), "");
+  const HWND main = Form().hwnd();
+  const RECT work = ui::WorkAreaOf(main);
+  ExpectWithin(main, work, "main window");
+  Menu(kMenuExtended);  // the prefix list of the network page
+  for (NavButton page : {NavButton::kTrl, NavButton::kNetwork, NavButton::kVoice, NavButton::kAdd, NavButton::kService}) {
+    Click(Form().Panel1().Button(page));
+    Pump(20);
+    for (int b = 0; b < kNavButtonCount; ++b)
+      ExpectWithin(Form().Panel1().Button(static_cast<NavButton>(b)).hwnd(), ClientOnScreen(main), "navigation button");
+    for (const AccessibleControl& control : FocusableControls(main)) {
+      SetFocus(control.hwnd);
+      Pump(10);
+      ExpectWithin(control.hwnd, ClientOnScreen(GetParent(control.hwnd)),
+                   "page " + std::to_string(static_cast<int>(page)) + ", focused \"" + control.byRule + "\"");
+    }
+  }
+  Click(Form().Panel1().Button(NavButton::kTrl));
+  SelectRow(1);
+  ASSERT_TRUE(WithBlockDialog([&] { Click(Trl().ButtonEdit); },
+                              [&](const DialogSteps& d) {
+                                d.Settle();
+                                ExpectWithinWorkArea(d.hwnd(), "block dialog");
+                                HWND record = d.Open(TFormTRLM::kButton3Change);
+                                ASSERT_NE(record, nullptr);
+                                ExpectWithinWorkArea(record, "record dialog");
+                                DialogSteps(record).Close(IDCANCEL);
+                              },
+                              IDCANCEL));
+  watcher.Script({{IDOK, std::nullopt, [&](HWND box) { ExpectWithinWorkArea(box, "about box"); }}});
+  const std::size_t seenBefore = watcher.Seen().size();
+  Menu(kMenuAbout);
+  EXPECT_TRUE(PumpUntil([&] { return watcher.Seen().size() > seenBefore; }, 8000));
+}
+
+TEST(LayoutOnSmallScreens, At200PercentOn1920x1080And125PercentOn1366x768) {
+  if (std::getenv(kExpectedDpiVariable)) GTEST_SKIP() << "runs in the parent process only";
+  const std::pair<DWORD, const wchar_t*> screens[] = {{192u, L"1920x1080"}, {120u, L"1366x768"}};
+  TempDir reports;
+  for (const auto& [dpi, size] : screens) {
+    // Wine's explorer does not hand on the program's exit code: its test report tells.
+    const std::string report = reports.File(Narrow(size) + ".xml");
+    LogPixels at(dpi);
+    SetEnvironmentVariableW(Widen(kExpectedScreenVariable).c_str(), size);
+    RunSelf(L"--gtest_filter=LayoutAtSystemDpi.OnASmallScreen* --gtest_output=xml:" + Widen(report), dpi,
+            std::wstring(L"zz") + size + L"," + size);
+    SetEnvironmentVariableW(Widen(kExpectedScreenVariable).c_str(), nullptr);
+    const std::string xml = reports.Read(Narrow(size) + ".xml");
+    EXPECT_NE(xml.find("tests=\"1\" failures=\"0\""), std::string::npos) << Narrow(size) << "\n" << xml;
   }
 }
 

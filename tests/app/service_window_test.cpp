@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "gateway_service.h"
+#include "layout_check.h"
 #include "main_window_fixture.h"
 #include "service_registry.h"
 #include "service_texts.h"
@@ -103,6 +104,8 @@ TEST_F(ServiceWindowTest, PageShowsTheRunningServiceBeforeTheWindowIsFirstShown)
 TEST_F(ServiceWindowTest, RunButtonSavesPendingChangesThenStopsAndTheTimerFollows) {
   ServicePanel& page = Form().PanelService();
   Click(Form().Panel1().Button(NavButton::kService));
+  // A screen reader names the picture button by what it does.
+  EXPECT_EQ(AccessibleName(page.RunButton.hwnd()), "Остановить службу zidezir");
   Ed().EditSystemName().SetText("Saved First");
   Click(page.RunButton);
   EXPECT_NE(dir.Read("zidezir.conf").find("Name=Saved First\r\n"), std::string::npos);
@@ -111,6 +114,7 @@ TEST_F(ServiceWindowTest, RunButtonSavesPendingChangesThenStopsAndTheTimerFollow
   EXPECT_TRUE(PumpUntil([&] { return page.Label1.Text() == "остановлена"; }, 10000)) << page.Label1.Text();
   EXPECT_EQ(page.Glyph(), RunGlyph::kStart);
   EXPECT_EQ(page.RunHint(), "Запустить службу zidezir");
+  EXPECT_EQ(AccessibleName(page.RunButton.hwnd()), "Запустить службу zidezir");
   EXPECT_EQ(page.RunTag(), 0);
 }
 

@@ -1,7 +1,9 @@
 # Runs the real zconf program and judges what it did: its exit code, a pattern its standard
 # output must show, and, with JSON set, that its standard output is ASCII that parses as JSON.
-# OUT_HEX names the exact bytes of standard output instead, and LOCALE the locale it runs in.
-#   cmake -DPROGRAM="runner|program" -DARGS="a|b|c" -DCODE=N [-DOUT=regex] [-DOUT_HEX=hex] [-DLOCALE=ll_CC.UTF-8]
+# OUT_HEX names the exact bytes of standard output instead (empty: none), ERR a pattern of its
+# standard error, and LOCALE the locale it runs in.
+#   cmake -DPROGRAM="runner|program" -DARGS="a|b|c" -DCODE=N [-DOUT=regex] [-DOUT_HEX=hex] [-DERR=regex]
+#         [-DLOCALE=ll_CC.UTF-8]
 #         [-DJSON=1] -DWORK=dir -P run_program.cmake
 string(REPLACE "|" ";" program "${PROGRAM}")
 string(REPLACE "|" ";" args "${ARGS}")
@@ -19,6 +21,9 @@ if(DEFINED OUT_HEX)
   if(NOT bytes STREQUAL "${OUT_HEX}")
     message(FATAL_ERROR "standard output is ${bytes}, expected ${OUT_HEX}")
   endif()
+endif()
+if(DEFINED ERR AND NOT err MATCHES "${ERR}")
+  message(FATAL_ERROR "standard error does not show '${ERR}':\n${err}")
 endif()
 if(DEFINED OUT AND NOT out MATCHES "${OUT}")
   message(FATAL_ERROR "standard output does not show '${OUT}':\n${out}")

@@ -106,6 +106,9 @@ inline constexpr const char* kHelpFooter =
     "ASCII), в том числе при ошибке: {\"changed\": false, \"failed\": true, \"msg\": ...}.\n"
     "Коды завершения: 0 успех; 1 находки, служба не пришла в состояние или файл не удалось\n"
     "записать; 2 ошибка в командной строке или во входных данных (тогда ничего не записано).\n"
+    "В канал или файл текст выводится в кодовой странице консоли; текст, который она не\n"
+    "передаёт, не выводится (код 1). --encoding utf-8 выводит его в UTF-8 (PowerShell 7,\n"
+    "[Console]::OutputEncoding = [Text.Encoding]::UTF8).\n"
     "Справка: zconf help, zconf -h, zconf /?\n";
 
 // Messages, without the "zconf: " in front.
@@ -122,6 +125,18 @@ inline std::string RepeatedOption(const std::string& o) { return "парамет
 inline std::string FlagWithValue(const std::string& o) { return "параметр '--" + o + "' не принимает значения"; }
 inline std::string MissingOption(const std::string& o) { return "нужен параметр '--" + o + "'"; }
 inline std::string NoJson(const std::string& c) { return "у команды '" + c + "' нет вывода в JSON"; }
+inline std::string UnknownEncoding(const std::string& e) {
+  return "неизвестная кодировка '" + e + "': --encoding принимает только utf-8";
+}
+// Text that the output code page cannot carry is not written: a script would read "?" for
+// each letter and could write it back. The second text is for a code page without Cyrillic.
+inline std::string CodePageCannotCarry(unsigned page) {
+  return "кодовая страница вывода " + std::to_string(page) + " не передаёт этот текст; используйте --json или "
+         "--encoding utf-8";
+}
+inline std::string CodePageCannotCarryAscii(unsigned page) {
+  return "output code page " + std::to_string(page) + " cannot carry this text; use --json or --encoding utf-8";
+}
 inline std::string WrongArguments(const std::string& what) { return "нужны аргументы: " + what; }
 inline std::string AtMostOneTopic() { return "не больше одной команды"; }
 inline std::string CannotWrite(const std::string& path) { return "не удаётся записать файл " + path; }
