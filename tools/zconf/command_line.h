@@ -15,6 +15,9 @@ namespace zz::zconf {
 constexpr int kExitOk = 0, kExitFindings = 1, kExitUsage = 2;
 // A file that could not be written is a failure, not a finding; the code is the same.
 constexpr int kExitFailed = kExitFindings;
+// Another program held what the command needed (the lock, the file): the same command may
+// succeed when run again.
+constexpr int kExitBusy = 3;
 
 struct Io {
   std::ostream& out;  // results

@@ -153,6 +153,10 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
     if (!replaced.written) return Refuse(io_, CannotWrite(path_), kExitFailed);
     bytes_ = bytes;
   }
+  return Report(changed, extra, printed);
+}
+
+int ConfDocument::Report(bool changed, const Json& extra, const std::string& printed) {
   if (io_.json) {
     Json result;
     result["file"] = path_;
