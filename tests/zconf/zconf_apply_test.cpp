@@ -229,6 +229,35 @@ TEST(ZconfApply, BlocksAreMatchedByIdentityAndTheirUnitsGoWithThem) {
   }
 }
 
+TEST(ZconfApply, AHandEditedFileWithTheSettingsStaysAndCreateMakesANewGateway) {
+  TempDir dir;
+  dir.Write("source.conf", ReadDataFile("zconf/gateway.conf"));
+  ASSERT_EQ(Zconf({"export", dir.File("source.conf"), dir.File("d.json")}).code, 0);
+  // The settings are the document's; only the file's form is not the program's.
+  WriteOld(dir, "zidezir.conf", ReadDataFile("zconf/gateway.conf") + "\r\n; edited by hand\r\n");
+  const Snapshot edited = Take(dir, "zidezir.conf");
+  Outcome same = Zconf({"apply", dir.File("zidezir.conf"), dir.File("d.json"), "--json"});
+  EXPECT_EQ(same.code, 0);
+  EXPECT_EQ(same.json()["changed"], false);
+  EXPECT_NE(same.json()["msg"].get<std::string>().find("записала бы его в другом виде"), std::string::npos);
+  EXPECT_TRUE(Take(dir, "zidezir.conf") == edited);
+
+  // A new gateway: refused without --create and with --check, leaving nothing behind; made,
+  // with its voice.ini, with --create.
+  TempDir fresh;
+  const std::string conf = fresh.File("zidezir.conf");
+  for (std::vector<std::string> args : {std::vector<std::string>{}, {"--create", "--check"}}) {
+    args.insert(args.begin(), {"apply", conf, dir.File("d.json")});
+    EXPECT_EQ(Zconf(args).code, args.size() == 3 ? 2 : 0);
+    EXPECT_TRUE(fs::is_empty(fs::u8path(fresh.Path())));
+  }
+  Outcome made = Zconf({"apply", conf, dir.File("d.json"), "--create", "--json"});
+  EXPECT_EQ(made.code, 0) << made.err;
+  EXPECT_EQ(made.json()["changed"], true);
+  EXPECT_EQ(Zconf({"diff", conf, dir.File("source.conf")}).code, 0);
+  EXPECT_EQ(Zconf({"units", fresh.File("voice.ini"), "2", "--json"}).out, Zconf({"units", conf, "2", "--json"}).out);
+}
+
 TEST(ZconfApply, RefusedDocumentsNameTheirPathAndLeaveEveryFile) {
   struct Case {
     std::string document;

@@ -227,7 +227,7 @@ inline std::string BadPrefix(const std::string& p) {
   return "префикс '" + p + "' не принимается; допустимо: ПРЕФИКС=ЗНАЧЕНИЕ, оба непустые, без ';' и управляющих "
          "символов, в Windows-1251";
 }
-inline std::string NoFileHint() { return "; apply --create создаёт его по документу"; }
+inline std::string NoFileHint() { return " apply --create создаёт его по документу."; }
 inline std::string NewBlockNeeds() { return "у нового блока должны быть type и port"; }
 inline std::string UnmatchedBlockNeedsUnits() {
   return "в файле нет блока того же типа на том же порту (ТРЛ-М) или с тем же адресом (ТРЛ-МЕ): у нового блока "
