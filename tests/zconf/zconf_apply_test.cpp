@@ -82,7 +82,7 @@ TEST(ZconfApply, ExportAppliedToAnotherConfigurationMakesItEqualAndASecondApplyW
     // --check: what diff says, nothing written.
     const Snapshot before = Take(dir, "target.conf");
     Outcome check = Zconf({"apply", target, desired, "--check", "--json"});
-    ASSERT_EQ(check.code, 0) << check.err;
+    ASSERT_EQ(check.code, 1) << check.err;
     EXPECT_EQ(check.json()["changed"], true);
     EXPECT_EQ(check.json()["changes"], Zconf({"diff", target, source, "--json"}).json()["changes"]);
     EXPECT_TRUE(Take(dir, "target.conf") == before);
@@ -248,7 +248,7 @@ TEST(ZconfApply, AHandEditedFileWithTheSettingsStaysAndCreateMakesANewGateway) {
   const std::string conf = fresh.File("zidezir.conf");
   for (std::vector<std::string> args : {std::vector<std::string>{}, {"--create", "--check"}}) {
     args.insert(args.begin(), {"apply", conf, dir.File("d.json")});
-    EXPECT_EQ(Zconf(args).code, args.size() == 3 ? 2 : 0);
+    EXPECT_EQ(Zconf(args).code, args.size() == 3 ? 2 : 1);
     EXPECT_TRUE(fs::is_empty(fs::u8path(fresh.Path())));
   }
   Outcome made = Zconf({"apply", conf, dir.File("d.json"), "--create", "--json"});

@@ -70,7 +70,9 @@ int Apply(const std::string& path, const DesiredConfiguration& desired, const Co
   // Settings, not bytes: a file whose settings are the document's stays as it is, however
   // its lines are written.
   if (changes.empty() && !created) return doc.Report(false, extra, printed.str());
-  return doc.Finish(desired.Fields(), extra, printed.str(), dryRun);
+  const int code = doc.Finish(desired.Fields(), extra, printed.str(), dryRun);
+  // --check tells a script by the exit code alone that the file would change.
+  return code == kExitOk && dryRun ? kExitFindings : code;
 }
 
 }  // namespace

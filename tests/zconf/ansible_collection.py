@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+"""The manual's playbook with the collection velto.gateway, run by a real ansible-playbook over
+ten gateway folders on this machine (ansible_connection=local, the native zconf):
+- the first run changes the nine good gateways, and each then has its document's settings;
+- the tenth, whose file is no configuration, fails alone with zconf's own message;
+- a second run changes nothing and writes no file;
+- --check --diff with another port reports changed, shows the port's change in the diff and
+  writes nothing.
+
+usage: ansible_collection.py ANSIBLE_PLAYBOOK ZCONF MANUAL COLLECTIONS DATA_DIR WORK_DIR
+"""
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+from pathlib import Path
+
+HOSTS = [f"gw{n:02}" for n in range(1, 11)]
+BROKEN = HOSTS[-1]
+
+
+def playbook_of(manual):
+    blocks = [b for b in re.findall(r"^```yaml\n(.*?)^```", manual.read_text(encoding="utf-8"), re.M | re.S)
+              if "velto.gateway.zconf_apply" in b]
+    if len(blocks) != 1:
+        sys.exit(f"{manual}: {len(blocks)} playbooks with the collection, expected one")
+    return blocks[0]
+
+
+def main(ansible, zconf, manual, collections, data, work):
+    if not shutil.which(ansible):
+        sys.exit(f"ansible-playbook not found ({ansible}): scripts/setup installs ansible-core")
+    shutil.rmtree(work, ignore_errors=True)
+    (work / "templates").mkdir(parents=True)
+    (work / "gateways.yml").write_text(playbook_of(manual), encoding="utf-8")
+    # The template: a gateway's export with its name and port made the host's.
+    exported = json.loads(subprocess.run([zconf, "export", str(data / "zconf" / "gateway.conf")], check=True,
+                                         capture_output=True).stdout)
+    exported["keys"]["System/Name"] = "{{ inventory_hostname }}"
+    exported["keys"]["Network/Listener Port"] = "{{ listener_port }}"
+    exported["keys"]["Network/Need Gatekeeper"] = False
+    (work / "templates" / "gateway.json.j2").write_text(json.dumps(exported, ensure_ascii=False, indent=2),
+                                                        encoding="utf-8")
+    lines = ["[gateways]"]
+    for host in HOSTS:
+        folder = work / host
+        folder.mkdir()
+        source = "voice/three-blocks/voice.ini" if host == BROKEN else "zconf/edited.conf"
+        shutil.copyfile(data / source, folder / "zidezir.conf")
+        lines.append(f"{host} velto_gateway_conf={folder / 'zidezir.conf'} listener_port={1700 + int(host[2:])}")
+    lines += ["[gateways:vars]", "ansible_connection=local", "ansible_python_interpreter=/usr/bin/python3",
+              f"velto_gateway_zconf={zconf}"]
+    (work / "gateways.ini").write_text("\n".join(lines) + "\n")
+
+    env = dict(os.environ, ANSIBLE_NOCOLOR="1", ANSIBLE_HOME=str(work / "home"), ANSIBLE_LOCAL_TEMP=str(work / "tmp"),
+               ANSIBLE_REMOTE_TEMP=str(work / "tmp"), ANSIBLE_COLLECTIONS_PATH=str(collections),
+               ANSIBLE_FORKS="5")
+    failures = []
+
+    def expect(condition, what):
+        if not condition:
+            failures.append(what)
+
+    def run(name, *options):
+        done = subprocess.run([ansible, "-i", "gateways.ini", "gateways.yml", "-e", "restart_service=false", *options],
+                              cwd=work, env=env, capture_output=True, text=True)
+        recap = {m[0]: (int(m[1]), int(m[2]), int(m[3])) for m in re.findall(
+            r"^(gw\d+)\s+: ok=(\d+)\s+changed=(\d+)\s+unreachable=\d+\s+failed=(\d+)", done.stdout, re.M)}
+        if sorted(recap) != HOSTS:
+            sys.exit(f"{name}: no recap for every host (exit {done.returncode}):\n{done.stdout}\n{done.stderr}")
+        return done.stdout, recap
+
+    def files():
+        return {h: ((work / h / "zidezir.conf").read_bytes(), (work / h / "zidezir.conf").stat().st_mtime_ns)
+                for h in HOSTS}
+
+    def get(host, key):
+        return subprocess.run([zconf, "get", str(work / host / "zidezir.conf"), key], capture_output=True,
+                              text=True).stdout.strip()
+
+    out, recap = run("first run")
+    good = [h for h in HOSTS if h != BROKEN]
+    expect(all(recap[h] == (1, 1, 0) for h in good), f"first run: {recap}")
+    expect(recap[BROKEN][2] == 1, f"first run: {BROKEN} did not fail: {recap[BROKEN]}")
+    expect(all(get(h, "System/Name") == h and get(h, "Network/Listener Port") == str(1700 + int(h[2:]))
+               for h in good), "first run: a gateway has not its document's name and port")
+    fatal = re.search(rf"^fatal: \[{BROKEN}\]: FAILED! => (\{{.*\}})$", out, re.M)
+    msg = json.loads(fatal.group(1)).get("msg", "") if fatal else ""
+    expect(str(work / BROKEN / "zidezir.conf") in msg and "VoiceDevices:" in msg and "non-zero" not in msg,
+           f"first run: {BROKEN}'s message is {msg!r}")
+
+    for host in HOSTS:
+        os.utime(work / host / "zidezir.conf", (1_000_000_000, 1_000_000_000))
+    before = files()
+    out, recap = run("second run")
+    expect(all(recap[h] == (1, 0, 0) for h in good), f"second run: {recap}")
+    expect(files() == before, "second run: a file was written")
+
+    out, recap = run("check run", "--check", "--diff", "-e", "listener_port=1799")
+    expect(all(recap[h] == (1, 1, 0) for h in good), f"check run: {recap}")
+    expect(re.search(r'^-\s+"Network/Listener Port": "1701",\n\+\s+"Network/Listener Port": "1799",', out, re.M),
+           f"check run: no port change in the diff:\n{out[:3000]}")
+    expect(files() == before, "check run: a file was written")
+
+    for failure in failures:
+        print("FAILED:", failure)
+    print("three runs as expected" if not failures else f"{len(failures)} failures")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 7:
+        sys.exit(__doc__)
+    sys.exit(main(sys.argv[1], sys.argv[2], *map(Path, sys.argv[3:])))
