@@ -5,7 +5,8 @@ ten gateway folders on this machine (ansible_connection=local, the native zconf)
 - the tenth, whose file is no configuration, fails alone with zconf's own message;
 - a second run changes nothing and writes no file;
 - --check --diff with another port reports changed, shows the port's change in the diff and
-  writes nothing.
+  writes nothing;
+- zconf_facts gives zconf's version and the gateway's configuration as the host's facts.
 
 usage: ansible_collection.py ANSIBLE_PLAYBOOK ZCONF MANUAL COLLECTIONS DATA_DIR WORK_DIR
 """
@@ -103,6 +104,16 @@ def main(ansible, zconf, manual, collections, data, work):
     expect(re.search(r'^-\s+"Network/Listener Port": "1701",\n\+\s+"Network/Listener Port": "1799",', out, re.M),
            f"check run: no port change in the diff:\n{out[:3000]}")
     expect(files() == before, "check run: a file was written")
+
+    # The facts: zconf's version and the gateway's configuration, as the host's.
+    adhoc = str(Path(ansible).with_name("ansible"))
+    facts = subprocess.run([adhoc, "-i", "gateways.ini", HOSTS[0], "-m", "velto.gateway.zconf_facts", "-o"],
+                           cwd=work, env=env, capture_output=True, text=True).stdout
+    found = re.search(r"SUCCESS => (\{.*\})$", facts, re.M)
+    facts = json.loads(found.group(1))["ansible_facts"] if found else {}
+    expect(facts.get("zconf_version", {}).get("product_version") and
+           facts.get("zconf_configuration", {}).get("keys", {}).get("System/Name") == HOSTS[0],
+           f"facts: {facts}")
 
     for failure in failures:
         print("FAILED:", failure)

@@ -88,7 +88,10 @@ int ApplyCommand(const CommandLine& line, Io& io) {
     // Every value is judged before the file is touched, the file's blocks with them.
     const DesiredConfiguration desired = ReadDesired(ParseDocument(text), io);
     std::string now;
-    if (TryReadFile(p[0], now) != ReadFault::kAbsent) return Apply(p[0], desired, line, io);
+    const ReadFault fault = TryReadFile(p[0], now);
+    // A file another program holds open may be free on the next run.
+    if (fault == ReadFault::kHeld) return Refuse(io, FileProblemText(FileProblem::kHeld, p[0]), kExitBusy);
+    if (fault != ReadFault::kAbsent) return Apply(p[0], desired, line, io);
     // No lock file is made beside a file that is not there.
     if (!line.Option("create")) return Refuse(io, FileProblemText(FileProblem::kAbsent, p[0]) + NoFileHint());
     NewFile made(p[0]);

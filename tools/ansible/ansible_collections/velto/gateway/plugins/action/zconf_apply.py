@@ -10,7 +10,7 @@ from ansible.module_utils.common.text.converters import to_text
 from ansible.plugins.action import ActionBase
 from ansible.utils.vars import merge_hash
 
-from ansible_collections.velto.gateway.plugins.plugin_utils.zconf import Zconf
+from ansible_collections.velto.gateway.plugins.plugin_utils.zconf import for_task
 
 import yaml
 
@@ -40,10 +40,7 @@ class ActionModule(ActionBase):
     def run(self, tmp=None, task_vars=None):
         result = super().run(tmp, task_vars or {})
         args = self._task.args
-        zconf = Zconf(self, task_vars or {}, args.get("zconf"), args.get("retries", 10), args.get("delay", 3))
-        conf = zconf.conf(args.get("conf"), task_vars or {})
-        if not conf:
-            raise AnsibleActionFail("'conf' names the configuration file on this host")
+        zconf, conf = for_task(self, task_vars or {})
         text = self._document_text()
         check = bool(self._task.check_mode)
         tmpdir = self._make_tmp_path()

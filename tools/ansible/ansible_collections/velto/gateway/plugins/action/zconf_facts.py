@@ -1,10 +1,9 @@
 # The gateway's configuration (its export) and zconf's version, as facts of the host.
 from __future__ import annotations
 
-from ansible.errors import AnsibleActionFail
 from ansible.plugins.action import ActionBase
 
-from ansible_collections.velto.gateway.plugins.plugin_utils.zconf import Zconf
+from ansible_collections.velto.gateway.plugins.plugin_utils.zconf import for_task
 
 
 class ActionModule(ActionBase):
@@ -12,11 +11,7 @@ class ActionModule(ActionBase):
 
     def run(self, tmp=None, task_vars=None):
         result = super().run(tmp, task_vars or {})
-        args = self._task.args
-        zconf = Zconf(self, task_vars or {}, args.get("zconf"), args.get("retries", 10), args.get("delay", 3))
-        conf = zconf.conf(args.get("conf"), task_vars or {})
-        if not conf:
-            raise AnsibleActionFail("'conf' names the configuration file on this host")
+        zconf, conf = for_task(self, task_vars or {})
         rc, version, stdout, stderr = zconf.run("--version", "--json")
         if rc != 0 or not isinstance(version, dict):
             return dict(result, **zconf.failure(rc, version, stdout, stderr, "zconf --version"))

@@ -7,6 +7,8 @@ import json
 import shlex
 import time
 
+from ansible.errors import AnsibleActionFail
+
 WINDOWS_CONF = "C:\\Program Files\\VELTO Gateway\\zidezir.conf"
 EXIT_BUSY = 3
 
@@ -70,3 +72,13 @@ class Zconf:
         rc, document, stdout, stderr = self.run("export", conf, "--json")
         return document if rc == 0 and isinstance(document, dict) else None
 
+
+def for_task(action, task_vars):
+    """The task's zconf and its configuration file, from the task's arguments and the host's
+    variables."""
+    args = action._task.args
+    zconf = Zconf(action, task_vars, args.get("zconf"), args.get("retries", 10), args.get("delay", 3))
+    conf = zconf.conf(args.get("conf"), task_vars)
+    if not conf:
+        raise AnsibleActionFail("'conf' (or the host variable velto_gateway_conf) names the configuration file")
+    return zconf, conf
