@@ -255,6 +255,7 @@ TEST(ZconfApply, AHandEditedFileWithTheSettingsStaysAndCreateMakesANewGateway) {
   EXPECT_EQ(made.code, 0) << made.err;
   EXPECT_EQ(made.json()["changed"], true);
   EXPECT_EQ(Zconf({"diff", conf, dir.File("source.conf")}).code, 0);
+  EXPECT_FALSE(fresh.Exists("History"));  // no empty revision for a guard to give back
   EXPECT_EQ(Zconf({"units", fresh.File("voice.ini"), "2", "--json"}).out, Zconf({"units", conf, "2", "--json"}).out);
 }
 

@@ -70,6 +70,11 @@ int Apply(const std::string& path, const DesiredConfiguration& desired, const Co
   // Settings, not bytes: a file whose settings are the document's stays as it is, however
   // its lines are written.
   if (changes.empty() && !created) return doc.Report(false, extra, printed.str());
+  // A new gateway's history starts with its first change, not with the empty file (which a
+  // guarded restart would otherwise give back).
+  if (created && !dryRun)
+    return WriteFileAtomic(path, *bytes) ? doc.Report(true, extra, printed.str())
+                                         : Refuse(io, CannotWrite(path), kExitFailed);
   const int code = doc.Finish(desired.Fields(), extra, printed.str(), dryRun);
   // --check tells a script by the exit code alone that the file would change.
   return code == kExitOk && dryRun ? kExitFindings : code;

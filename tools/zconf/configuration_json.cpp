@@ -192,9 +192,9 @@ std::vector<DesiredBlock> ReadBlocks(const Json& blocks, const std::string& path
       block.port = static_cast<int>(n);
     }
     if (const Json* address = Member(b, "address")) block.address = LineTextAt(*address, MemberPath(block.path, "address"));
-    if (*block.typeIndex == 0 && block.address && !block.address->empty())
+    if (block.typeIndex == 0 && block.address && !block.address->empty())
       throw DocumentError{MemberPath(block.path, "address"), AddressOnlyForIpBlocks()};
-    if (*block.typeIndex == 1 && (!block.address || block.address->empty()))
+    if (block.typeIndex == 1 && (!block.address || block.address->empty()))
       throw DocumentError{MemberPath(block.path, "address"), AddressRequired()};
     if (const Json* comment = Member(b, "comment")) block.comment = LineTextAt(*comment, MemberPath(block.path, "comment"));
     if (const Json* units = Member(b, "units")) block.units = ReadUnits(*units, MemberPath(block.path, "units"), i);
@@ -212,7 +212,7 @@ BlockDialogData DesiredDialog(const DesiredBlock& want, const BlockRow* had) {
     block.ip.clear();
     if (!want.port) throw DocumentError{MemberPath(want.path, "port"), NewBlockNeeds()};
   }
-  block.typeIndex = *want.typeIndex;
+  block.typeIndex = want.typeIndex;
   if (want.port) block.port = *want.port;
   if (want.address) block.ip = *want.address;
   if (want.comment) block.comment = *want.comment;
@@ -228,7 +228,7 @@ std::vector<BlockIdentity> IdentitiesOf(const BlockRows& rows) {
 
 std::vector<BlockIdentity> IdentitiesOf(const std::vector<DesiredBlock>& blocks) {
   std::vector<BlockIdentity> wanted;
-  for (const DesiredBlock& b : blocks) wanted.push_back({*b.typeIndex, b.port.value_or(0), b.address.value_or("")});
+  for (const DesiredBlock& b : blocks) wanted.push_back({b.typeIndex, b.port.value_or(0), b.address.value_or("")});
   return wanted;
 }
 
@@ -254,7 +254,7 @@ void PutBlocks(ConfDocument& doc, const std::vector<DesiredBlock>& blocks) {
     std::vector<std::string> errors = BlockErrors(rows, i, i);
     if (!errors.empty()) throw DocumentError{blocks[i].path, errors.front()};
   }
-  doc.Editor().StringGrid1().SetRows(rows.empty() ? doc.Editor().StringGrid1().Rows() : rows);
+  if (!rows.empty()) doc.Editor().StringGrid1().SetRows(rows);
 
   // Each block's units go with it: the document's where it names them, else its own.
   std::vector<std::vector<UnitRecord>> now, wanted;

@@ -28,7 +28,7 @@ Json ExportConfiguration(ConfDocument& doc);
 // A block of a desired document; what it leaves out stays as the file's same block has it.
 struct DesiredBlock {
   std::string path;  // "$.blocks[i]"
-  std::optional<int> typeIndex;  // 0 ТРЛ-М, 1 ТРЛ-МЕ
+  int typeIndex = 0;  // 0 ТРЛ-М, 1 ТРЛ-МЕ
   std::optional<int> port;
   std::optional<std::string> address, comment;
   std::optional<std::vector<UnitRecord>> units;  // all of the block's units, in order
