@@ -6,7 +6,8 @@ ten gateway folders on this machine (ansible_connection=local, the native zconf)
 - a second run changes nothing and writes no file;
 - --check --diff with another port reports changed, shows the port's change in the diff and
   writes nothing;
-- zconf_facts gives zconf's version and the gateway's configuration as the host's facts.
+- zconf_facts gives zconf's version and the gateway's configuration as the host's facts;
+- over a Windows connection the command is quoted for PowerShell, its exit code zconf's.
 
 usage: ansible_collection.py ANSIBLE_PLAYBOOK ZCONF MANUAL COLLECTIONS DATA_DIR WORK_DIR
 """
@@ -28,6 +29,28 @@ def playbook_of(manual):
     if len(blocks) != 1:
         sys.exit(f"{manual}: {len(blocks)} playbooks with the collection, expected one")
     return blocks[0]
+
+
+POWERSHELL_COMMAND = """
+import sys
+from ansible.plugins.loader import shell_loader
+from ansible_collections.velto.gateway.plugins.plugin_utils.zconf import Zconf
+
+class Action:  # what Zconf takes from an action plugin
+    class _connection:
+        _shell = shell_loader.get("powershell")
+
+zconf = Zconf(Action(), {}, None)
+print(zconf.command(["apply", zconf.conf(None, {}), sys.argv[1], "--json"]))
+"""
+
+
+def powershell_command(ansible, collections, desired):
+    """The command zconf_apply sends over a Windows connection, built with Ansible's own
+    PowerShell shell plugin by Ansible's interpreter (no Windows host here runs it)."""
+    interpreter = Path(ansible).read_text(errors="replace").splitlines()[0][2:].split()
+    return subprocess.run(interpreter + ["-c", POWERSHELL_COMMAND, desired], check=True, capture_output=True, text=True,
+                          env=dict(os.environ, PYTHONPATH=str(collections))).stdout.strip()
 
 
 def main(ansible, zconf, manual, collections, data, work):
@@ -104,6 +127,11 @@ def main(ansible, zconf, manual, collections, data, work):
     expect(re.search(r'^-\s+"Network/Listener Port": "1701",\n\+\s+"Network/Listener Port": "1799",', out, re.M),
            f"check run: no port change in the diff:\n{out[:3000]}")
     expect(files() == before, "check run: a file was written")
+
+    command = powershell_command(ansible, collections, "C:\\Temp\\O'Brien\\desired.json")
+    expect(command == "& 'zconf' 'apply' 'C:\\Program Files\\VELTO Gateway\\zidezir.conf' "
+                      "'C:\\Temp\\O''Brien\\desired.json' '--json'; exit $LASTEXITCODE",
+           f"the command for PowerShell: {command}")
 
     # The facts: zconf's version and the gateway's configuration, as the host's.
     adhoc = str(Path(ansible).with_name("ansible"))
