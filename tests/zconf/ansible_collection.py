@@ -3,7 +3,7 @@
 ten gateway folders on this machine (ansible_connection=local, the native zconf):
 - the first run changes the nine good gateways, and each then has its document's settings;
 - the tenth, whose file is no configuration, fails alone with zconf's own message;
-- a second run changes nothing and writes no file;
+- a second run changes nothing and writes no file, trying again where the file stayed busy;
 - --check --diff with another port reports changed, shows the port's change in the diff and
   writes nothing;
 - zconf_facts gives zconf's version and the gateway's configuration as the host's facts;
@@ -11,12 +11,14 @@ ten gateway folders on this machine (ansible_connection=local, the native zconf)
 
 usage: ansible_collection.py ANSIBLE_PLAYBOOK ZCONF MANUAL COLLECTIONS DATA_DIR WORK_DIR
 """
+import fcntl
 import json
 import os
 import re
 import shutil
 import subprocess
 import sys
+import threading
 from pathlib import Path
 
 HOSTS = [f"gw{n:02}" for n in range(1, 11)]
@@ -118,7 +120,13 @@ def main(ansible, zconf, manual, collections, data, work):
     for host in HOSTS:
         os.utime(work / host / "zidezir.conf", (1_000_000_000, 1_000_000_000))
     before = files()
+    # Another zconf holds gw01's lock for longer than zconf waits for it: zconf_apply tries again.
+    lock = open(work / HOSTS[0] / "zidezir.conf.lock", "w")
+    fcntl.flock(lock, fcntl.LOCK_EX)
+    release = threading.Timer(12, lambda: (fcntl.flock(lock, fcntl.LOCK_UN), lock.close()))
+    release.start()
     out, recap = run("second run")
+    release.join()
     expect(all(recap[h] == (1, 0, 0) for h in good), f"second run: {recap}")
     expect(files() == before, "second run: a file was written")
 
