@@ -61,8 +61,9 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
     history.emplace(target, request.wait);
     bool kept = history->Open();
     // What another program left in the file is kept before it is replaced: as a version of
-    // its own, committed at once, since it was there whatever happens next.
-    if (kept && outcome.found && history->Newest() != outcome.found)
+    // its own, committed at once, since it was there whatever happens next. An empty file is
+    // nothing to go back to.
+    if (kept && outcome.found && !outcome.found->empty() && history->Newest() != outcome.found)
       kept = history->Stage(*outcome.found, {text::history::kFoundProgram, text::history::kFoundSummary}) &&
              history->Commit();
     RevisionNote note = request.note;

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The Ansible playbook of the manual, run by a real ansible-playbook against this machine.
+"""The manual's Ansible playbook without the collection, run by a real ansible-playbook against this machine.
 
 The playbook is taken from the manual's chapter as it stands; its Windows modules become their
 builtin kin (win_copy -> copy, win_command -> command) and its variables point at the native
@@ -21,9 +21,10 @@ from pathlib import Path
 
 
 def playbook_of(manual):
-    blocks = re.findall(r"^```yaml\n(.*?)^```", manual.read_text(encoding="utf-8"), re.M | re.S)
+    blocks = [b for b in re.findall(r"^```yaml\n(.*?)^```", manual.read_text(encoding="utf-8"), re.M | re.S)
+              if "ansible.windows.win_command" in b]
     if len(blocks) != 1:
-        sys.exit(f"{manual}: {len(blocks)} yaml blocks, expected the one playbook")
+        sys.exit(f"{manual}: {len(blocks)} playbooks with win_command, expected one")
     return blocks[0].replace("ansible.windows.win_", "ansible.builtin.")
 
 

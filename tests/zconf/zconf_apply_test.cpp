@@ -70,7 +70,7 @@ TEST(ZconfApply, ExportAppliedToAnotherConfigurationMakesItEqualAndASecondApplyW
     // --check: what diff says, nothing written.
     const Snapshot before = Take(dir, "target.conf");
     Outcome check = Zconf({"apply", target, desired, "--check", "--json"});
-    ASSERT_EQ(check.code, 0) << check.err;
+    ASSERT_EQ(check.code, 1) << check.err;
     EXPECT_EQ(check.json()["changed"], true);
     EXPECT_EQ(check.json()["changes"], Zconf({"diff", target, source, "--json"}).json()["changes"]);
     EXPECT_TRUE(Take(dir, "target.conf") == before);
@@ -100,7 +100,7 @@ TEST(ZconfApply, ExportAppliedToAnotherConfigurationMakesItEqualAndASecondApplyW
   }
 }
 
-TEST(ZconfApply, WhatADocumentLeavesOutStaysAndBlocksMatchByPosition) {
+TEST(ZconfApply, WhatADocumentLeavesOutStaysAndValuesComeAsEnginesWriteThem) {
   struct Case {
     const char* document;
     const char* changes;  // as --diff prints them
@@ -108,14 +108,19 @@ TEST(ZconfApply, WhatADocumentLeavesOutStaysAndBlocksMatchByPosition) {
   const Case cases[] = {
       {R"({"version": 1, "keys": {"log/level": 5}})",
        "Журналы / Уровень отладочной трассировки: Дополнительная информация → Расширенная отладочная информация\n"},
-      {R"({"version": 1, "blocks": [{"port": 2}]})",
-       "Блоки ТРЛ-М / блок 1, порт: COM1 → COM2\n"
+      // What YAML and an INI inventory make of values, and the remarks an engine's template adds.
+      {R"({"$schema": "urn:x", "_note": "from the template", "version": 1, "computer": "elsewhere",
+           "keys": {"_comment": "", "Network/Need Gatekeeper": false, "Network/Listener Port": "1721"}})",
+       "Сетевые настройки / Порт IP телефонии: 1720 → 1721\n"
+       "Сетевые настройки / Использовать Gatekeeper: Да → Нет\n"},
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": "1"}]})",
        "Блоки ТРЛ-М / блок 2 удалён: ТРЛ-МЕ, COM4, 192.168.1.201, «Склад №2», 1 устройство\n"},
-      {R"({"version": 1, "blocks": [{}, {"units": []}, {"type": "TRL-ME", "port": 6, "address": "10.0.0.9"}]})",
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": 1}, {"type": "TRL-ME", "address": "192.168.1.201",
+           "units": []}, {"_why": "new", "type": "TRL-ME", "port": 6, "address": "10.0.0.9", "units": []}]})",
        "Блоки ТРЛ-М / блок 2, устройство с адресом 9 удалено: МСД-2М, МСД-4М, «Склад», 192.168.1.60\n"
        "Блоки ТРЛ-М / блок 3 добавлен: ТРЛ-МЕ, COM6, 10.0.0.9, «Новый блок», 0 устройств\n"},
-      {R"({"version": 1, "blocks": [{"comment": "", "units": [
-            {"type": "msd", "address": 5, "name": " Пост 1 ", "host": "192.168.1.50"}]}, {"type": "ТРЛ-М"}]})",
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": 1, "comment": "", "units": [
+            {"type": "msd", "address": "5", "name": " Пост 1 ", "host": "192.168.1.50"}]}, {"type": "ТРЛ-М", "port": 4}]})",
        "Блоки ТРЛ-М / блок 1, комментарий: Проходная \"главная\" → (пусто)\n"
        "Блоки ТРЛ-М / блок 1, устройство с адресом 5, тип: ПВК-ЗН, ГЛС → МСД-2М, МСД-4М\n"
        "Блоки ТРЛ-М / блок 1, устройство с адресом 7 удалено: ТРЛ-ЗН slave, «Ворота \\ север», 192.168.1.51\n"
@@ -139,21 +144,131 @@ TEST(ZconfApply, WhatADocumentLeavesOutStaysAndBlocksMatchByPosition) {
   }
 }
 
+// Each block of the file as "type port/address comment: unit addresses", from its export.
+std::vector<std::string> BlocksWithUnits(const std::string& conf) {
+  std::vector<std::string> blocks;
+  const Json exported = Zconf({"export", conf, "--json"}).json();
+  for (const Json& b : exported["blocks"]) {
+    std::string text = b["type"].get<std::string>() + " " + std::to_string(b["port"].get<int>()) + " " +
+                       b.value("address", "") + " " + b["comment"].get<std::string>() + ":";
+    for (const Json& u : b["units"]) text += " " + std::to_string(u["address"].get<int>());
+    blocks.push_back(text);
+  }
+  return blocks;
+}
+
+TEST(ZconfApply, BlocksAreMatchedByIdentityAndTheirUnitsGoWithThem) {
+  // Проходная (unit 5), Склад (units 9, 10), Гараж ТРЛ-МЕ (unit 7), Пост (unit 3).
+  const std::string start = R"({"version": 1, "blocks": [
+    {"type": "ТРЛ-М", "port": 1, "comment": "Проходная", "units": [{"type": "PVK", "address": 5, "host": "h5"}]},
+    {"type": "ТРЛ-М", "port": 2, "comment": "Склад", "units": [{"type": "MSD", "address": 9, "host": "h9"},
+                                                              {"type": "MSD", "address": 10, "host": "h10"}]},
+    {"type": "ТРЛ-МЕ", "port": 3, "address": "10.0.0.7", "comment": "Гараж",
+     "units": [{"type": "TRLZN", "address": 7, "host": "h7"}]},
+    {"type": "ТРЛ-М", "port": 4, "comment": "Пост", "units": [{"type": "PVK", "address": 3, "host": "h3"}]}]})";
+  // The blocks as an engine names them, without their units.
+  const std::string a = R"({"type": "TRL-M", "port": 1})", b = R"({"type": "TRL-M", "port": "2"})",
+                    c = R"({"type": "TRL-ME", "address": "10.0.0.7"})", d = R"({"type": "ТРЛ-М", "port": 4})";
+  const std::vector<std::string> unchanged = {"ТРЛ-М 1  Проходная: 5", "ТРЛ-М 2  Склад: 9 10",
+                                              "ТРЛ-МЕ 3 10.0.0.7 Гараж: 7", "ТРЛ-М 4  Пост: 3"};
+  struct Case {
+    const char* name;
+    std::string blocks;
+    std::vector<std::string> expected;  // empty: refused
+    const char* path = "";
+  };
+  const Case cases[] = {
+      {"drop from the middle", a + "," + c, {"ТРЛ-М 1  Проходная: 5", "ТРЛ-МЕ 3 10.0.0.7 Гараж: 7"}},
+      {"insert at the front",
+       R"({"type": "TRL-M", "port": 7, "comment": "Въезд", "units": [{"type": "PVK", "address": 1, "host": "h1"}]},)" +
+           a + "," + b + "," + c + "," + d,
+       {"ТРЛ-М 7  Въезд: 1", "ТРЛ-М 1  Проходная: 5", "ТРЛ-М 2  Склад: 9 10", "ТРЛ-МЕ 3 10.0.0.7 Гараж: 7",
+        "ТРЛ-М 4  Пост: 3"}},
+      {"reorder, one list replaced",
+       d + "," + c + R"(, {"type": "TRL-M", "port": 2, "units": [{"type": "MSD", "address": 11, "host": "h"}]},)" + a,
+       {"ТРЛ-М 4  Пост: 3", "ТРЛ-МЕ 3 10.0.0.7 Гараж: 7", "ТРЛ-М 2  Склад: 11", "ТРЛ-М 1  Проходная: 5"}},
+      {"change type in place", a + "," + b + R"(, {"type": "TRL-M", "port": 3},)" + d,
+       {"ТРЛ-М 1  Проходная: 5", "ТРЛ-М 2  Склад: 9 10", "ТРЛ-М 3  Гараж: 7", "ТРЛ-М 4  Пост: 3"}},
+      {"no units, no such block", a + R"(, {"type": "TRL-M", "port": 9})", {}, "$.blocks[1].units"},
+      {"no units, type and port both changed", a + "," + b + R"(, {"type": "TRL-M", "port": 5},)" + d, {},
+       "$.blocks[2].units"},
+      {"no units, a ТРЛ-МЕ at another address", a + R"(, {"type": "TRL-ME", "address": "10.0.0.8"})", {},
+       "$.blocks[1].units"},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    TempDir dir;
+    dir.Write("zidezir.conf", ReadDataFile("zconf/gateway.conf"));
+    dir.Write("start.json", start);
+    ASSERT_EQ(Zconf({"apply", dir.File("zidezir.conf"), dir.File("start.json")}).code, 0);
+    ASSERT_EQ(BlocksWithUnits(dir.File("zidezir.conf")), unchanged);
+    dir.Write("d.json", R"({"version": 1, "blocks": [)" + k.blocks + "]}");
+    Outcome run = Zconf({"apply", dir.File("zidezir.conf"), dir.File("d.json"), "--json"});
+    if (k.expected.empty()) {
+      EXPECT_EQ(run.code, 2);
+      EXPECT_EQ(run.json()["path"], k.path);
+      EXPECT_EQ(BlocksWithUnits(dir.File("zidezir.conf")), unchanged);
+    } else {
+      EXPECT_EQ(run.code, 0) << run.out << run.err;
+      EXPECT_EQ(BlocksWithUnits(dir.File("zidezir.conf")), k.expected);
+      // The written file gives the gateway the same lists: a second run changes nothing.
+      EXPECT_EQ(Zconf({"apply", dir.File("zidezir.conf"), dir.File("d.json"), "--json"}).json()["changed"], false);
+    }
+  }
+}
+
+TEST(ZconfApply, AHandEditedFileWithTheSettingsStaysAndCreateMakesANewGateway) {
+  TempDir dir;
+  dir.Write("source.conf", ReadDataFile("zconf/gateway.conf"));
+  ASSERT_EQ(Zconf({"export", dir.File("source.conf"), dir.File("d.json")}).code, 0);
+  // The settings are the document's; only the file's form is not the program's.
+  WriteOld(dir, "zidezir.conf", ReadDataFile("zconf/gateway.conf") + "\r\n; edited by hand\r\n");
+  const Snapshot edited = Take(dir, "zidezir.conf");
+  Outcome same = Zconf({"apply", dir.File("zidezir.conf"), dir.File("d.json"), "--json"});
+  EXPECT_EQ(same.code, 0);
+  EXPECT_EQ(same.json()["changed"], false);
+  EXPECT_NE(same.json()["msg"].get<std::string>().find("записала бы его в другом виде"), std::string::npos);
+  EXPECT_TRUE(Take(dir, "zidezir.conf") == edited);
+
+  // A new gateway: refused without --create and with --check, leaving nothing behind; made,
+  // with its voice.ini, with --create.
+  TempDir fresh;
+  const std::string conf = fresh.File("zidezir.conf");
+  for (std::vector<std::string> args : {std::vector<std::string>{}, {"--create", "--check"}}) {
+    args.insert(args.begin(), {"apply", conf, dir.File("d.json")});
+    EXPECT_EQ(Zconf(args).code, args.size() == 3 ? 2 : 1);
+    EXPECT_TRUE(fs::is_empty(fs::u8path(fresh.Path())));
+  }
+  Outcome made = Zconf({"apply", conf, dir.File("d.json"), "--create", "--json"});
+  EXPECT_EQ(made.code, 0) << made.err;
+  EXPECT_EQ(made.json()["changed"], true);
+  EXPECT_EQ(Zconf({"diff", conf, dir.File("source.conf")}).code, 0);
+  // The version made is kept; no empty one before it for a guard to give back.
+  const nlohmann::json history = Zconf({"history", conf, "--json"}).json();
+  ASSERT_EQ(history.size(), 1u);
+  EXPECT_EQ(history[0]["number"], 0);
+  EXPECT_EQ(Zconf({"units", fresh.File("voice.ini"), "2", "--json"}).out, Zconf({"units", conf, "2", "--json"}).out);
+}
+
 TEST(ZconfApply, RefusedDocumentsNameTheirPathAndLeaveEveryFile) {
   struct Case {
     std::string document;
     const char* path;
     const char* message;  // a part of it
   };
-  const std::string units = R"({"version": 1, "blocks": [{"units": [{"type": "PVK", "address": 5, "host": "h", )";
+  const std::string b1 = R"({"type": "TRL-M", "port": 1)", b2 = R"({"type": "TRL-ME", "address": "192.168.1.201")";
+  const std::string units = R"({"version": 1, "blocks": [)" + b1 + R"(, "units": [{"type": "PVK", "address": 5, "host": "h", )";
   const Case cases[] = {
       // Wrong types.
       {R"({"version": 1, "keys": {"Audio/TxBuffer": true}})", "$.keys[\"Audio/TxBuffer\"]",
        "ожидается строка или целое число"},
       {R"({"version": 1, "blocks": {}})", "$.blocks", "ожидается массив"},
-      {R"({"version": 1, "blocks": [{"port": "4"}]})", "$.blocks[0].port", "ожидается целое число"},
-      {R"({"version": 1, "blocks": [{}, {"units": [{"type": "PVK", "address": 5.5, "host": "h"}]}]})",
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": "COM4"}]})", "$.blocks[0].port", "ожидается целое число"},
+      {R"({"version": 1, "blocks": [)" + b1 + "}, " + b2 + R"(, "units": [{"type": "PVK", "address": 5.5, "host": "h"}]}]})",
        "$.blocks[1].units[0].address", "ожидается целое число"},
+      {R"({"version": 1, "blocks": [{"port": 1}]})", "$.blocks[0].type", "нет обязательного члена"},
+      {R"({"version": 1, "blocks": [{"type": "TRL-M"}]})", "$.blocks[0].port", "нет обязательного члена"},
+      {R"({"version": 1, "keys": {"Log/Level": false}})", "$.keys[\"Log/Level\"]", "ожидается строка или целое число"},
       {R"({"version": 1, "prefixes": "0=0"})", "$.prefixes", "ожидается массив"},
       {"[]", "$", "ожидается объект"},
       // Unknown keys and members.
@@ -163,33 +278,36 @@ TEST(ZconfApply, RefusedDocumentsNameTheirPathAndLeaveEveryFile) {
       {R"({"version": 1, "keys": {"Log/Level": "1", "log/level": "2"}})", "$.keys[\"log/level\"]",
        "ключ Log/Level указан дважды"},
       {units + R"("address": 6}]}]})", "$.blocks[0].units[0].address", "член указан дважды"},
-      {R"({"version": 2})", "$.version", "версия документа 2 не поддерживается"},
+      {R"({"version": 2})", "$.version", "версия документа 2 не поддерживается; этот zconf читает документы версии 1"},
+      {R"({"version": "1"})", "$.version", "версия документа - целое число без кавычек: \"version\": 1, а не \"1\""},
       {R"({"keys": {}})", "$.version", "нет обязательного члена"},
       // Out of range, and what check calls an error.
       {R"({"version": 1, "keys": {"Audio/TxBuffer": "1001"}})", "$.keys[\"Audio/TxBuffer\"]",
        "Audio/TxBuffer: значение '1001' не принимается; допустимо: целое число от 0 до 1000"},
       {R"({"version": 1, "keys": {"Network/Listener Port": 70000}})", "$.keys[\"Network/Listener Port\"]",
        "Network/Listener Port: '70000' - не номер порта от 1 до 65535"},
-      {R"({"version": 1, "blocks": [{"port": 256}]})", "$.blocks[0].port", "порт '256' не принимается"},
-      {R"({"version": 1, "blocks": [{"units": [{"type": "PVK", "address": 256, "host": "h"}]}]})",
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": 256}]})", "$.blocks[0].port", "порт '256' не принимается"},
+      {R"({"version": 1, "blocks": [)" + b1 + R"(, "units": [{"type": "PVK", "address": 256, "host": "h"}]}]})",
        "$.blocks[0].units[0]", "Не верно задан ВЛТ адрес. Запись не будет добавлена"},
       {units + R"("name": "a,b"}]}]})", "$.blocks[0].units[0]", "Наименование не должно содержать запятую"},
-      {R"({"version": 1, "blocks": [{"units": [{"type": "GLS", "address": 1, "host": "h"}]}]})",
+      {R"({"version": 1, "blocks": [)" + b1 + R"(, "units": [{"type": "GLS", "address": 1, "host": "h"}]}]})",
        "$.blocks[0].units[0].type", "тип устройства 'GLS' не принимается"},
       {R"({"version": 1, "prefixes": ["0=0", "5="]})", "$.prefixes[1]", "префикс '5=' не принимается"},
       // Duplicate unit addresses.
-      {R"({"version": 1, "blocks": [{}, {"units": [{"type": "PVK", "address": 9, "host": "a"},
+      {R"({"version": 1, "blocks": [)" + b1 + "}, " + b2 + R"(, "units": [{"type": "PVK", "address": 9, "host": "a"},
                                               {"type": "MSD", "address": 9, "host": "b"}]}]})",
        "$.blocks[1].units[1].address", "адрес 9 уже занят в блоке 2"},
       // Blocks: a ТРЛ-М block with an address, and what the file's blocks make wrong.
-      {R"({"version": 1, "blocks": [{"address": "10.0.0.1"}]})", "$.blocks[0].address",
+      {R"({"version": 1, "blocks": [{"type": "TRL-M", "port": 1, "address": "10.0.0.1"}]})", "$.blocks[0].address",
        "адрес задаётся только для блоков ТРЛ-МЕ"},
       {R"({"version": 1, "blocks": [{"type": "ТРЛ-МЕ"}]})", "$.blocks[0].address", "для блока ТРЛ-МЕ нужен адрес"},
-      {R"({"version": 1, "blocks": [{}, {"type": "TRL-M", "port": 1}]})", "$.blocks[1]",
+      {R"({"version": 1, "blocks": [)" + b1 + R"(}, {"type": "TRL-M", "port": 1, "units": []}]})", "$.blocks[1]",
        "блоки ТРЛ-М 1 и 2 оба на COM1"},
-      {R"({"version": 1, "blocks": [{}, {}, {"type": "TRL-ME", "port": 3, "address": "10.0.0"}]})", "$.blocks[2]",
+      {R"({"version": 1, "blocks": [)" + b1 + "}, " + b2 + R"(}, {"type": "TRL-ME", "port": 3, "address": "10.0.0",
+          "units": []}]})", "$.blocks[2]",
        "блок ТРЛ-МЕ 3: '10.0.0' - не адрес IPv4"},
-      {R"({"version": 1, "blocks": [{}, {}, {"type": "ТРЛ-М"}]})", "$.blocks[2].port", "у нового блока должны быть"},
+      {R"({"version": 1, "blocks": [)" + b1 + "}, " + b2 + R"(}, {"type": "ТРЛ-МЕ", "address": "10.0.0.5",
+          "units": []}]})", "$.blocks[2].port", "у нового блока должны быть"},
       {R"({"version": 1, "blocks": []})", "$.blocks", "последний оставшийся блок удалить нельзя"},
       // Malformed JSON: where the parser stopped.
       {R"({"version": 1, "keys": {"Log/Level": "1",}})", "$.keys[\"Log/Level\"]",

@@ -12,7 +12,7 @@ namespace {
 // the help flags.
 constexpr const char* kValueOptions[] = {"type", "port", "ip",   "comment", "address",
                                          "host", "name", "wait", "guard",   "conf"};
-constexpr const char* kFlagOptions[] = {"check", "diff"};
+constexpr const char* kFlagOptions[] = {"check", "diff", "create"};
 
 template <std::size_t N>
 bool Among(std::string_view name, const char* const (&names)[N]) {

@@ -25,6 +25,7 @@ int HistoryCommand(const CommandLine& line, Io& io);
 int RestoreCommand(const CommandLine& line, Io& io);
 int ExportCommand(const CommandLine& line, Io& io);
 int ApplyCommand(const CommandLine& line, Io& io);
+int SchemaCommand(const CommandLine& line, Io& io);
 
 // Restores revision `number` of the file with the save's rules, the current content kept as
 // a revision first; the exit code.

@@ -146,7 +146,8 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
   if (!saved) return kExitFailed;
   const std::string& bytes = *saved;
   const bool changed = bytes != bytes_;
-  if (changed)
+  // In an empty file everything is new; besides what was asked there is nothing to tell.
+  if (changed && !bytes_.empty())
     for (const std::string& effect : SaveEffects(bytes_, bytes, asked)) Warn(io_, effect);
   if (changed && !dryRun) {
     // Under the lock no other zconf or window saves; a program that takes no lock (an
@@ -163,6 +164,10 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
     if (int code = WriteRefusal(written, io_)) return code;
     bytes_ = bytes;
   }
+  return Report(changed, extra, printed);
+}
+
+int ConfDocument::Report(bool changed, const Json& extra, const std::string& printed) {
   if (io_.json) {
     Json result;
     result["file"] = path_;

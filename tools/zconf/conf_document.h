@@ -92,6 +92,10 @@ class ConfDocument {
   int Finish(const std::vector<const KeyField*>& asked, const Json& extra = {}, const std::string& printed = {},
              bool dryRun = false);
 
+  // The command's result without a save: with --json the result document (`extra` members
+  // added), else `printed`; exit 0.
+  int Report(bool changed, const Json& extra = {}, const std::string& printed = {});
+
  private:
   std::string path_;
   Io& io_;

@@ -1,29 +1,38 @@
 #include "configuration_json.h"
 
+#include <algorithm>
 #include <climits>
 #include <initializer_list>
 #include <map>
 #include <stdexcept>
 
+#include "block_identity.h"
 #include "block_list.h"
 #include "block_texts.h"
 #include "conf_check.h"
 #include "devices_body.h"
+#include "file_system.h"
 #include "ini_file.h"
 #include "key_rules.h"
 #include "text.h"
 #include "voice_ini.h"
+#include "zz_version.h"
+#include "document_schema.h"
 #include "zconf_texts.h"
 
 namespace zz::zconf {
 
 namespace {
 
+// A member the reader passes over: `$schema` names the document's schema for an editor, and
+// a name beginning with "_" is a comment of whoever wrote the document.
+bool IsRemark(const std::string& name) { return name == "$schema" || (!name.empty() && name[0] == '_'); }
+
 // The members an object of the document may have; a member outside them is refused.
 void OnlyMembers(const Json& value, const std::string& path, std::initializer_list<const char*> names) {
   if (!value.is_object()) throw DocumentError{path, ExpectedObject()};
   for (const auto& member : value.items()) {
-    bool known = false;
+    bool known = IsRemark(member.key());
     for (const char* name : names) known = known || member.key() == name;
     if (!known) throw DocumentError{MemberPath(path, member.key()), UnknownMember(names)};
   }
@@ -81,13 +90,16 @@ std::vector<std::pair<const KeyField*, std::string>> ReadKeys(const Json& keys, 
   if (!keys.is_object()) throw DocumentError{path, ExpectedObject()};
   std::vector<std::pair<const KeyField*, std::string>> read;
   for (const auto& member : keys.items()) {
+    if (IsRemark(member.key())) continue;
     const std::string at = MemberPath(path, member.key());
     const KeyField* field = FindKey(member.key());
     if (!field) throw DocumentError{at, UnknownKey(Shown(member.key()))};
     for (const auto& earlier : read)
       if (earlier.first == field) throw DocumentError{at, KeyTwice(KeyName(*field))};
     const KeyRule rule = RuleOf(*field);
-    const std::string raw = KeyTextAt(member.value(), at);
+    // YAML's yes and no reach the document as JSON's true and false.
+    const bool flag = rule.accepts == Accepts::kYesNo && member.value().is_boolean();
+    const std::string raw = flag ? (member.value().get<bool>() ? "yes" : "no") : KeyTextAt(member.value(), at);
     const bool unchosen = IsUnchosen(rule, raw);
     std::optional<std::string> value = unchosen ? std::string(Trim(raw)) : AcceptValue(rule, raw);
     if (!value) throw DocumentError{at, RefusedValue(KeyName(*field), Shown(raw), AcceptsText(rule))};
@@ -124,6 +136,16 @@ int BlockTypeAt(const Json& value, const std::string& path) {
   throw DocumentError{path, BadBlockType(Shown(type))};
 }
 
+// A port or an address: a whole number, or the same written as a string, as an inventory's
+// variables are.
+long long NumberAt(const Json& value, const std::string& path) {
+  if (value.is_string()) {
+    if (std::optional<int> n = PlainNumber(std::string(Trim(value.get<std::string>())))) return *n;
+    throw DocumentError{path, ExpectedInteger()};
+  }
+  return IntegerAt(value, path);
+}
+
 std::vector<UnitRecord> ReadUnits(const Json& units, const std::string& path, std::size_t block) {
   std::vector<UnitRecord> records;
   std::map<long long, std::size_t> addresses;  // address -> unit index
@@ -136,7 +158,7 @@ std::vector<UnitRecord> ReadUnits(const Json& units, const std::string& path, st
     for (std::size_t t = 0; t < kUnitTypeNames.size(); ++t)
       if (EqualsAsciiNoCase(type, UnitTypeCode(kUnitTypeNames[t]))) fields.typeIndex = static_cast<int>(t);
     if (fields.typeIndex < 0) throw DocumentError{MemberPath(at, "type"), BadUnitType(Shown(type))};
-    const long long address = IntegerAt(Required(units[k], at, "address"), MemberPath(at, "address"));
+    const long long address = NumberAt(Required(units[k], at, "address"), MemberPath(at, "address"));
     fields.address = std::to_string(address);
     fields.host = LineTextAt(Required(units[k], at, "host"), MemberPath(at, "host"));
     if (const Json* name = Member(units[k], "name")) fields.name = LineTextAt(*name, MemberPath(at, "name"));
@@ -158,15 +180,22 @@ std::vector<DesiredBlock> ReadBlocks(const Json& blocks, const std::string& path
     block.path = ElementPath(path, i);
     const Json& b = blocks[i];
     OnlyMembers(b, block.path, {"type", "port", "address", "comment", "units"});
-    if (const Json* type = Member(b, "type")) block.typeIndex = BlockTypeAt(*type, MemberPath(block.path, "type"));
-    if (const Json* port = Member(b, "port")) {
-      const long long n = IntegerAt(*port, MemberPath(block.path, "port"));
+    // The type with the port (ТРЛ-М) or the address (ТРЛ-МЕ) is what makes it the same block as
+    // one of the file's.
+    block.typeIndex = BlockTypeAt(Required(b, block.path, "type"), MemberPath(block.path, "type"));
+    const Json* port = block.typeIndex == 0 ? &Required(b, block.path, "port") : Member(b, "port");
+    if (port) {
+      const long long n = NumberAt(*port, MemberPath(block.path, "port"));
       if (n < kBlockPortRange.min || n > kBlockPortRange.max)
         throw DocumentError{MemberPath(block.path, "port"),
                             BadBlockPort(std::to_string(n), kBlockPortRange.min, kBlockPortRange.max)};
       block.port = static_cast<int>(n);
     }
     if (const Json* address = Member(b, "address")) block.address = LineTextAt(*address, MemberPath(block.path, "address"));
+    if (block.typeIndex == 0 && block.address && !block.address->empty())
+      throw DocumentError{MemberPath(block.path, "address"), AddressOnlyForIpBlocks()};
+    if (block.typeIndex == 1 && (!block.address || block.address->empty()))
+      throw DocumentError{MemberPath(block.path, "address"), AddressRequired()};
     if (const Json* comment = Member(b, "comment")) block.comment = LineTextAt(*comment, MemberPath(block.path, "comment"));
     if (const Json* units = Member(b, "units")) block.units = ReadUnits(*units, MemberPath(block.path, "units"), i);
     read.push_back(std::move(block));
@@ -174,66 +203,72 @@ std::vector<DesiredBlock> ReadBlocks(const Json& blocks, const std::string& path
   return read;
 }
 
-// The block dialog's data for block i of the desired list: the file's block in its place,
-// or a new one, with what the document says put in.
+// The block dialog's data for a desired block: the file's block it is, or a new one, with
+// what the document says put in.
 BlockDialogData DesiredDialog(const DesiredBlock& want, const BlockRow* had) {
   BlockDialogData block = had ? BlockDialogFromRow(*had) : NewBlockDialog();
   if (!had) {
     // The dialog proposes an address of its own; a document names the block's address.
     block.ip.clear();
-    if (!want.typeIndex) throw DocumentError{MemberPath(want.path, "type"), NewBlockNeeds()};
     if (!want.port) throw DocumentError{MemberPath(want.path, "port"), NewBlockNeeds()};
   }
-  if (want.typeIndex) block.typeIndex = *want.typeIndex;
+  block.typeIndex = want.typeIndex;
   if (want.port) block.port = *want.port;
-  if (want.address) {
-    if (block.typeIndex == 0 && !want.address->empty())
-      throw DocumentError{MemberPath(want.path, "address"), AddressOnlyForIpBlocks()};
-    block.ip = *want.address;
-  }
-  if (block.typeIndex == 1 && block.ip.empty()) throw DocumentError{MemberPath(want.path, "address"), AddressRequired()};
+  if (want.address) block.ip = *want.address;
   if (want.comment) block.comment = *want.comment;
   return block;
 }
 
+// The file's blocks as the pieces of the rows that tell one block from another.
+std::vector<BlockIdentity> IdentitiesOf(const BlockRows& rows) {
+  std::vector<BlockIdentity> file;
+  for (const BlockRow& row : rows) file.push_back({row[1] == kBlockTypeIp ? 1 : 0, PortFromCell(row[2]), row[3]});
+  return file;
+}
+
+std::vector<BlockIdentity> IdentitiesOf(const std::vector<DesiredBlock>& blocks) {
+  std::vector<BlockIdentity> wanted;
+  for (const DesiredBlock& b : blocks) wanted.push_back({b.typeIndex, b.port.value_or(0), b.address.value_or("")});
+  return wanted;
+}
+
 void PutBlocks(ConfDocument& doc, const std::vector<DesiredBlock>& blocks) {
-  const std::size_t had = doc.Blocks().size();
-  if (blocks.empty() && had > 0) throw DocumentError{"$.blocks", LastBlockStays()};
+  const BlockRows had = doc.Blocks();
+  if (blocks.empty() && !had.empty()) throw DocumentError{"$.blocks", LastBlockStays()};
+  const std::vector<std::optional<std::size_t>> match = MatchBlocks(IdentitiesOf(had), IdentitiesOf(blocks));
+  for (std::size_t i = 0; i < blocks.size(); ++i)
+    if (!match[i] && !blocks[i].units) throw DocumentError{MemberPath(blocks[i].path, "units"), UnmatchedBlockNeedsUnits()};
   const std::string& voice = doc.VoicePath();
   if (voice.empty()) throw std::runtime_error(CannotPrepareVoice());
-  BlockRows rows = doc.Editor().StringGrid1().Rows();
-  // Blocks beyond the document's go from the end, as the block page deletes them.
-  for (std::size_t n = had; n > blocks.size(); --n) {
-    DeleteBlock(rows, static_cast<int>(n));
-    if (!RemoveBlockSection(voice, static_cast<int>(n), doc.Messages())) throw std::runtime_error(CannotPrepareVoice());
-  }
+
+  BlockRows rows;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
-    const BlockDialogData block = DesiredDialog(blocks[i], i < had ? &rows[i] : nullptr);
-    if (i < had)
-      WriteBlockRow(rows[i], block);
-    else
-      AddBlock(rows, block);
+    rows.push_back(match[i] ? had[*match[i]] : BlockRow());
+    WriteBlockRow(rows.back(), DesiredDialog(blocks[i], match[i] ? &had[*match[i]] : nullptr));
     // The dialog puts "Новый блок" for an empty comment; a document that says "" means a
     // block line without one, as a file may have it.
-    if (blocks[i].comment && blocks[i].comment->empty()) rows[i][4].clear();
+    if (blocks[i].comment && blocks[i].comment->empty()) rows.back()[4].clear();
   }
+  RenumberBlocks(rows);
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     std::vector<std::string> errors = BlockErrors(rows, i, i);
     if (!errors.empty()) throw DocumentError{blocks[i].path, errors.front()};
   }
-  doc.Editor().StringGrid1().SetRows(rows);
+  if (!rows.empty()) doc.Editor().StringGrid1().SetRows(rows);
 
-  // A block's units are stored, as the block dialog stores them, only where they change; a
-  // new block's list is stored even when empty, so that no stale section comes with it.
-  const IniFile current(voice);
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    if (!blocks[i].units && i < had) continue;
-    const int n = static_cast<int>(i + 1);
-    std::vector<UnitRecord> now;
-    for (const auto& entry : current.SectionValues(VoiceSectionName(n))) now.push_back(ParseUnitRecord(entry.second));
-    const std::vector<UnitRecord> wanted = blocks[i].units.value_or(std::vector<UnitRecord>());
-    if (wanted != now) StoreBlockUnits(voice, n, UnitRowsFromRecords(wanted));
-  }
+  // Each block's units go with it: the document's where it names them, else its own.
+  std::vector<std::vector<UnitRecord>> now, wanted;
+  for (std::size_t n = 1; n <= std::max(had.size(), blocks.size()); ++n)
+    now.push_back(ReadBlockUnits(voice, static_cast<int>(n)));
+  for (std::size_t i = 0; i < blocks.size(); ++i)
+    wanted.push_back(blocks[i].units ? *blocks[i].units : now[*match[i]]);
+  wanted.resize(now.size());
+  // From the first list that changes on, the sections are written anew in the blocks' order.
+  std::size_t first = 0;
+  while (first < now.size() && now[first] == wanted[first]) ++first;
+  for (std::size_t k = first; k < now.size(); ++k) StoreBlockUnits(voice, static_cast<int>(k + 1), UnitRows());
+  for (std::size_t k = first; k < now.size(); ++k)
+    if (!wanted[k].empty()) StoreBlockUnits(voice, static_cast<int>(k + 1), UnitRowsFromRecords(wanted[k]));
 }
 
 }  // namespace
@@ -263,7 +298,10 @@ Json ExportConfiguration(ConfDocument& doc) {
     blocks.push_back(std::move(block));
   }
   Json document;
+  document["$schema"] = kDocumentSchemaId;
   document["version"] = kDocumentVersion;
+  document["product_version"] = ZZ_VERSION_TEXT;
+  document["computer"] = zz::ComputerName();
   document["keys"] = std::move(keys);
   document["prefixes"] = doc.Editor().ListBoxPrefixes().Items();
   document["blocks"] = std::move(blocks);
@@ -277,9 +315,11 @@ std::vector<const KeyField*> DesiredConfiguration::Fields() const {
 }
 
 DesiredConfiguration ReadDesired(const Json& document, Io& io) {
-  OnlyMembers(document, "$", {"version", "keys", "prefixes", "blocks"});
+  // What export tells of where the document came from is for people and inventories.
+  OnlyMembers(document, "$", {"version", "keys", "prefixes", "blocks", "product_version", "computer"});
   const Json& version = Required(document, "$", "version");
-  if (!version.is_number_integer() || version.get<long long>() != kDocumentVersion)
+  if (!version.is_number_integer()) throw DocumentError{"$.version", VersionNotNumber(version.dump(), kDocumentVersion)};
+  if (version.get<long long>() != kDocumentVersion)
     throw DocumentError{"$.version", UnknownVersion(version.dump(), kDocumentVersion)};
   DesiredConfiguration desired;
   if (const Json* keys = Member(document, "keys")) desired.keys = ReadKeys(*keys, "$.keys", io);

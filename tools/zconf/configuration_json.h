@@ -4,7 +4,9 @@
 //    "prefixes": ["prefix=value", ...],
 //    "blocks": [{"type", "port", "address" (ТРЛ-МЕ), "comment",
 //                "units": [{"type", "address", "name", "host"}, ...]}, ...]}
-// A desired document may leave out any part but the version: what it leaves out stays.
+// A desired document may leave out any part but the version: what it leaves out stays. A
+// block names its type and its port (ТРЛ-М) or address (ТРЛ-МЕ), which tell which of the
+// file's blocks it is; its units go with it wherever it stands in the list.
 #pragma once
 
 #include <optional>
@@ -23,10 +25,10 @@ inline constexpr int kDocumentVersion = 1;
 // The document of the loaded file: what the program would write.
 Json ExportConfiguration(ConfDocument& doc);
 
-// A block of a desired document; what it leaves out stays as the block in its place has it.
+// A block of a desired document; what it leaves out stays as the file's same block has it.
 struct DesiredBlock {
   std::string path;  // "$.blocks[i]"
-  std::optional<int> typeIndex;  // 0 ТРЛ-М, 1 ТРЛ-МЕ
+  int typeIndex = 0;  // 0 ТРЛ-М, 1 ТРЛ-МЕ
   std::optional<int> port;
   std::optional<std::string> address, comment;
   std::optional<std::vector<UnitRecord>> units;  // all of the block's units, in order
@@ -46,8 +48,8 @@ struct DesiredConfiguration {
 DesiredConfiguration ReadDesired(const Json& document, Io& io);
 
 // Puts the desired configuration into the loaded document: the fields, the prefix lines,
-// the blocks matched by position with the file's (removed and added at the end), each
-// block's units where the document names them or the block is new. Throws DocumentError
+// the blocks matched by identity with the file's (block_identity.h), each block with the
+// units the document names or else its own. Throws DocumentError
 // for what the file's blocks make wrong (a clash, a ТРЛ-МЕ block left without its address),
 // std::exception when the units cannot be written.
 void PutDesired(ConfDocument& doc, const DesiredConfiguration& desired);

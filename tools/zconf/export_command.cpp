@@ -1,6 +1,7 @@
 // export: the whole configuration as one JSON document, for apply on this gateway or another.
 #include "commands.h"
 #include "configuration_json.h"
+#include "document_schema.h"
 #include "file_form.h"
 #include "file_system.h"
 #include "zconf_texts.h"
@@ -30,6 +31,13 @@ int ExportCommand(const CommandLine& line, Io& io) {
   const bool changed = !existed || now != bytes;
   if (changed && !WriteFileAtomic(out, bytes)) return Refuse(io, CannotWrite(out), kExitFailed);
   if (line.json) io.out << JsonText({{"file", out}, {"changed", changed}, {"failed", false}, {"warnings", io.warnings}});
+  return kExitOk;
+}
+
+int SchemaCommand(const CommandLine& line, Io& io) {
+  if (!OnlyOptions(line, {}, io)) return kExitUsage;
+  if (!line.positional.empty()) return UsageError(io, line.command, WrongArguments("нет"));
+  io.out << DocumentSchema().dump(2, ' ', true) + "\n";
   return kExitOk;
 }
 

@@ -14,6 +14,21 @@ namespace zz {
 namespace zconf {
 namespace {
 
+// The platform, the kind of build and its date, which tell two builds of one version apart.
+std::string BuildText() {
+#ifdef _WIN32
+  std::string text = "windows-x64";
+#else
+  std::string text = "posix";
+#endif
+#ifdef NDEBUG
+  text += " release, ";
+#else
+  text += " debug, ";
+#endif
+  return text + __DATE__;
+}
+
 struct CommandEntry {
   const char* name;
   int (*run)(const CommandLine&, Io&);
@@ -40,6 +55,7 @@ constexpr CommandEntry kCommands[] = {
     {"restore", RestoreCommand, true},
     {"export", ExportCommand, true},
     {"apply", ApplyCommand, true},
+    {"schema", SchemaCommand, false},
     {"service", ServiceCommand, false},
 };
 
@@ -81,10 +97,22 @@ int Help(const std::vector<std::string>& topics, Io& io) {
   return kExitOk;
 }
 
+// What an inventory records of the program on a gateway.
+Json VersionJson() {
+  // The release, and the four fields of the executables' file version (the build's number last).
+  return {{"product_version", std::to_string(ZZ_VERSION_MAJOR) + "." + std::to_string(ZZ_VERSION_MINOR) + "." +
+                                  std::to_string(ZZ_VERSION_PATCH)},
+          {"file_version", ZZ_VERSION_TEXT},
+          {"build", BuildText()}};
+}
+
 int Run(const CommandLine& line, Io& io) {
   if (line.command == "--version") {
     if (!line.positional.empty() || !line.options.empty()) return UsageError(io, "--version", WrongArguments("нет"));
-    io.out << ZZ_VERSION_TEXT << "\n";
+    if (line.json)
+      io.out << JsonText(VersionJson());
+    else
+      io.out << ZZ_VERSION_TEXT << "\n";
     return kExitOk;
   }
   if (line.command == "help") return Help(line.positional, io);

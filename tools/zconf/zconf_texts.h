@@ -16,7 +16,7 @@ struct CommandHelp {
   const char* text;
 };
 
-inline constexpr std::array<CommandHelp, 22> kCommandHelp{{
+inline constexpr std::array<CommandHelp, 23> kCommandHelp{{
     {"get", "get FILE [KEY] [--json]",
      "Выводит значение, которое программа записала бы для ключа KEY, загрузив FILE. KEY\n"
      "записывается как Раздел/Ключ, в любом регистре букв (Network/Listener Port). Без KEY\n"
@@ -66,24 +66,34 @@ inline constexpr std::array<CommandHelp, 22> kCommandHelp{{
      "Возвращает FILE версию N из истории по правилам сохранения программы; текущее\n"
      "содержимое FILE сначала становится версией 1.\n"},
     {"export", "export FILE [OUT] [--json]",
-     "Выводит всю конфигурацию FILE одним документом JSON для apply: version (1); keys - 26\n"
-     "ключей Раздел/Ключ со значениями, которые записала бы программа; prefixes - строки\n"
-     "префиксов; blocks - блоки по порядку номеров (type, port, address у ТРЛ-МЕ, comment), у\n"
-     "каждого units - его переговорные устройства (type, address, name, host). В стандартный\n"
-     "вывод документ идёт с отступами и только символами ASCII (русские буквы как \\uXXXX), с\n"
-     "--json - одной строкой. OUT получает документ в UTF-8 с русскими буквами, для правки.\n"},
-    {"apply", "apply FILE DESIRED.json [--check] [--diff] [--json]",
+     "Выводит всю конфигурацию FILE одним документом JSON для apply: $schema (имя схемы,\n"
+     "которую выводит zconf schema), version (1), product_version и computer (какая версия\n"
+     "программы на каком компьютере сделала документ; apply их не читает); keys - 26 ключей\n"
+     "Раздел/Ключ со значениями, которые записала бы программа; prefixes - строки префиксов;\n"
+     "blocks - блоки по порядку номеров (type, port, address у ТРЛ-МЕ, comment), у каждого\n"
+     "units - его переговорные устройства (type, address, name, host). В стандартный вывод\n"
+     "документ идёт с отступами и только символами ASCII (русские буквы как \\uXXXX), с --json -\n"
+     "одной строкой. OUT получает документ в UTF-8 с русскими буквами, для правки.\n"},
+    {"apply", "apply FILE DESIRED.json [--check] [--diff] [--create] [--json]",
      "Приводит FILE к документу DESIRED.json (вид документа export; UTF-8 или UTF-16 с BOM)\n"
      "по правилам окна и команд set, block-*, unit-*. Чего в документе нет, остаётся как в\n"
-     "FILE: ключи, не названные в keys; префиксы без prefixes; блоки без blocks. Блоки blocks\n"
-     "сопоставляются с блоками FILE по номеру (первый - с блоком 1): лишние блоки FILE\n"
-     "удаляются с конца, недостающие добавляются (им нужны type и port). Не названные у блока\n"
-     "type, port, address, comment остаются; units, если названы, заменяют все устройства\n"
-     "блока. Всё проверяется до записи: отвергнутое значение (с путём JSON, например\n"
-     "$.blocks[1].port) - код 2, и ни один файл не изменён. Если FILE уже такой, он не\n"
-     "записывается. --check ничего не записывает и выводит, что изменилось бы; --diff выводит\n"
-     "изменения, как diff. С --json - один объект: changed, failed, msg, changes (как у diff),\n"
-     "warnings.\n"},
+     "FILE: ключи, не названные в keys; префиксы без prefixes; блоки без blocks. Члены $schema\n"
+     "и начинающиеся с _ пропускаются. Ключам yes/no подходят и true/false, портам и адресам -\n"
+     "и числа в кавычках. Блок документа - тот же блок FILE, если у них один тип и один порт\n"
+     "(ТРЛ-М) или один адрес (ТРЛ-МЕ); блок, сменивший тип на том же порту, - тоже. Блоки FILE,\n"
+     "которых нет в документе, удаляются, новые добавляются, порядок - как в документе, и\n"
+     "устройства каждого блока остаются с ним. units, если названы, заменяют все устройства\n"
+     "блока; без units блок сохраняет свои, а новый блок без units отвергается. Всё\n"
+     "проверяется до записи: отвергнутое значение (с путём JSON, например $.blocks[1].port) -\n"
+     "код 2, и ни один файл не изменён. Если настройки FILE уже такие, он не записывается.\n"
+     "--check ничего не записывает и выводит, что изменилось бы (код 1, если изменилось бы);\n"
+     "--diff выводит изменения, как diff. --create создаёт FILE (и voice.ini рядом), если его\n"
+     "нет. С --json - один объект: changed, failed, msg, changes (как у diff), warnings. Код 3 -\n"
+     "файл занят (блокировку держит окно или другой zconf, или файл открыт в другой\n"
+     "программе): повторите позже.\n"},
+    {"schema", "schema",
+     "Выводит схему JSON Schema документа export и apply (для редакторов и проверок до\n"
+     "отправки документа).\n"},
     {"service",
      "service status|start|stop|restart|start-type auto|manual|disabled [--wait SECONDS] [--guard SECONDS [--conf FILE]]",
      "Только в Windows: управляет службой шлюза \"VELTO Gateway\". start, stop и restart ждут,\n"
@@ -95,7 +105,9 @@ inline constexpr std::array<CommandHelp, 22> kCommandHelp{{
      "zconf.exe) - конфигурацию до последнего сохранения, - снова запускают службу и дают код 1.\n"
      "--name ИМЯ обращается к другой службе (для проверок и поддержки).\n"},
     {"help", "help [COMMAND]", "Описывает все команды или одну.\n"},
-    {"--version", "--version", "Выводит версию.\n"},
+    {"--version", "--version [--json]",
+     "Выводит версию. С --json - product_version, file_version и build (платформа, вид сборки\n"
+     "и её дата).\n"},
 }};
 
 inline constexpr const char* kUsageLead = "использование: ";
@@ -105,7 +117,8 @@ inline constexpr const char* kHelpFooter =
     "результаты - в стандартный вывод; --json выводит один документ JSON (только символы\n"
     "ASCII), в том числе при ошибке: {\"changed\": false, \"failed\": true, \"msg\": ...}.\n"
     "Коды завершения: 0 успех; 1 находки, служба не пришла в состояние или файл не удалось\n"
-    "записать; 2 ошибка в командной строке или во входных данных (тогда ничего не записано).\n"
+    "записать, apply --check нашёл изменения; 2 ошибка в командной строке или во входных данных\n"
+    "(тогда ничего не записано); 3 файл занят другой программой: повторите позже.\n"
     "В канал или файл текст выводится в кодовой странице консоли; текст, который она не\n"
     "передаёт, не выводится (код 1). --encoding utf-8 выводит его в UTF-8 (PowerShell 7,\n"
     "[Console]::OutputEncoding = [Text.Encoding]::UTF8).\n"
@@ -220,26 +233,36 @@ inline std::string UnknownMember(std::initializer_list<const char*> names) {
   return text;
 }
 inline std::string UnknownVersion(const std::string& v, int known) {
-  return "версия документа " + v + " не поддерживается; zconf читает версию " + std::to_string(known);
+  return "версия документа " + v + " не поддерживается; этот zconf читает документы версии " + std::to_string(known) +
+         " (их пишет его export)";
+}
+inline std::string VersionNotNumber(const std::string& v, int known) {
+  return "версия документа - целое число без кавычек: \"version\": " + std::to_string(known) + ", а не " + v;
 }
 inline std::string ValueWord() { return "значение"; }
 inline std::string BadPrefix(const std::string& p) {
   return "префикс '" + p + "' не принимается; допустимо: ПРЕФИКС=ЗНАЧЕНИЕ, оба непустые, без ';' и управляющих "
          "символов, в Windows-1251";
 }
+inline std::string NoFileHint() { return " apply --create создаёт его по документу."; }
 inline std::string NewBlockNeeds() { return "у нового блока должны быть type и port"; }
+inline std::string UnmatchedBlockNeedsUnits() {
+  return "в файле нет блока того же типа на том же порту (ТРЛ-М) или с тем же адресом (ТРЛ-МЕ): у нового блока "
+         "должен быть список units";
+}
 inline std::string AddressOnlyForIpBlocks() { return "адрес задаётся только для блоков ТРЛ-МЕ"; }
 inline std::string AddressRequired() { return "для блока ТРЛ-МЕ нужен адрес"; }
 inline std::string WouldOverwriteConfiguration(const std::string& path) {
   return path + " - файл конфигурации; документ поверх него не записывается";
 }
-inline std::string ApplyMessage(bool changed, bool dryRun, std::size_t changes) {
-  if (!changed) return "конфигурация уже такая, как в документе; файл не записан";
+inline std::string ApplyMessage(bool bytesDiffer, bool dryRun, std::size_t changes, bool created) {
+  const std::string count = std::to_string(changes);
+  if (created)
+    return dryRun ? "файла нет; он был бы создан по документу (--check: не создан)" : "файл создан по документу";
+  if (!bytesDiffer) return "конфигурация уже такая, как в документе; файл не записан";
   if (changes == 0)
-    return dryRun ? "настройки уже такие; файл был бы переписан так, как его сохраняет программа (--check: не записан)"
-                  : "настройки уже были такими; файл переписан так, как его сохраняет программа";
-  return dryRun ? "изменений было бы: " + std::to_string(changes) + " (--check: файл не записан)"
-                : "изменений: " + std::to_string(changes);
+    return "настройки уже такие, как в документе; файл не записан, хотя программа записала бы его в другом виде";
+  return dryRun ? "изменений было бы: " + count + " (--check: файл не записан)" : "изменений: " + count;
 }
 
 // What a save changes beyond what was asked.
