@@ -113,8 +113,12 @@ void MergeVoiceSections(const std::string& openedPath, const std::string& voiceP
 }
 
 void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& rows) {
-  const std::string section = VoiceSectionName(block);
   IniFile voice = OpenVoiceList(voicePath);
+  StoreBlockUnits(voice, block, rows);
+}
+
+void StoreBlockUnits(IniFile& voice, int block, const UnitRows& rows) {
+  const std::string section = VoiceSectionName(block);
   voice.Batch([&] {
     voice.EraseSection(section);
     if (rows.size() == 1 && rows[0][1].empty()) return;
@@ -128,10 +132,18 @@ void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& ro
 }
 
 std::vector<UnitRecord> ReadBlockUnits(const std::string& voicePath, int block) {
+  return ReadBlockUnits(OpenVoiceList(voicePath), block);
+}
+
+std::vector<UnitRecord> ReadBlockUnits(const IniFile& voice, int block) {
   std::vector<UnitRecord> units;
-  for (const auto& entry : OpenVoiceList(voicePath).SectionValues(VoiceSectionName(block)))
-    units.push_back(ParseUnitRecord(entry.second));
+  for (const auto& entry : voice.SectionValues(VoiceSectionName(block))) units.push_back(ParseUnitRecord(entry.second));
   return units;
+}
+
+void RemoveBlockSection(IniFile& voice, int block) {
+  voice.EraseSection(VoiceSectionName(block));
+  voice = IniFile(voice.Path(), RenumberedSections(voice.Bytes(), kVoiceSectionPrefix, block, -1));
 }
 
 std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block) {

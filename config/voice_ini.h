@@ -71,6 +71,11 @@ void StoreBlockUnits(const std::string& voicePath, int block, const UnitRows& ro
 // The block's units in file order; none for an absent section or file.
 std::vector<UnitRecord> ReadBlockUnits(const std::string& voicePath, int block);
 
+// The same three operations on a unit list held in memory (an IniFile without a file).
+void StoreBlockUnits(IniFile& voice, int block, const UnitRows& rows);
+std::vector<UnitRecord> ReadBlockUnits(const IniFile& voice, int block);
+void RemoveBlockSection(IniFile& voice, int block);
+
 // The text with the headers "[" prefix m "]" with m > removed renumbered to m + shift, every
 // other line as it is (Windows-1251 bytes, lines ended by CR LF).
 std::string RenumberedSections(std::string_view bytes, std::string_view prefix, int removed, int shift);

@@ -59,13 +59,12 @@ int Apply(const std::string& path, const DesiredConfiguration& desired, const Co
   if (!doc.Load(!dryRun)) return doc.Failed() == kExitFailed ? kExitBusy : doc.Failed();
   if (!doc.RefuseLoadErrors(desired.Fields())) return kExitUsage;
   PutDesired(doc, desired);
-  const std::optional<std::string> bytes = doc.SavedBytes();
-  if (!bytes) return kExitFailed;
+  const std::string bytes = doc.SavedBytes();
   const std::vector<ConfigChange> changes =
-      CompareConfigurations(ViewOfConfiguration(doc.Bytes()), ViewOfConfiguration(*bytes));
+      CompareConfigurations(ViewOfConfiguration(doc.Bytes()), ViewOfConfiguration(bytes));
   std::ostringstream printed;
   if (dryRun || line.Option("diff")) PrintChanges(changes, printed);
-  const Json extra = {{"msg", ApplyMessage(*bytes != doc.Bytes(), dryRun, changes.size(), created)},
+  const Json extra = {{"msg", ApplyMessage(bytes != doc.Bytes(), dryRun, changes.size(), created)},
                       {"changes", ChangesJson(changes)}};
   // Settings, not bytes: a file whose settings are the document's stays as it is, however
   // its lines are written.

@@ -95,10 +95,9 @@ int BlockAddCommand(const CommandLine& line, Io& io) {
   BlockRows rows = doc.Editor().StringGrid1().Rows();
   const int n = AddBlock(rows, block);
   if (!PutBlock(doc, rows, static_cast<std::size_t>(n - 1), io)) return kExitUsage;
-  if (doc.VoicePath().empty()) return kExitFailed;
   try {
     // The new block's empty unit list, stored as the dialog stores it.
-    StoreBlockUnits(doc.VoicePath(), n, UnitRows(1));
+    StoreBlockUnits(doc.Voice(), n, UnitRows(1));
   } catch (const std::exception& e) {
     return Refuse(io, e.what(), kExitFailed);
   }
@@ -120,10 +119,9 @@ int BlockSetCommand(const CommandLine& line, Io& io) {
   if (std::optional<int> refused = ApplyBlockOptions(line, block, io)) return *refused;
   WriteBlockRow(row, block);
   if (!PutBlock(doc, rows, static_cast<std::size_t>(*n - 1), io)) return kExitUsage;
-  if (doc.VoicePath().empty()) return kExitFailed;
   try {
     // Confirming the dialog stores the block's units again, numbered afresh.
-    StoreBlockUnits(doc.VoicePath(), *n, UnitRowsFromRecords(ReadBlockUnits(doc.VoicePath(), *n)));
+    StoreBlockUnits(doc.Voice(), *n, UnitRowsFromRecords(ReadBlockUnits(doc.Voice(), *n)));
   } catch (const std::exception& e) {
     return Refuse(io, e.what(), kExitFailed);
   }
@@ -141,12 +139,7 @@ int BlockRemoveCommand(const CommandLine& line, Io& io) {
   BlockRows rows = doc.Editor().StringGrid1().Rows();
   if (!DeleteBlock(rows, *n)) return Refuse(io, LastBlockStays());
   doc.Editor().StringGrid1().SetRows(rows);
-  if (doc.VoicePath().empty()) return kExitFailed;
-  try {
-    if (!RemoveBlockSection(doc.VoicePath(), *n, doc.Messages())) return kExitFailed;
-  } catch (const std::exception& e) {
-    return Refuse(io, e.what(), kExitFailed);
-  }
+  RemoveBlockSection(doc.Voice(), *n);
   return doc.Finish({});
 }
 

@@ -1,8 +1,5 @@
 #include "conf_document.h"
 
-#include <filesystem>
-#include <random>
-#include <sstream>
 
 #include "conf_loader.h"
 #include "config_changes.h"
@@ -21,7 +18,6 @@
 
 namespace zz::zconf {
 
-namespace fs = std::filesystem;
 
 MessageAnswer StreamPrompts::Show(const MessageSpec& message) {
   err_ << "message: " << message.text << "\n";
@@ -56,14 +52,8 @@ ConfDocument::ConfDocument(std::string path, Io& io, std::string program)
     : path_(std::move(path)),
       io_(io),
       program_(std::move(program)),
-      voiceSource_(path_),
       prompts_(io.err),
       session_{table_, editor_, prompts_, "", {}} {}
-
-ConfDocument::~ConfDocument() {
-  std::error_code ec;
-  if (!voicePath_.empty()) fs::remove(fs::u8path(voicePath_), ec);
-}
 
 bool ConfDocument::Load(bool forChange) {
   if (forChange) {
@@ -111,40 +101,20 @@ std::optional<int> ConfDocument::Block(const std::string& text) {
   return std::nullopt;
 }
 
-const std::string& ConfDocument::VoicePath() {
-  if (!voicePath_.empty()) return voicePath_;
-  std::error_code ec;
-  fs::path dir = fs::temp_directory_path(ec);
-  if (!ec) {
-    std::random_device random;
-    std::ostringstream name;
-    name << "zconf-" << std::hex << random() << random() << ".ini";
-    std::string path = (dir / name.str()).u8string();
-    if (RebuildVoiceFile(voiceSource_, path))
-      voicePath_ = path;  // removed by the destructor
-    else
-      fs::remove(fs::u8path(path), ec);
-  }
-  if (voicePath_.empty()) Refuse(io_, CannotPrepareVoice(), kExitFailed);
-  return voicePath_;
+IniFile& ConfDocument::Voice() {
+  // In memory, so that no copy of the units outlives the command, however it ends.
+  if (!voice_) voice_.emplace("", VoiceFileOf(bytes_));
+  return *voice_;
 }
 
-std::optional<std::string> ConfDocument::SavedBytes() {
-  if (VoicePath().empty()) return std::nullopt;
-  VoicePart voice = ReadVoicePart(voicePath_);
-  if (voice.read != VoiceRead::kRead) {
-    Refuse(io_, CannotPrepareVoice(), kExitFailed);
-    return std::nullopt;
-  }
+std::string ConfDocument::SavedBytes() {
   // As the save sequence: the clean-up first, then voice.ini.
-  return Utf8ToCp1251(SavedText(editor_, table_, voice.text, CleanUp::kBeforeAppend));
+  return Utf8ToCp1251(SavedText(editor_, table_, VoiceAppendix(Voice().Bytes()), CleanUp::kBeforeAppend));
 }
 
 int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& extra, const std::string& printed,
                          bool dryRun) {
-  const std::optional<std::string> saved = SavedBytes();
-  if (!saved) return kExitFailed;
-  const std::string& bytes = *saved;
+  const std::string bytes = SavedBytes();
   const bool changed = bytes != bytes_;
   // In an empty file everything is new; besides what was asked there is nothing to tell.
   if (changed && !bytes_.empty())

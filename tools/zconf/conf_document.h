@@ -15,6 +15,7 @@
 #include "file_system.h"
 #include "guarded_write.h"
 #include "history.h"
+#include "ini_file.h"
 #include "json_out.h"
 
 namespace zz::zconf {
@@ -45,7 +46,6 @@ class ConfDocument {
  public:
   // `program` is what the file's history says made the change ("zconf set").
   ConfDocument(std::string path, Io& io, std::string program = "zconf");
-  ~ConfDocument();  // removes its voice.ini
   ConfDocument(const ConfDocument&) = delete;
   ConfDocument& operator=(const ConfDocument&) = delete;
 
@@ -77,12 +77,11 @@ class ConfDocument {
   bool RefuseLoadErrors(const std::vector<const KeyField*>& willSet);
 
   // voice.ini with the file's VoiceDevices: sections, made as the program makes it at
-  // start-up; empty (with the message) when no temporary file can be made.
-  const std::string& VoicePath();
+  // start-up, held in memory.
+  IniFile& Voice();
 
-  // The bytes a save would write now (Windows-1251); nothing (refused, exit 1) when the
-  // units cannot be prepared.
-  std::optional<std::string> SavedBytes();
+  // The bytes a save would write now (Windows-1251).
+  std::string SavedBytes();
 
   // Writes the file as the program saves it, unless the bytes stay the same, and says what
   // the save changes besides the keys `asked` (and the blocks and units a command changed)
@@ -104,13 +103,12 @@ class ConfDocument {
   std::unique_ptr<FileLock> lock_;
   int failed_ = kExitUsage;
   std::string bytes_;       // the file as loaded
-  std::string voiceSource_;  // the configuration file whose units voice.ini is made from
   ConfParamTable table_;
   EditorModel editor_;
   StreamPrompts prompts_;
   ConfigSession session_;
   std::vector<ScannedLine> lines_;
-  std::string voicePath_;
+  std::optional<IniFile> voice_;
 };
 
 }  // namespace zz::zconf

@@ -238,8 +238,7 @@ void PutBlocks(ConfDocument& doc, const std::vector<DesiredBlock>& blocks) {
   const std::vector<std::optional<std::size_t>> match = MatchBlocks(IdentitiesOf(had), IdentitiesOf(blocks));
   for (std::size_t i = 0; i < blocks.size(); ++i)
     if (!match[i] && !blocks[i].units) throw DocumentError{MemberPath(blocks[i].path, "units"), UnmatchedBlockNeedsUnits()};
-  const std::string& voice = doc.VoicePath();
-  if (voice.empty()) throw std::runtime_error(CannotPrepareVoice());
+  IniFile& voice = doc.Voice();
 
   BlockRows rows;
   for (std::size_t i = 0; i < blocks.size(); ++i) {

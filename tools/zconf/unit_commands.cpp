@@ -40,15 +40,14 @@ std::optional<int> LoadBlockUnits(ConfDocument& doc, const std::string& blockTex
   if (!doc.RefuseLoadErrors({})) return kExitUsage;
   units.block = doc.Block(blockText);
   if (!units.block) return kExitUsage;
-  if (doc.VoicePath().empty()) return kExitFailed;
-  units.rows = UnitRowsFromRecords(ReadBlockUnits(doc.VoicePath(), *units.block));
+  units.rows = UnitRowsFromRecords(ReadBlockUnits(doc.Voice(), *units.block));
   return std::nullopt;
 }
 
 int StoreAndSave(ConfDocument& doc, const BlockUnits& units, Io& io, const Json& extra = {},
                  const std::string& printed = {}) {
   try {
-    StoreBlockUnits(doc.VoicePath(), *units.block, units.rows);
+    StoreBlockUnits(doc.Voice(), *units.block, units.rows);
   } catch (const std::exception& e) {
     return Refuse(io, e.what(), kExitFailed);
   }
@@ -75,8 +74,7 @@ int UnitsCommand(const CommandLine& line, Io& io) {
   if (!doc.Load()) return kExitUsage;
   std::optional<int> n = doc.Block(p[1]);
   if (!n) return kExitUsage;
-  if (doc.VoicePath().empty()) return kExitFailed;
-  PrintUnits(ReadBlockUnits(doc.VoicePath(), *n), line.json, io);
+  PrintUnits(ReadBlockUnits(doc.Voice(), *n), line.json, io);
   return kExitOk;
 }
 

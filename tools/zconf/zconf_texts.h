@@ -159,7 +159,6 @@ inline std::string FileLocked(const std::string& path) {
 inline std::string ChangedMeanwhile(const std::string& path) {
   return "файл " + path + " изменила другая программа, пока работала команда; повторите команду";
 }
-inline std::string CannotPrepareVoice() { return "не удаётся сохранить разделы VoiceDevices:: нет временного файла"; }
 inline std::string UnknownKey(const std::string& k) {
   return "неизвестный ключ '" + k + "': ключ записывается как Раздел/Ключ, их список выводит 'zconf get FILE'";
 }
