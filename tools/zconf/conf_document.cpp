@@ -1,6 +1,5 @@
 #include "conf_document.h"
 
-
 #include "conf_loader.h"
 #include "config_changes.h"
 #include "messages.h"
