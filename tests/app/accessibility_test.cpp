@@ -44,7 +44,7 @@ using Accessibility = BlocksWindowTest;
 
 TEST_F(Accessibility, EveryControlTheKeyboardReachesHasTheNameShownBesideIt) {
   StartWithBlocks(SampleConf(), "");
-  ASSERT_TRUE(StoreRevision(Conf(), dir.Read("zidezir.conf"), {"zconf set", "Сеть"}));
+  AddRevision(ConfWithManyUnits(2), "Сеть");
   Menu(kMenuExtended);  // the prefix list of the network page
   const std::pair<NavButton, Names> pages[] = {
       {NavButton::kTrl,

@@ -13,7 +13,6 @@
 #include "blocks_window_fixture.h"
 #include "changes_dialog.h"
 #include "cp1251.h"
-#include "guarded_write.h"
 #include "history_dialog.h"
 #include "layout_check.h"
 #include "real_input.h"
@@ -179,13 +178,7 @@ TEST_F(LayoutAtSystemDpi, EveryWindowKeepsItsPhysicalSizeAndItsControlsTheirPlac
 TEST_F(LayoutAtSystemDpi, TheComparisonAndHistoryDialogsKeepTheirSizeAndTheirControlsTheirPlaces) {
   const int dpi = ui::SystemDpi();
   StartWithBlocks(SampleConf(), "");
-  for (const std::string& conf : {ConfWithManyUnits(40), SampleConf()}) {
-    WriteRequest request;
-    request.target = Conf();
-    request.bytes = Utf8ToCp1251(conf);
-    request.note = {"zconf set", "Блоки ТРЛ-М / блок 1"};
-    ASSERT_EQ(WriteConfiguration(request).end, WriteEnd::kWritten);
-  }
+  AddRevision(ConfWithManyUnits(40), "Блоки ТРЛ-М / блок 1");
   Ed().EditNetworkListenerPort().SetText("1721");
   for (int menu : {kMenuShowChanges, kMenuHistory}) {
     const bool history = menu == kMenuHistory;

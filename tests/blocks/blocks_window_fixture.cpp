@@ -1,6 +1,7 @@
 #include "blocks_window_fixture.h"
 
 #include "cp1251.h"
+#include "guarded_write.h"
 
 namespace zz::test {
 
@@ -28,6 +29,17 @@ void BlocksWindowTest::WriteVoice(const std::string& lfText) const {
 }
 
 std::string BlocksWindowTest::SavedConf() const { return Cp1251ToUtf8(dir.Read("zidezir.conf")); }
+
+void BlocksWindowTest::AddRevision(const std::string& other, const std::string& summary) const {
+  const std::string loaded = dir.Read("zidezir.conf");
+  for (const std::string& bytes : {Utf8ToCp1251(other), loaded}) {
+    WriteRequest request;
+    request.target = dir.File("zidezir.conf");
+    request.bytes = bytes;
+    request.note = {"zconf set", summary};
+    ASSERT_EQ(WriteConfiguration(request).end, WriteEnd::kWritten);
+  }
+}
 
 bool BlocksWindowTest::WithBlockDialog(const std::function<void()>& open,
                                        const std::function<void(const DialogSteps&)>& steps, int button) {

@@ -30,6 +30,9 @@ class BlocksWindowTest : public MainWindowTest {
   std::string Voice() const;
   void WriteVoice(const std::string& lfText) const;
   std::string SavedConf() const;
+  // A revision to go back to in zidezir.conf's history, as another program's save of `other`
+  // (UTF-8) and one back to what the window loaded would leave it; the note says `summary`.
+  void AddRevision(const std::string& other, const std::string& summary) const;
 
   // Runs `open` on this thread; the block dialog it shows is handed to `steps` on the
   // watcher's thread and then closed with `button`. False when no dialog came.
