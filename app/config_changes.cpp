@@ -223,10 +223,9 @@ ConfigView ViewOfConfiguration(std::string_view bytes) {
   ConfParamTable table;
   SilentPrompts prompts;
   ConfigSession session{table, view.editor, prompts, "", {}};
-  LoadConfigBytes(session, "", bytes);
-  const IniFile conf("", bytes);
-  const std::size_t blocks = BlocksOf(view).size();
-  for (std::size_t n = 1; n <= blocks; ++n) view.units.push_back(ConfigurationBlockUnits(conf, static_cast<int>(n)));
+  // The pages' fields are in the other sections: the loader is spared the unit lists.
+  LoadConfigBytes(session, "", WithoutUnitLists(bytes));
+  view.units = ConfigurationUnits(IniFile("", bytes), BlocksOf(view).size());
   return view;
 }
 

@@ -1,5 +1,7 @@
 #include "file_form.h"
 
+#include <cstring>
+
 #include "conf_line.h"
 #include "conf_param.h"
 #include "messages.h"
@@ -15,6 +17,7 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 // UTF-16 puts a NUL beside every ASCII character, all on even or all on odd offsets; other
 // NUL bytes mean a binary file.
 FileProblem NulProblem(std::string_view bytes) {
+  if (!std::memchr(bytes.data(), '\0', bytes.size())) return FileProblem::kNone;  // a text file, at once
   std::size_t even = 0, odd = 0;
   for (std::size_t i = 0; i < bytes.size(); ++i)
     if (bytes[i] == '\0') ++(i % 2 ? odd : even);
@@ -25,8 +28,8 @@ FileProblem NulProblem(std::string_view bytes) {
 
 // A CR that ends a line without an LF after it; one at the very end of the file ends no line.
 bool HasLoneCr(std::string_view bytes) {
-  for (std::size_t i = 0; i + 1 < bytes.size(); ++i)
-    if (bytes[i] == '\r' && bytes[i + 1] != '\n') return true;
+  for (std::size_t i = bytes.find('\r'); i != std::string_view::npos && i + 1 < bytes.size(); i = bytes.find('\r', i + 1))
+    if (bytes[i + 1] != '\n') return true;
   return false;
 }
 
@@ -36,6 +39,7 @@ struct Sections {
   bool voice = false;   // a VoiceDevices: section
 };
 
+// Stops at the first section a configuration holds: the rest cannot change the file's form.
 Sections ScanSections(std::string_view bytes) {
   Sections found;
   CONF_LINE line;
@@ -49,6 +53,7 @@ Sections ScanSections(std::string_view bytes) {
     // Section names are ASCII; the bytes need no decoding to be compared.
     ParseLine(line, std::string(raw));
     if (IsSchemaSection(line.section)) found.schema = true;
+    if (found.schema) break;
     if (StartsWith(line.section, kVoiceSectionPrefix)) found.voice = true;
   }
   return found;

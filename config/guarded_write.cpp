@@ -68,7 +68,7 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
              history->Commit();
     RevisionNote note = request.note;
     if (request.summarize && outcome.found) note.summary = request.summarize(*outcome.found, request.bytes);
-    outcome.historyKept = kept && history->Stage(request.bytes, note);
+    outcome.historyKept = kept && history->Stage(request.bytes, note, request.voiceBytes);
   }
   if (!WriteFileAtomic(target, request.bytes)) {
     outcome.end = WriteEnd::kNotWritten;

@@ -37,6 +37,8 @@ struct WriteRequest {
   FileRole role = FileRole::kConfiguration;
   std::string bytes;  // Windows-1251
   RevisionNote note;
+  // The intercom-unit list that went with the configuration (voice.ini); unset: made from it.
+  std::optional<std::string> voiceBytes;
   // The note's summary from what the file held (when it held anything) and the new bytes.
   std::function<std::string(std::string_view before, std::string_view after)> summarize;
   // The content the change was made on (nothing: the file was absent); unset: any.

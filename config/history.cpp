@@ -220,7 +220,7 @@ std::optional<std::string> HistoryTransaction::Newest() const {
   return conf;
 }
 
-bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note) {
+bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice) {
   if (!open_) return false;
   static std::mt19937_64 random{std::random_device{}()};
   std::string draft;
@@ -231,7 +231,8 @@ bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note) 
   if (draft.empty()) return false;
   drafts_.push_back(draft);
   const std::string file = BaseName(confPath_);
-  return WriteNewFile(JoinPath(draft, file), conf) && WriteNewFile(JoinPath(draft, kVoiceFileName), VoiceFileOf(conf)) &&
+  return WriteNewFile(JoinPath(draft, file), conf) &&
+         WriteNewFile(JoinPath(draft, kVoiceFileName), voice ? *voice : VoiceFileOf(conf)) &&
          WriteNewFile(JoinPath(draft, kNoteFile), NoteText(file, note));
 }
 

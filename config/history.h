@@ -78,8 +78,9 @@ class HistoryTransaction {
   bool Open() const { return open_; }
   // The configuration of the file's newest version; nothing when there is none or it is damaged.
   std::optional<std::string> Newest() const;
-  // Makes a draft of `conf` as a version with its voice.ini and the note.
-  bool Stage(std::string_view conf, const RevisionNote& note);
+  // Makes a draft of `conf` as a version with its voice.ini (`voice`, or made from `conf` as
+  // start-up makes it) and the note.
+  bool Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice = {});
   // Gives the drafts their numbers in the order they were staged, then lets the versions
   // beyond the newest kKeptRevisions go. False when a draft could not be committed.
   bool Commit();

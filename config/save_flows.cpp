@@ -23,9 +23,9 @@ bool ChangeDetected(ConfigSession& session) {
 VoicePart ReadVoicePart(const std::string& voicePath) {
   std::string bytes;
   FileProblem problem = ReadAs(voicePath, FileRole::kVoiceList, bytes);
-  if (problem == FileProblem::kAbsent) return {VoiceRead::kMissing, {}, problem};
-  if (problem != FileProblem::kNone) return {VoiceRead::kUnreadable, {}, problem};
-  return {VoiceRead::kRead, VoiceAppendix(bytes), problem};
+  if (problem == FileProblem::kAbsent) return {VoiceRead::kMissing, {}, {}, problem};
+  if (problem != FileProblem::kNone) return {VoiceRead::kUnreadable, {}, {}, problem};
+  return {VoiceRead::kRead, VoiceAppendix(bytes), bytes, problem};
 }
 
 std::string SavedText(Editor& editor, ConfParamTable& table, const std::string& voiceText, CleanUp cleanUp) {
@@ -86,6 +86,8 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
     request.target = target;
     request.bytes = Utf8ToCp1251(SavedText(session.editor, session.table, voice.text, cleanUp));
     request.note = {session.program, {}};
+    // The version keeps the voice.ini this save appended.
+    if (voice.read == VoiceRead::kRead) request.voiceBytes = voice.bytes;
     request.summarize = session.summarize;
     request.expected = current;
     // The lock is taken only now that the user has answered.

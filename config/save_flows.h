@@ -14,6 +14,7 @@ enum class VoiceRead { kRead, kMissing, kUnreadable };
 struct VoicePart {
   VoiceRead read = VoiceRead::kMissing;
   std::string text;                          // two empty lines, then its lines trimmed; empty unless read
+  std::string bytes;                         // the file as read
   FileProblem problem = FileProblem::kNone;  // why it cannot be read
 };
 VoicePart ReadVoicePart(const std::string& voicePath);

@@ -1,5 +1,9 @@
 #include "voice_ini.h"
 
+#include <algorithm>
+#include <unordered_set>
+
+#include "conf_line.h"
 #include "cp1251.h"
 #include "file_form.h"
 #include "file_system.h"
@@ -81,11 +85,26 @@ UnitRecord ParseUnitRecord(std::string_view value) {
 }
 
 std::string VoiceFileOf(std::string_view confBytes) {
-  IniFile conf("", confBytes);
-  IniFile voice("", std::string_view());
-  for (const std::string& section : conf.SectionNames())
-    if (StartsWith(section, kVoiceSectionPrefix)) voice.CopySection(conf, section);
-  return voice.Bytes();
+  // What copying each section into an empty INI file writes, composed at once: a name met
+  // again (in any letter case) is the section already written, and so is a key.
+  const IniFile conf("", confBytes);
+  std::string voice;
+  std::vector<std::string> written;
+  for (const std::string& section : conf.SectionNames()) {
+    if (!StartsWith(section, kVoiceSectionPrefix)) continue;
+    if (std::any_of(written.begin(), written.end(), [&](const std::string& w) { return EqualsAsciiNoCase(w, section); }))
+      continue;
+    written.push_back(section);
+    voice.append("[").append(Utf8ToCp1251(section)).append("]\r\n");
+    std::unordered_set<std::string> keys;
+    for (const auto& [key, value] : conf.SectionValues(section)) {
+      std::string folded = key;
+      for (char& c : folded) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+      if (!keys.insert(folded).second) continue;
+      voice.append(Utf8ToCp1251(key)).append("=").append(Utf8ToCp1251(value)).append("\r\n");
+    }
+  }
+  return voice;
 }
 
 bool RebuildVoiceFile(const std::string& confPath, const std::string& voicePath) {
@@ -146,17 +165,52 @@ void RemoveBlockSection(IniFile& voice, int block) {
   voice = IniFile(voice.Path(), RenumberedSections(voice.Bytes(), kVoiceSectionPrefix, block, -1));
 }
 
-std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block) {
-  // Start-up copies the sections whose name begins with the prefix in this letter case; each
-  // takes the values of the file's first section of that name in any case.
+namespace {
+
+// Start-up copies the sections whose name begins with the prefix in this letter case; each
+// takes the values of the file's first section of that name in any case.
+std::vector<UnitRecord> UnitsAmong(const IniFile& conf, const std::vector<std::string>& sections, int block) {
   const std::string name = VoiceSectionName(block);
   std::vector<UnitRecord> units;
-  for (const std::string& section : conf.SectionNames()) {
+  for (const std::string& section : sections) {
     if (!StartsWith(section, kVoiceSectionPrefix) || !EqualsAsciiNoCase(section, name)) continue;
     for (const auto& entry : conf.SectionValues(name)) units.push_back(ParseUnitRecord(entry.second));
     break;
   }
   return units;
+}
+
+}  // namespace
+
+std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block) {
+  return UnitsAmong(conf, conf.SectionNames(), block);
+}
+
+std::vector<std::vector<UnitRecord>> ConfigurationUnits(const IniFile& conf, std::size_t blocks) {
+  const std::vector<std::string> sections = conf.SectionNames();
+  std::vector<std::vector<UnitRecord>> units;
+  for (std::size_t n = 1; n <= blocks; ++n) units.push_back(UnitsAmong(conf, sections, static_cast<int>(n)));
+  return units;
+}
+
+std::string WithoutUnitLists(std::string_view confBytes) {
+  std::string kept;
+  kept.reserve(confBytes.size());
+  bool dropping = false;
+  std::size_t start = 0;
+  while (start < confBytes.size()) {
+    std::size_t end = confBytes.find('\n', start);
+    end = end == std::string_view::npos ? confBytes.size() : end + 1;
+    const std::string_view line = confBytes.substr(start, end - start);
+    if (IsSectionHeader(line)) {
+      const std::string_view name = HeaderName(line);
+      dropping = name.size() >= kVoiceSectionPrefix.size() &&
+                 EqualsAsciiNoCase(name.substr(0, kVoiceSectionPrefix.size()), kVoiceSectionPrefix);
+    }
+    if (!dropping) kept.append(line);
+    start = end;
+  }
+  return kept;
 }
 
 bool RenumberSections(const std::string& path, std::string_view prefix, int removed, int shift, Prompts& prompts) {

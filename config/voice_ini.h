@@ -96,6 +96,12 @@ std::string VoiceAppendix(std::string_view voiceBytes);
 // The units of block `block` that start-up would put in voice.ini from the configuration
 // held in `conf`, without a voice.ini.
 std::vector<UnitRecord> ConfigurationBlockUnits(const IniFile& conf, int block);
+// The same for blocks 1 to `blocks`.
+std::vector<std::vector<UnitRecord>> ConfigurationUnits(const IniFile& conf, std::size_t blocks);
+
+// The configuration without its VoiceDevices: sections (any letter case), each from its header
+// to the next line the loader takes for a header; every other line as it is.
+std::string WithoutUnitLists(std::string_view confBytes);
 
 // The same operations on the files of the program directory.
 class VoiceIni {

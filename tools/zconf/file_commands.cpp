@@ -98,7 +98,8 @@ int SaveCommand(const CommandLine& line, Io& io) {
   // As the save sequence: voice.ini that cannot be read stops the save; a missing one is
   // said after the write. Without VOICE the file's own intercom-unit lists are kept, as the
   // program keeps them in voice.ini from start-up to the save.
-  VoicePart voice{VoiceRead::kRead, VoiceAppendix(VoiceFileOf(*bytes)), FileProblem::kNone};
+  const std::string own = VoiceFileOf(*bytes);
+  VoicePart voice{VoiceRead::kRead, VoiceAppendix(own), own, FileProblem::kNone};
   if (p.size() == 3) {
     voice = ReadVoicePart(p[2]);
     if (voice.read == VoiceRead::kUnreadable) return Refuse(io, FileProblemText(voice.problem, p[2]));
