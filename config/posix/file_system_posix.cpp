@@ -201,15 +201,6 @@ bool RemoveEntry(const std::string& path) {
   return ::unlink(path.c_str()) == 0;
 }
 
-bool RemoveTree(const std::string& path) {
-  // A link is left where it is, and so is the folder that holds one.
-  const EntryKind kind = KindOf(path);
-  if (kind == EntryKind::kLink) return false;
-  if (kind == EntryKind::kFolder)
-    for (const FolderEntry& e : ListFolder(path)) RemoveTree(JoinPath(path, e.name));
-  return RemoveEntry(path);
-}
-
 void RemoveLeftoverTemporaries(const std::string& path) {
   const std::string dir = ParentOf(path);
   std::string::size_type slash = path.rfind('/');

@@ -163,15 +163,6 @@ bool RemoveEntry(const std::string& path) {
   return KindOf(path) == EntryKind::kFolder ? RemoveDirectoryW(wide.c_str()) != 0 : DeleteFileW(wide.c_str()) != 0;
 }
 
-bool RemoveTree(const std::string& path) {
-  // A link is left where it is, and so is the folder that holds one.
-  const EntryKind kind = KindOf(path);
-  if (kind == EntryKind::kLink) return false;
-  if (kind == EntryKind::kFolder)
-    for (const FolderEntry& e : ListFolder(path)) RemoveTree(JoinPath(path, e.name));
-  return RemoveEntry(path);
-}
-
 void RemoveLeftoverTemporaries(const std::string& path) {
   const std::wstring wide = Widen(path);
   const std::string dir = Narrow(DirectoryOf(wide));
