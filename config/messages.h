@@ -44,8 +44,7 @@ inline std::string HistoryNotKeptText(const std::string& dir) {
 namespace text::history {
 inline constexpr const char* kDamaged = "повреждена: файлы этой версии не читаются";
 inline constexpr const char* kFoundProgram = "другая программа";
-inline constexpr const char* kFoundSummary =
-    "версия, которую оставила в файле другая программа; сохранена перед заменой";
+inline constexpr const char* kFoundSummary = "так файл оставила другая программа";
 inline std::string Damaged(const std::string& folder) {
   return "Версия в папке " + folder + " повреждена (её файлы не читаются) и не может быть восстановлена.";
 }

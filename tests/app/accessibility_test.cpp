@@ -87,7 +87,7 @@ TEST_F(Accessibility, EveryControlTheKeyboardReachesHasTheNameShownBesideIt) {
            "Чем выбранная версия отличается от текущей конфигурации:", "Восстановить", "Закрыть"},
           "history dialog");
   namesIn(kMenuAbout,
-          {"Папка программы:", "Конфигурация шлюза:", "Переговорные блоки:", "Настройки окна программы:", "OK"},
+          {"Папка программы:", "Конфигурация шлюза:", "Переговорные устройства:", "Настройки окна программы:", "OK"},
           "about box");
 
   NetworkPage& network = Form().PanelNetwork();
