@@ -93,7 +93,7 @@ std::string Shown(const std::string& value) {
   std::string shown;
   for (unsigned char c : value) {
     if (c < 0x20 || c == 0x7F) {
-      static const char* hex = "0123456789ABCDEF";
+      constexpr const char* hex = "0123456789ABCDEF";
       shown += "\\x";
       shown += hex[c >> 4];
       shown += hex[c & 15];
@@ -222,10 +222,10 @@ std::optional<std::string> HistoryTransaction::Newest() const {
 
 bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice) {
   if (!open_) return false;
-  static std::mt19937_64 random{std::random_device{}()};
+  std::random_device random;
   std::string draft;
   for (int attempt = 0; attempt < 100 && draft.empty(); ++attempt) {
-    std::string name = std::string(1, kDraftMark) + std::to_string(random());
+    std::string name = std::string(1, kDraftMark) + std::to_string(random()) + std::to_string(random());
     if (MakeFolder(JoinPath(dir_, name))) draft = JoinPath(dir_, name);
   }
   if (draft.empty()) return false;

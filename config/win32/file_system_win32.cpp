@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <random>
 
 #include "../file_system.h"
 #include "handle.h"
@@ -44,10 +45,9 @@ std::string BaseName(const std::string& path) {
 std::string TemporaryPrefix(const std::string& path) { return "." + BaseName(path) + ".zz-"; }
 
 std::string TemporaryName(const std::string& path) {
-  static unsigned counter = GetTickCount();
   const std::wstring wide = Widen(path);
   wchar_t suffix[32];
-  swprintf(suffix, 32, L"%08lx%04x", GetCurrentProcessId(), ++counter & 0xFFFFu);
+  swprintf(suffix, 32, L"%08lx%08x", GetCurrentProcessId(), std::random_device{}());
   return JoinPath(Narrow(DirectoryOf(wide)), TemporaryPrefix(path) + Narrow(suffix));
 }
 
