@@ -15,7 +15,7 @@ namespace zz {
 class TFormLockWait : public ui::Dialog {
  public:
   enum ControlId : int { kText = 601 };
-  static constexpr int kClientWidth = 460, kClientHeight = 118;
+  static constexpr int kClientWidth = 480, kClientHeight = 150;
   static constexpr UINT_PTR kRetryTimer = 1;
   static constexpr UINT kRetryMs = 100;
 
