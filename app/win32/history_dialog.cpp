@@ -3,6 +3,8 @@
 #include "app_texts.h"
 #include "change_report.h"
 #include "report_field.h"
+#include "win32/utf16.h"
+#include "win_prompts.h"
 
 namespace zz {
 
@@ -32,7 +34,9 @@ void TFormHistory::OnInit() {
   list_ = ui::ListView(Make(WC_LISTVIEWW, "",
                             WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                             {kDialogMargin, kListTop, width, kListHeight}, kList, WS_EX_CLIENTEDGE));
-  list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  // LVS_EX_INFOTIP: the whole note of a row as its tooltip (LVN_GETINFOTIP), the summary cut by
+  // its column included.
+  list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
   for (std::size_t c = 0; c < text::kHistoryColumns.size(); ++c)
     list_.InsertColumn(static_cast<int>(c), text::kHistoryColumns[c], scale()(text::kHistoryColumnWidths[c]));
 
@@ -47,7 +51,8 @@ void TFormHistory::OnInit() {
   compare_ = ui::Edit(Make(L"EDIT", "", kReportFieldStyle,
                            {kDialogMargin, compareTop, width, kButtonsTop - kDialogMargin - compareTop}, kCompare,
                            WS_EX_CLIENTEDGE));
-  // "Восстановить" is the default: Enter on the list restores the selected revision.
+  // "Восстановить" is the default, and asks before it hands the revision over: Enter on the list
+  // is a question, never a restore.
   restore_ = ui::Button(Make(L"BUTTON", text::kRestoreButton, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
                              {kW - kDialogMargin - 2 * kDialogButtonWidth - 8, kButtonsTop, kDialogButtonWidth,
                               kDialogButtonHeight},
@@ -98,16 +103,32 @@ void TFormHistory::ShowSelected() {
 void TFormHistory::OnOK() {
   const int row = list_.Selected();
   if (row < 0) return;
-  chosen_ = revisions_[static_cast<std::size_t>(row)];
+  const Revision& revision = revisions_[static_cast<std::size_t>(row)];
+  const MessageSpec question{text::ConfirmRestore(revision.number, revision.date + " " + revision.time),
+                             text::kHistoryCaption, MessageIcon::kQuestion, MessageButtons::kYesNoDefaultNo};
+  if (MessageBoxW(hwnd(), Widen(question.text).c_str(), Widen(question.caption).c_str(), MessageBoxFlags(question)) !=
+      IDYES)
+    return;
+  chosen_ = revision;
   End(IDOK);
+}
+
+void TFormHistory::FillTip(NMLVGETINFOTIPW& tip) const {
+  if (tip.iItem < 0 || tip.iItem >= static_cast<int>(revisions_.size()) || tip.cchTextMax <= 0) return;
+  const Revision& r = revisions_[static_cast<std::size_t>(tip.iItem)];
+  const std::wstring note = Widen(text::HistoryRowTip(r.program, r.summary));
+  const std::size_t n = std::min(note.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+  note.copy(tip.pszText, n);
+  tip.pszText[n] = L'\0';
 }
 
 INT_PTR TFormHistory::OnMessage(UINT msg, WPARAM, LPARAM lp) {
   if (msg != WM_NOTIFY) return FALSE;
   const auto* header = reinterpret_cast<const NMHDR*>(lp);
   if (header->idFrom != kList) return FALSE;
-  if (header->code == LVN_ITEMCHANGED) ShowSelected();
-  if (header->code == NM_DBLCLK && list_.Selected() >= 0) OnOK();
+  // A double-click looks at a row, as a click does: restoring takes the button.
+  if (header->code == LVN_ITEMCHANGED || header->code == NM_DBLCLK) ShowSelected();
+  if (header->code == LVN_GETINFOTIPW) FillTip(*reinterpret_cast<NMLVGETINFOTIPW*>(lp));
   return FALSE;
 }
 
