@@ -194,6 +194,16 @@ inline std::string HistoryRowTip(const std::string& program, const std::string& 
   return program + ": " + summary;
 }
 
+// The end of a summary that names only its first changes: "и ещё 2 изменения".
+inline std::string MoreChanges(std::size_t count) {
+  const std::size_t tens = count % 100, last = count % 10;
+  const char* word = tens >= 11 && tens <= 14 ? "изменений"
+                     : last == 1              ? "изменение"
+                     : last >= 2 && last <= 4 ? "изменения"
+                                              : "изменений";
+  return "и ещё " + std::to_string(count) + " " + word;
+}
+
 // The lines of the comparisons.
 inline constexpr const char* kReportBullet = "• ";
 inline constexpr const char* kReportNotLoaded = "Конфигурация не загружена: сохранять нечего.";

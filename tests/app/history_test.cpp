@@ -247,6 +247,18 @@ TEST_F(HistoryTest, AnotherProgramsChangeIsShownAndNoKeepsItOnDiskWithTheWindowO
   EXPECT_TRUE(Close());
   EXPECT_EQ(dir.Read("zidezir.conf"), theirs);
   EXPECT_TRUE(ListRevisions(Conf()).empty());
+
+  // A unit another program added to voice.ini, written over: gone from both files.
+  StartWithBlocks("", "");
+  const std::string voice = dir.Read("voice.ini");
+  TypePort('2');
+  dir.Write("voice.ini", voice + "[VoiceDevices:2]\r\n0=MSD,2,Outside,h\r\n");
+  watcher.Script({{IDYES}, {IDNO}});  // over their change; no restart
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(watcher.Seen()[0].text, ChangedElsewhereText(dir.File("voice.ini")));
+  EXPECT_EQ(dir.Read("zidezir.conf").find("Outside"), std::string::npos);
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1722"), std::string::npos);
+  EXPECT_EQ(dir.Read("voice.ini"), voice);
 }
 
 // Another program saving when the window saves: the window waits in its dialog and keeps
