@@ -95,6 +95,8 @@ class ServiceRun {
   int Start() {
     std::uint32_t state = Poll();
     if (state == service_state::kStopPending && !WaitFor(service_state::kStopped)) return kExitFindings;
+    // A gateway already running may run with what the file held before: not marked as known good.
+    if (state == service_state::kRunning || state == service_state::kStartPending) ranWith_.reset();
     if (state != service_state::kRunning && state != service_state::kStartPending) {
       std::optional<bool> started = Request(&TSCM::Start);
       if (!started) return TimedOut(service_state::kRunning);
@@ -161,7 +163,9 @@ class ServiceRun {
     ranWith_ = goodConf;
     deadline_ = Clock::now() + wait_;
     const std::string restored = GuardRestored(conf_, good->date + " " + good->time, changed);
-    if (Start() != kExitOk) return Refuse(io_, restored + GuardStillDown(name_), kExitFindings);
+    // A service left pending or paused is restarted, as the window does.
+    const int again = Poll() == service_state::kStopped ? Start() : Restart();
+    if (again != kExitOk) return Refuse(io_, restored + GuardStillDown(name_), kExitFindings);
     return Refuse(io_, restored + GuardRunningAgain(name_), kExitFindings);
   }
 
