@@ -163,7 +163,8 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
                box = OwnedBox(dialog);
                ASSERT_NE(box, nullptr);
                watcher.Script({{IDYES}});  // the window's own question, once the dialog is gone
-               PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
+               PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
              });
   // Older to newer, as the notes of the list read.
   const std::string blockGone = "• Блоки ТРЛ-М / блок 2 удалён: ТРЛ-МЕ, COM4, 192.168.1.201, «Store», 0 устройств\r\n";
