@@ -142,7 +142,8 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(zz::Narrow(argv[i]));
   std::optional<PendingTimes> times = zz::standin::ParsePendingTimes(args);
   if (!times) {
-    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N] [--block-ms N]\n", stderr);
+    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N] [--block-ms N] [--refuse-port N] [--run-ms N]\n",
+               stderr);
     return 2;
   }
   service.SetTimes(*times);
