@@ -116,7 +116,7 @@ void TFormHistory::OnOK() {
 void TFormHistory::FillTip(NMLVGETINFOTIPW& tip) const {
   if (tip.iItem < 0 || tip.iItem >= static_cast<int>(revisions_.size()) || tip.cchTextMax <= 0) return;
   const Revision& r = revisions_[static_cast<std::size_t>(tip.iItem)];
-  const std::wstring note = Widen(text::HistoryRowTip(r.program, r.summary));
+  const std::wstring note = Widen(text::HistoryRowTip(r.program, r.summary, r.knownGood));
   const std::size_t n = std::min(note.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
   note.copy(tip.pszText, n);
   tip.pszText[n] = L'\0';

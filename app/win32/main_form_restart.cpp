@@ -52,7 +52,10 @@ void TMainForm::DisableInput() {
 
 void TMainForm::EnableInput() { EnableWindow(hwnd(), TRUE); }
 
-void TMainForm::ShowWatch(const std::string& text) { status_.SetPartText(0, text); }
+void TMainForm::ShowWatch(const std::string& text) {
+  // Told after every poll: the bar is redrawn only when the text changes.
+  if (status_.PartText(0) != text) status_.SetPartText(0, text);
+}
 
 void TMainForm::PumpMessages() {
   MSG msg;
