@@ -189,10 +189,11 @@ inline std::string ConfirmRestore(int number, const std::string& when) {
 inline std::string RevisionLoadedStatus(int number, const std::string& when) {
   return "Версия " + std::to_string(number) + " от " + when + " в окне: сохраните, чтобы записать";
 }
-// A row's tooltip in the history: who made the version, its whole summary, and whether the
-// gateway ran with it for the guard time.
-inline std::string HistoryRowTip(const std::string& program, const std::string& summary, bool knownGood) {
-  return program + ": " + summary + (knownGood ? "\r\nС этой версией шлюз проработал время проверки запуска." : "");
+// The history list's hint for the selected version: who made it, its whole summary, and
+// whether the gateway ran with it for the guard time.
+inline std::string HistoryRowTip(int number, const std::string& program, const std::string& summary, bool knownGood) {
+  return "Версия " + std::to_string(number) + ", " + program + ": " + summary +
+         (knownGood ? "\r\nС этой версией шлюз проработал время проверки запуска." : "");
 }
 
 // The end of a summary that names only its first changes: "и ещё 2 изменения".

@@ -34,9 +34,7 @@ void TFormHistory::OnInit() {
   list_ = ui::ListView(Make(WC_LISTVIEWW, "",
                             WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
                             {kDialogMargin, kListTop, width, kListHeight}, kList, WS_EX_CLIENTEDGE));
-  // LVS_EX_INFOTIP: the whole note of a row as its tooltip (LVN_GETINFOTIP), the summary cut by
-  // its column included.
-  list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_INFOTIP);
+  list_.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   for (std::size_t c = 0; c < text::kHistoryColumns.size(); ++c)
     list_.InsertColumn(static_cast<int>(c), text::kHistoryColumns[c], scale()(text::kHistoryColumnWidths[c]));
 
@@ -92,6 +90,11 @@ void TFormHistory::ShowSelected() {
   if (row == shown_) return;
   shown_ = row;
   restore_.Enable(row >= 0);
+  // The list's hint is the selected row's whole note, which its column may cut.
+  if (row >= 0) {
+    const Revision& r = revisions_[static_cast<std::size_t>(row)];
+    tips_.SetToolText(list_.hwnd(), text::HistoryRowTip(r.number, r.program, r.summary, r.knownGood));
+  }
   if (revisions_.empty())
     compare_.SetText(text::kHistoryEmpty);
   else if (row < 0)
@@ -113,22 +116,12 @@ void TFormHistory::OnOK() {
   End(IDOK);
 }
 
-void TFormHistory::FillTip(NMLVGETINFOTIPW& tip) const {
-  if (tip.iItem < 0 || tip.iItem >= static_cast<int>(revisions_.size()) || tip.cchTextMax <= 0) return;
-  const Revision& r = revisions_[static_cast<std::size_t>(tip.iItem)];
-  const std::wstring note = Widen(text::HistoryRowTip(r.program, r.summary, r.knownGood));
-  const std::size_t n = std::min(note.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
-  note.copy(tip.pszText, n);
-  tip.pszText[n] = L'\0';
-}
-
 INT_PTR TFormHistory::OnMessage(UINT msg, WPARAM, LPARAM lp) {
   if (msg != WM_NOTIFY) return FALSE;
   const auto* header = reinterpret_cast<const NMHDR*>(lp);
   if (header->idFrom != kList) return FALSE;
   // A double-click looks at a row, as a click does: restoring takes the button.
   if (header->code == LVN_ITEMCHANGED || header->code == NM_DBLCLK) ShowSelected();
-  if (header->code == LVN_GETINFOTIPW) FillTip(*reinterpret_cast<NMLVGETINFOTIPW*>(lp));
   return FALSE;
 }
 

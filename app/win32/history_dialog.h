@@ -33,8 +33,6 @@ class TFormHistory : public ui::Dialog {
   void FillList();
   // The comparison of the selected revision, and whether it can be restored.
   void ShowSelected();
-  // A row's tooltip: its whole note.
-  void FillTip(NMLVGETINFOTIPW& tip) const;
 
   std::vector<Revision> revisions_;
   int shown_ = -2;  // the revision whose comparison is on show

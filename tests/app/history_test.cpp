@@ -127,7 +127,7 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
   StartWithBlocks("", "");
   TypePort('5');  // unsaved: the restore asks before it replaces it
   std::vector<std::string> reports;
-  std::string hint, doubleClicked, question;
+  std::string hint, doubleClicked, question, rowTip;
   WithDialog([] { for (WORD key : {VK_F10, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PressKey(key); },
              [&](HWND dialog) {
                const HWND list = GetDlgItem(dialog, TFormHistory::kList);
@@ -136,6 +136,9 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
                Sleep(500);
                EXPECT_TRUE(IsWindowEnabled(dialog));  // no question, no restore
                doubleClicked = TextOf(dialog, TFormHistory::kCompare);
+               // The list's hint: the whole note of the row on show.
+               PointAt(list, OnRow(list, 1));
+               PumpUntil([&] { return (rowTip = ShownHint()).rfind("Версия 2, ", 0) == 0; }, 4000);
                PressKey(VK_UP);
                Sleep(300);
                for (WORD key : {VK_DOWN, VK_UP}) {
@@ -173,6 +176,8 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
                          text::ReportRestoreChanges(2) + "\r\n" + blockGone +
                              "• Сетевые настройки / Порт IP телефонии: 1720 → 1721\r\n"}));
   EXPECT_EQ(doubleClicked, reports[1]);
+  const Revision two = ListRevisions(Conf())[1];
+  EXPECT_EQ(rowTip, text::HistoryRowTip(2, two.program, two.summary, false));
   EXPECT_EQ(hint, text::kHintRestore);
   ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 5000));
   EXPECT_EQ(question.rfind("Загрузить в окно версию 1 от ", 0), 0u) << question;
