@@ -22,8 +22,8 @@ inline constexpr const char* kMenuFile = "&Файл";
 inline constexpr const char* kMenuOpen = "&Загрузить файл конфигурации";
 inline constexpr const char* kMenuSaveAs = "&Сохранить файл конфигурации";
 inline constexpr const char* kMenuExit = "&Выход";
-inline constexpr const char* kMenuShowChanges = "Показать изменения…";
-inline constexpr const char* kMenuHistory = "История изменений…";
+inline constexpr const char* kMenuShowChanges = "&Показать изменения…";
+inline constexpr const char* kMenuHistory = "&История изменений…";
 inline constexpr const char* kMenuView = "Вид";
 inline constexpr const char* kMenuExtended = "Расширенный";
 inline constexpr const char* kMenuHelp = "Помощь";
@@ -166,7 +166,7 @@ inline constexpr const char* kRestoreButton = "Восстановить";
 inline constexpr const char* kHistoryHeading =
     "Версии файла zidezir.conf до каждого сохранения, новые сверху (хранятся последние 50):";
 inline constexpr const char* kHistoryFolderLabel = "Папка истории:";
-inline constexpr const char* kHistoryCompareLabel = "Чем выбранная версия отличается от текущей конфигурации:";
+inline constexpr const char* kHistoryCompareLabel = "Что изменилось в конфигурации после выбранной версии:";
 inline constexpr std::array<const char*, 6> kHistoryColumns = {"№", "Дата и время", "Пользователь", "Компьютер",
                                                                "Программа", "Что изменило сохранение"};
 inline constexpr std::array<int, 6> kHistoryColumnWidths = {36, 150, 110, 110, 100, 205};  // design pixels
@@ -176,7 +176,8 @@ inline constexpr const char* kHintHistoryList =
     "Версии конфигурации до каждого сохранения.\r\nВыберите версию, чтобы увидеть, чем она отличается от текущей";
 inline constexpr const char* kHintHistoryFolder =
     "Папка с версиями: её можно скопировать целиком, например на другой компьютер";
-inline constexpr const char* kHintHistoryCompare = "Что изменится в конфигурации, если восстановить выбранную версию";
+inline constexpr const char* kHintHistoryCompare =
+    "Как было в выбранной версии → как в текущей конфигурации.\r\nВосстановление вернёт значения слева";
 inline constexpr const char* kHintRestore =
     "Загрузить выбранную версию в окно.\r\nФайл zidezir.conf изменится, когда конфигурация будет сохранена\r\n"
     "(при закрытии программы, запуске службы или командой «Сохранить файл конфигурации»)";
@@ -185,8 +186,29 @@ inline constexpr const char* kHistoryEmpty =
 inline std::string ConfirmReplacePending(int number, const std::string& when) {
   return "В окне есть несохранённые изменения. Заменить их версией " + std::to_string(number) + " от " + when + "?";
 }
+inline std::string ConfirmRestore(int number, const std::string& when) {
+  return "Загрузить в окно версию " + std::to_string(number) + " от " + when +
+         "? Файл zidezir.conf изменится, когда конфигурация будет сохранена.";
+}
+// Short enough for the status bar's first part at every scale.
 inline std::string RevisionLoadedStatus(int number, const std::string& when) {
-  return "Загружена версия " + std::to_string(number) + " от " + when + ": сохраните конфигурацию, чтобы записать её";
+  return "Версия " + std::to_string(number) + " от " + when + " в окне: сохраните, чтобы записать";
+}
+// The history list's hint for the selected version: who made it, its whole summary, and
+// whether the gateway ran with it for the guard time.
+inline std::string HistoryRowTip(int number, const std::string& program, const std::string& summary, bool knownGood) {
+  return "Версия " + std::to_string(number) + ", " + program + ": " + summary +
+         (knownGood ? "\r\nС этой версией шлюз проработал время проверки запуска." : "");
+}
+
+// The end of a summary that names only its first changes: "и ещё 2 изменения".
+inline std::string MoreChanges(std::size_t count) {
+  const std::size_t tens = count % 100, last = count % 10;
+  const char* word = tens >= 11 && tens <= 14 ? "изменений"
+                     : last == 1              ? "изменение"
+                     : last >= 2 && last <= 4 ? "изменения"
+                                              : "изменений";
+  return "и ещё " + std::to_string(count) + " " + word;
 }
 
 // The lines of the comparisons.
@@ -206,10 +228,10 @@ inline std::string ReportChangedElsewhereUnseen(const std::string& path) {
 }
 inline std::string ReportMadeElsewhere(const std::string& path) { return "Другая программа создала файл " + path + "."; }
 inline std::string ReportRevisionUnreadable(const std::string& folder) {
-  return "Файлы этой версии не читаются: " + folder;
+  return "Версия повреждена, её файлы прочитать нельзя: " + folder;
 }
 inline std::string ReportRestoreChanges(int number) {
-  return "Восстановление версии " + std::to_string(number) + " изменит текущую конфигурацию так:";
+  return "После версии " + std::to_string(number) + " изменено (восстановление вернёт прежние значения):";
 }
 inline std::string ReportRestoreSame(int number) {
   return "Версия " + std::to_string(number) + " не отличается от текущей конфигурации настройками, которые показывает окно.";

@@ -78,7 +78,8 @@ std::vector<ReportSection> RevisionReport(const std::string& confPath, const Rev
   std::string conf, voice;
   if (!ReadRevision(revision, conf, voice)) return {OneLine(text::ReportRevisionUnreadable(revision.folder))};
   const std::string current = BytesOf(confPath).value_or(std::string());
-  ReportSection section{text::ReportRestoreChanges(revision.number), Compared(current, conf)};
+  // Older to newer, as the history's own notes read.
+  ReportSection section{text::ReportRestoreChanges(revision.number), Compared(conf, current)};
   if (section.lines.empty()) section.heading = text::ReportRestoreSame(revision.number);
   return {section};
 }

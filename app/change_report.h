@@ -21,7 +21,7 @@ struct ReportSection {
 // voice.ini since the window read or wrote them.
 std::vector<ReportSection> PendingChangesReport(ConfigSession& session);
 
-// What restoring the revision would change in the configuration file now on disk.
+// What the configuration file now on disk changed against the revision (restoring it undoes that).
 std::vector<ReportSection> RevisionReport(const std::string& confPath, const Revision& revision);
 
 // The sections as the text of a multi-line field: a blank line between them, each change

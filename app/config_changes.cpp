@@ -259,7 +259,7 @@ std::string ChangesSummary(const std::vector<ConfigChange>& changes) {
   constexpr std::size_t kShown = 3;
   std::string summary;
   for (std::size_t i = 0; i < changes.size() && i < kShown; ++i) summary += (i ? "; " : "") + changes[i].Text();
-  if (changes.size() > kShown) summary += "; и ещё изменений: " + std::to_string(changes.size() - kShown);
+  if (changes.size() > kShown) summary += "; " + text::MoreChanges(changes.size() - kShown);
   return summary;
 }
 

@@ -16,6 +16,9 @@ namespace {
 // (UTF-8, "Key=value" lines). Its name is a sequence number of 6 to 9 digits.
 constexpr const char* kNoteFile = "revision.txt";
 constexpr const char* kStoreLock = "history.lock";
+// Present in the folder of a version the gateway has run with for its guard time; it holds
+// when that was first seen.
+constexpr const char* kGoodFile = "good.txt";
 constexpr std::size_t kMinDigits = 6, kMaxDigits = 9;
 constexpr char kDraftMark = '~';
 
@@ -135,7 +138,8 @@ Owner OwnerOf(const std::string& folder, const std::string& file, Revision& revi
   revision.damaged = !noted || KindOf(JoinPath(folder, revision.file)) != EntryKind::kFile;
   if (noted || !revision.damaged) return Owner::kFile;
   for (const FolderEntry& e : ListFolder(folder))
-    if (e.name != kNoteFile && !EqualsAsciiNoCase(e.name, kVoiceFileName)) return Owner::kOther;
+    if (e.name != kNoteFile && e.name != kGoodFile && !EqualsAsciiNoCase(e.name, kVoiceFileName))
+      return Owner::kOther;
   return Owner::kUnknown;
 }
 
@@ -150,6 +154,7 @@ std::vector<Revision> Versions(const std::string& confPath, std::vector<std::str
   for (const Folder& folder : OwnFolders(dir, foreign)) {
     Revision revision;
     if (OwnerOf(folder.path, file, revision) == Owner::kOther) continue;
+    revision.knownGood = KindOf(JoinPath(folder.path, kGoodFile)) == EntryKind::kFile;
     if (revision.damaged && revision.summary != text::history::kDamaged)
       revision.summary = text::history::kDamaged + (revision.summary.empty() ? "" : " (" + revision.summary + ")");
     versions.push_back(std::move(revision));
@@ -197,6 +202,22 @@ bool ReadRevision(const Revision& revision, std::string& confBytes, std::string&
   return true;
 }
 
+std::optional<Revision> LastKnownGood(const History& history) {
+  if (history.current && history.current->knownGood) return history.current;
+  for (const Revision& revision : history.revisions)
+    if (revision.knownGood && !revision.damaged) return revision;
+  return std::nullopt;
+}
+
+bool MarkKnownGood(const std::string& confPath, const std::string& ranWith, const RevisionNote& note) {
+  HistoryTransaction store(confPath, kFileLockWait);
+  if (!store.Open()) return false;
+  if (store.MarkGood(ranWith)) return true;
+  std::string now;
+  if (!ReadFileBytes(confPath, now) || now != ranWith || !store.Stage(now, note) || !store.Commit()) return false;
+  return store.MarkGood(ranWith);
+}
+
 HistoryTransaction::HistoryTransaction(const std::string& confPath, std::chrono::milliseconds wait)
     : confPath_(confPath), dir_(HistoryDir(confPath)) {
   if (KindOf(dir_) == EntryKind::kAbsent) MakeFolder(dir_);
@@ -234,6 +255,17 @@ bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note, 
   return WriteNewFile(JoinPath(draft, file), conf) &&
          WriteNewFile(JoinPath(draft, kVoiceFileName), voice ? *voice : VoiceFileOf(conf)) &&
          WriteNewFile(JoinPath(draft, kNoteFile), NoteText(file, note));
+}
+
+bool HistoryTransaction::MarkGood(const std::string& conf) {
+  if (!open_) return false;
+  std::string bytes;
+  for (const Revision& version : Versions(confPath_)) {
+    if (!ReadVersion(version, bytes) || bytes != conf) continue;
+    const std::string marker = JoinPath(version.folder, kGoodFile);
+    return version.knownGood || WriteNewFile(marker, Now("%d.%m.%Y %H:%M:%S"));
+  }
+  return false;
 }
 
 bool HistoryTransaction::Commit() {

@@ -42,6 +42,7 @@ struct Revision {
   std::string file;     // the configuration file's name, as the folder beside History\ holds it
   std::string date, time, user, computer, program, summary;
   bool damaged = false;  // its files cannot be read: listed, never restored
+  bool knownGood = false;  // the gateway has run with it for its guard time
 };
 
 struct History {
@@ -65,6 +66,15 @@ std::optional<Revision> FindRevision(const std::string& confPath, int number);
 // False for a damaged revision.
 bool ReadRevision(const Revision& revision, std::string& confBytes, std::string& voiceBytes);
 
+// The newest version the gateway has run with for its guard time, the current one included;
+// nothing when none is known.
+std::optional<Revision> LastKnownGood(const History& history);
+
+// Records the version holding `ranWith` as one the gateway has run with: the newest such
+// version, or, when the file holds those bytes and the history does not, the file's content
+// kept as a version with `note` first. False when none holds them or the store cannot be written.
+bool MarkKnownGood(const std::string& confPath, const std::string& ranWith, const RevisionNote& note);
+
 // One change of the store: opened under its lock, versions staged as drafts, committed once
 // the file they describe has been written. Drafts not committed are removed with it.
 class HistoryTransaction {
@@ -84,6 +94,8 @@ class HistoryTransaction {
   // Gives the drafts their numbers in the order they were staged, then lets the versions
   // beyond the newest kKeptRevisions go. False when a draft could not be committed.
   bool Commit();
+  // Marks the newest version whose configuration is `conf` as known good; false when none is.
+  bool MarkGood(const std::string& conf);
 
  private:
   std::string confPath_, dir_;

@@ -27,7 +27,7 @@ inline constexpr const char* kTrlznTypeName = "ТРЛ-ЗН slave";
 // Saving beside other editors, and keeping the history.
 inline std::string ChangedElsewhereText(const std::string& files) {
   return "После того как программа загрузила или сохранила конфигурацию, другая программа изменила " + files +
-         ".\nЗаписать поверх этих изменений?\n\nНажмите «Нет», чтобы вернуться к окну без сохранения; "
+         ".\nЗаписать поверх этих изменений?\n\nОтрицательный ответ вернёт к окну без сохранения; "
          "что изменилось, покажет «Файл» → «Показать изменения…».";
 }
 inline std::string ConfigurationBusyText(const std::string& path) {

@@ -65,6 +65,14 @@ bool MayWriteOver(ConfigSession& session, const std::optional<std::string>& conf
                                MessageButtons::kYesNoDefaultNo}) == MessageAnswer::kYes;
 }
 
+// voice.ini as the window knew it, when the user chose to write over another program's change
+// to it; nothing when the file is as the window knew it, or the window knew none.
+std::optional<std::string> VoiceToWriteBack(const ConfigSession& session, const std::optional<std::string>& voiceNow) {
+  const KnownFile& known = session.state.knownVoice;
+  if (SameAsKnown(known, voiceNow) || !known.bytes) return std::nullopt;
+  return known.bytes;
+}
+
 // What both flows do: the lock test, voice.ini read, the questions, then the one guarded
 // write of the whole file with its history, and only then the notice that voice.ini is
 // missing. No lock is held while the user answers: when another program changes the files
@@ -74,9 +82,12 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
   const std::string voicePath = session.ProgramFile(kVoiceFileName);
   const bool programFile = target == session.ProgramFile(kConfFileName);
   for (;;) {
-    const std::optional<std::string> current = CurrentBytes(target);
-    if (programFile && !MayWriteOver(session, current, CurrentBytes(voicePath))) return false;
-    VoicePart voice = ReadVoicePart(voicePath);
+    const std::optional<std::string> current = CurrentBytes(target), voiceNow = CurrentBytes(voicePath);
+    if (programFile && !MayWriteOver(session, current, voiceNow)) return false;
+    // Written over, the other program's change to voice.ini is gone from the save and the file.
+    const std::optional<std::string> voiceBack = programFile ? VoiceToWriteBack(session, voiceNow) : std::nullopt;
+    VoicePart voice = voiceBack ? VoicePart{VoiceRead::kRead, VoiceAppendix(*voiceBack), FileProblem::kNone}
+                                : ReadVoicePart(voicePath);
     if (voice.read == VoiceRead::kUnreadable) {
       // Saving without it would drop every intercom-unit list from the file.
       session.prompts.Show(PlainMessage(FileProblemText(voice.problem, voicePath)));
@@ -118,6 +129,14 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
       session.prompts.Show({written.reason, kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
     }
     session.state.modified = false;
+    if (voiceBack) {
+      WriteRequest back;
+      back.target = voicePath;
+      back.role = FileRole::kVoiceList;
+      back.bytes = *voiceBack;
+      back.note = {session.program, {}};
+      WriteConfiguration(back);
+    }
     if (programFile) RememberProgramFiles(session);
     if (voice.read == VoiceRead::kMissing) session.prompts.Show(PlainMessage(kVoiceIniMissingText));
     return true;

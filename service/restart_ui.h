@@ -1,6 +1,8 @@
 // What the screen does while the service restarts: the window code implements it.
 #pragma once
 
+#include <string>
+
 namespace zz {
 
 class RestartUi {
@@ -13,6 +15,8 @@ class RestartUi {
   virtual void DisableInput() = 0;     // the main window takes no input meanwhile
   virtual void EnableInput() = 0;
   virtual void PumpMessages() = 0;     // processes every pending window message
+  // How the watch after a start goes, while the window is the user's; an empty text ends it.
+  virtual void ShowWatch(const std::string& /*text*/) {}
 };
 
 // The screen's restart state for one scope, given back also when pumping throws.

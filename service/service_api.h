@@ -26,6 +26,17 @@ inline constexpr std::uint32_t kDemand = 3;
 inline constexpr std::uint32_t kDisabled = 4;
 }  // namespace start_type
 
+// A status query's answer as the service reported it: the checkpoint advances while a pending
+// state makes progress, and the wait hint is how long the service asked to be given before
+// the next advance.
+struct ServiceStatus {
+  std::uint32_t state = 0;
+  std::uint32_t checkPoint = 0;
+  std::uint32_t waitHintMs = 0;
+  std::uint32_t exitCode = 0;         // the Windows error the service stopped with, 0 when none
+  std::uint32_t specificExitCode = 0;  // the service's own code, when exitCode says it has one
+};
+
 // Every operation may be called from the user-interface thread and from the restart thread
 // at the same time. Failures show only in the results: false, "?" or an empty text.
 class ServiceApi {
@@ -37,6 +48,13 @@ class ServiceApi {
   virtual std::string StateText() = 0;
   // The state left by the last status query or stop request.
   virtual std::uint32_t CurrentState() const = 0;
+  // The whole status left by the last status query; a controller that keeps no more than the
+  // state gives that alone.
+  virtual ServiceStatus LastStatus() const {
+    ServiceStatus status;
+    status.state = CurrentState();
+    return status;
+  }
   // The executable path as registered, quotes and arguments included (UTF-8).
   virtual std::string ExecutablePath() const = 0;
   // The start type read by Open, kept in step by SetStartType; 0 before a successful Open.

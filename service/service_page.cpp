@@ -55,16 +55,13 @@ void ServicePage::ApplyRunButton(const RunButtonLook& look) {
 }
 
 ServicePage::PendingSave ServicePage::SavePendingChanges() {
-  replaced_.reset();
   if (!session_.state.loaded || !ChangeDetected(session_) || !FileExists(session_.state.currentPath))
     return PendingSave::kNone;
-  // The newest revision before and after: a new one is what this save replaced.
-  const std::string conf = session_.ProgramFile(kConfFileName);
-  const std::optional<Revision> before = FindRevision(conf, 1);
-  if (!SaveSequence(session_)) return PendingSave::kFailed;
-  std::optional<Revision> after = FindRevision(conf, 1);
-  if (after && (!before || before->folder != after->folder)) replaced_ = std::move(after);
-  return PendingSave::kSaved;
+  return SaveSequence(session_) ? PendingSave::kSaved : PendingSave::kFailed;
+}
+
+bool ServicePage::WatchNeeded() const {
+  return serviceOpened_ && DiffersFromKnownGood(session_.ProgramFile(kConfFileName));
 }
 
 void ServicePage::RunButtonClick() {
@@ -72,9 +69,10 @@ void ServicePage::RunButtonClick() {
   const PendingSave saved = SavePendingChanges();
   if (saved == PendingSave::kFailed) return;
   int tag = view_.RunTag();
-  if (tag == kRunTagStart && saved == PendingSave::kSaved && serviceOpened_) {
+  // A start after Stop is watched as one after a save: what counts is the configuration.
+  if (tag == kRunTagStart && WatchNeeded()) {
     ScopedFlag busy(restarting_);
-    guard_.Run([this] { return service_.Start(); }, replaced_);
+    guard_.Run([this] { return service_.Start(); });
   } else if (tag == kRunTagStart) {
     service_.Start();
   } else if (tag == kRunTagStop) {
@@ -114,12 +112,11 @@ void ServicePage::FormCloseQuery(bool& canClose) {
   if (session_.prompts.Show(question) != MessageAnswer::kYes) return;
 
   ScopedFlag restarting(restarting_);
-  if (!serviceOpened_) {
-    // Nothing to watch: the requests fail at once.
+  if (!WatchNeeded()) {
     RunRestart(service_, restartUi_, restartPause_);
     return;
   }
-  guard_.Run([this] { return WaitForRestart(service_, restartUi_, restartPause_); }, replaced_);
+  guard_.Run([this] { return WaitForRestart(service_, restartUi_, restartPause_); });
 }
 
 }  // namespace zz

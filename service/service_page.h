@@ -1,6 +1,6 @@
 // The service page of the main window, its one-second poll, the start/stop button, the
-// start-type selector and the close flow with the restart question. A start or restart
-// after a save is guarded (start_guard.h).
+// start-type selector and the close flow with the restart question. A start or restart with
+// a configuration other than the last one the gateway ran with is watched (start_guard.h).
 #pragma once
 
 #include <chrono>
@@ -43,9 +43,10 @@ class ServicePage {
 
  private:
   enum class PendingSave { kNone, kSaved, kFailed };
-  // The save sequence when a loaded configuration has changes and its file still exists;
-  // replaced_ is then the revision it left of what it replaced, if any.
+  // The save sequence when a loaded configuration has changes and its file still exists.
   PendingSave SavePendingChanges();
+  // A start now is to be watched.
+  bool WatchNeeded() const;
   void ApplyRunButton(const RunButtonLook& look);
 
   ServiceApi& service_;
@@ -55,7 +56,6 @@ class ServicePage {
   std::function<void()> savePlacement_;
   std::chrono::milliseconds restartPause_;
   StartGuard guard_;
-  std::optional<Revision> replaced_;
 
   bool serviceOpened_ = false;
   std::int32_t lastServiceState_ = -1;

@@ -86,39 +86,48 @@ inline constexpr const char* kProgressClipType = "AVI";
 namespace text::guard {
 inline constexpr const char* kFailedCaption = "Шлюз не запустился с новой конфигурацией";
 inline constexpr const char* kRestoredCaption = "Прежняя конфигурация восстановлена";
-// What the watch saw, to follow "Служба VELTO Gateway ...".
-inline std::string StoppedAfter(long long seconds) {
-  return seconds < 1 ? "остановилась меньше чем через секунду после запуска"
-                     : "остановилась через " + std::to_string(seconds) + " с после запуска";
+// What the watch saw, to follow "Служба ZIDEZIR ...".
+inline std::string StoppedAfter(long long seconds, std::uint32_t exitCode) {
+  std::string what = seconds < 1 ? "остановилась меньше чем через секунду после запуска"
+                                 : "остановилась через " + std::to_string(seconds) + " с после запуска";
+  if (exitCode != 0) what += " (код ошибки " + std::to_string(exitCode) + ")";
+  return what;
 }
-inline std::string NotRunningAfter(long long seconds, const std::string& stateText) {
-  return "не работает и через " + std::to_string(seconds) + " с после запуска (состояние: «" + stateText + "»)";
+inline std::string NoProgress(long long seconds, const std::string& stateText) {
+  return "не сообщает о ходе запуска дольше обещанных " + std::to_string(seconds) + " с (состояние: «" + stateText +
+         "»)";
+}
+inline std::string NotRunning(const std::string& stateText) {
+  return "не перешла в рабочее состояние (состояние: «" + stateText + "»)";
 }
 inline std::string Failed(const std::string& what) {
-  return "Служба VELTO Gateway " + what + ". Пока она не работает, шлюз не соединяет вызовы.";
+  return "Служба ZIDEZIR " + what + ". Пока она не работает, шлюз не соединяет вызовы.";
 }
-inline std::string OfferRestore(const std::string& what) {
-  return Failed(what) +
-         "\r\n\r\nВосстановить прежнюю конфигурацию (ту, что была до этого сохранения) и снова запустить службу?"
-         "\r\n\r\n«Да» — вернуть прежнюю конфигурацию и запустить шлюз с ней; новая конфигурация останется в "
-         "истории изменений («Файл» → «История изменений…»)."
-         "\r\n«Нет» — оставить новую конфигурацию. Причину остановки служба записывает в журнал событий "
+// `when`: when the version the gateway last ran with was made; `changed`: what the new
+// configuration changed against it.
+inline std::string OfferRestore(const std::string& what, const std::string& when, const std::string& changed) {
+  std::string offer = Failed(what) + "\r\n\r\nВернуть конфигурацию от " + when +
+                      ", с которой шлюз работал в последний раз, и снова запустить службу?";
+  if (!changed.empty()) offer += "\r\nС тех пор в конфигурации изменено: " + changed + ".";
+  return offer +
+         "\r\n\r\nНовая конфигурация останется в истории изменений («Файл» → «История изменений…»). Причину "
+         "остановки служба записывает в журнал событий Windows «Система».";
+}
+inline std::string NothingToRestore(const std::string& what, long long guardSeconds) {
+  return Failed(what) + "\r\n\r\nВернуть нечего: в истории изменений нет другой конфигурации, с которой шлюз "
+                        "проработал " + std::to_string(guardSeconds) +
+         " с. Исправьте конфигурацию и запустите службу снова; причину остановки служба записывает в журнал событий "
          "Windows «Система».";
 }
-inline std::string NothingToRestore(const std::string& what) {
-  return Failed(what) +
-         "\r\n\r\nПрежнюю конфигурацию восстановить нельзя: её нет в истории изменений. Исправьте конфигурацию "
-         "и запустите службу снова; причину остановки служба записывает в журнал событий Windows «Система».";
-}
-inline std::string RestoredRunning(const std::string& confPath) {
-  return "Прежняя конфигурация восстановлена в файле " + confPath +
-         ", и служба VELTO Gateway работает с ней.\r\nКонфигурация, с которой шлюз не запустился, сохранена в "
+inline std::string RestoredRunning(const std::string& confPath, const std::string& when) {
+  return "Конфигурация от " + when + " восстановлена в файле " + confPath +
+         ", и служба ZIDEZIR работает с ней.\r\nКонфигурация, с которой шлюз не запустился, сохранена в "
          "истории изменений как версия 1.";
 }
-inline std::string RestoredNotRunning(const std::string& confPath, const std::string& what) {
-  return "Прежняя конфигурация восстановлена в файле " + confPath + ", но служба VELTO Gateway " + what +
-         " и с ней.\r\nПричина, видимо, не в конфигурации: посмотрите журнал событий Windows «Система» и "
-         "запустите службу снова.";
+inline std::string RestoredNotRunning(const std::string& confPath, const std::string& when, const std::string& what) {
+  return "Конфигурация от " + when + " восстановлена в файле " + confPath + ", но служба ZIDEZIR " + what +
+         " и с этой конфигурацией.\r\nВероятно, причина не в конфигурации: посмотрите журнал событий Windows "
+         "«Система» и запустите службу снова.";
 }
 inline std::string NotRestored(const std::string& why, const std::string& revisionFolder) {
   return "Прежнюю конфигурацию восстановить не удалось: " + why + ".\r\nОна хранится в папке " + revisionFolder +
@@ -126,11 +135,25 @@ inline std::string NotRestored(const std::string& why, const std::string& revisi
 }
 // The start request itself refused after the restore (the service disabled, say).
 inline constexpr const char* kStartRefused = "не запускается (служба отключена или недоступна)";
-inline constexpr const char* kRevisionUnreadable = "файлы этой версии в истории изменений не читаются";
+inline constexpr const char* kRevisionUnreadable = "файлы этой версии в истории изменений повреждены";
 inline constexpr const char* kConfigurationBusy =
     "файл zidezir.conf сейчас сохраняет другая программа настройки (zconf или окно на другом рабочем месте)";
 inline constexpr const char* kNotWritten =
     "файл zidezir.conf нельзя заменить (он защищён от записи, открыт в другой программе или диск заполнен)";
+// The watch in the status bar, while the window is the user's.
+inline std::string WatchStarting(long long seconds) {
+  return "Проверка запуска службы ZIDEZIR: служба запускается (" + std::to_string(seconds) + " с)";
+}
+inline std::string WatchRunning(long long seconds, long long guardSeconds) {
+  return "Проверка запуска службы ZIDEZIR: служба работает " + std::to_string(seconds) + " с из " +
+         std::to_string(guardSeconds);
+}
+inline std::string WatchPassed(long long guardSeconds) {
+  return "Служба ZIDEZIR проработала с новой конфигурацией " + std::to_string(guardSeconds) +
+         " с: конфигурация отмечена в истории изменений как рабочая";
+}
+// The note of a version kept only to be marked as the one the gateway runs with.
+inline constexpr const char* kRanWithSummary = "конфигурация, с которой шлюз проработал время проверки";
 }  // namespace text::guard
 
 }  // namespace zz

@@ -1,13 +1,14 @@
-// The start of the service with a configuration the window has just saved, guarded: with
-// the progress window up, the service must come to run and keep running for the guard
-// time. When it does not, the user is told that the gateway did not start with the new
-// configuration and may have the previous one (the revision the save left) written back
-// and the service started again, and is then told how that went.
+// The watched start of the service: after the start request (under the progress window) the
+// window is the user's again and the status bar tells how the watch goes; the start is judged
+// as the service control manager judges one (state_wait.h). A gateway that runs for the guard
+// time marks its configuration in the history as known good; one that does not is offered the
+// configuration it last ran with, written back byte for byte, and started again.
 #pragma once
 
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "config_session.h"
 #include "history.h"
@@ -18,23 +19,28 @@
 
 namespace zz {
 
+// The file holds a configuration other than the last one the gateway ran with for its guard
+// time, or no such configuration is known: a start now is to be watched.
+bool DiffersFromKnownGood(const std::string& confPath);
+
 class StartGuard {
  public:
   StartGuard(ServiceApi& service, RestartUi& ui, ConfigSession& session, std::chrono::milliseconds guard,
              std::chrono::milliseconds restartPause)
       : service_(service), ui_(ui), session_(session), guard_(guard), restartPause_(restartPause) {}
 
-  // Runs `start` (true when the service accepted the start request) with the progress window
-  // up and watches the service. `previous` is what the save replaced, when it kept it.
-  void Run(const std::function<bool()>& start, const std::optional<Revision>& previous);
+  // Runs `start` (true when the service accepted the start request) and watches the service.
+  void Run(const std::function<bool()>& start);
 
  private:
-  // The start, then the watch, under one progress window; nothing when the start was refused.
+  // The start under the progress window, then the watch; nothing when the start was refused.
   std::optional<GuardResult> StartAndWatch(const std::function<bool()>& start);
   // The service started again after the restore: a restart unless it is at rest stopped.
   bool StartAgain();
   // "остановилась через 3 с после запуска", for the messages.
   std::string WhatHappened(const GuardResult& watched) const;
+  // The offer of `good` and, when taken, its restore and the start with it.
+  void OfferKnownGood(const std::string& what, const Revision& good);
 
   ServiceApi& service_;
   RestartUi& ui_;

@@ -3,6 +3,8 @@
 #include "app_texts.h"
 #include "change_report.h"
 #include "report_field.h"
+#include "win32/utf16.h"
+#include "win_prompts.h"
 
 namespace zz {
 
@@ -47,7 +49,8 @@ void TFormHistory::OnInit() {
   compare_ = ui::Edit(Make(L"EDIT", "", kReportFieldStyle,
                            {kDialogMargin, compareTop, width, kButtonsTop - kDialogMargin - compareTop}, kCompare,
                            WS_EX_CLIENTEDGE));
-  // "Восстановить" is the default: Enter on the list restores the selected revision.
+  // "Восстановить" is the default, and asks before it hands the revision over: Enter on the list
+  // is a question, never a restore.
   restore_ = ui::Button(Make(L"BUTTON", text::kRestoreButton, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
                              {kW - kDialogMargin - 2 * kDialogButtonWidth - 8, kButtonsTop, kDialogButtonWidth,
                               kDialogButtonHeight},
@@ -87,6 +90,11 @@ void TFormHistory::ShowSelected() {
   if (row == shown_) return;
   shown_ = row;
   restore_.Enable(row >= 0);
+  // The list's hint is the selected row's whole note, which its column may cut.
+  if (row >= 0) {
+    const Revision& r = revisions_[static_cast<std::size_t>(row)];
+    tips_.SetToolText(list_.hwnd(), text::HistoryRowTip(r.number, r.program, r.summary, r.knownGood));
+  }
   if (revisions_.empty())
     compare_.SetText(text::kHistoryEmpty);
   else if (row < 0)
@@ -98,7 +106,13 @@ void TFormHistory::ShowSelected() {
 void TFormHistory::OnOK() {
   const int row = list_.Selected();
   if (row < 0) return;
-  chosen_ = revisions_[static_cast<std::size_t>(row)];
+  const Revision& revision = revisions_[static_cast<std::size_t>(row)];
+  const MessageSpec question{text::ConfirmRestore(revision.number, revision.date + " " + revision.time),
+                             text::kHistoryCaption, MessageIcon::kQuestion, MessageButtons::kYesNoDefaultNo};
+  if (MessageBoxW(hwnd(), Widen(question.text).c_str(), Widen(question.caption).c_str(), MessageBoxFlags(question)) !=
+      IDYES)
+    return;
+  chosen_ = revision;
   End(IDOK);
 }
 
@@ -106,8 +120,8 @@ INT_PTR TFormHistory::OnMessage(UINT msg, WPARAM, LPARAM lp) {
   if (msg != WM_NOTIFY) return FALSE;
   const auto* header = reinterpret_cast<const NMHDR*>(lp);
   if (header->idFrom != kList) return FALSE;
-  if (header->code == LVN_ITEMCHANGED) ShowSelected();
-  if (header->code == NM_DBLCLK && list_.Selected() >= 0) OnOK();
+  // A double-click looks at a row, as a click does: restoring takes the button.
+  if (header->code == LVN_ITEMCHANGED || header->code == NM_DBLCLK) ShowSelected();
   return FALSE;
 }
 

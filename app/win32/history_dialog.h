@@ -1,6 +1,7 @@
 // TFormHistory, "История изменений…": the revisions of the program directory's zidezir.conf
-// (newest first), what restoring the one selected would change in the configuration now on
-// disk, and "Восстановить", which hands that revision back to the main window.
+// (newest first), what the configuration now on disk changed against the one selected (read
+// older to newer, as the list's notes are), and "Восстановить", which asks, then hands that
+// revision back to the main window.
 #pragma once
 
 #include <optional>

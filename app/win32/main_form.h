@@ -148,6 +148,7 @@ class TMainForm : public ui::Window, private RestartUi {
   void DisableInput() override;
   void EnableInput() override;
   void PumpMessages() override;
+  void ShowWatch(const std::string& text) override;
 
   MainFormParts parts_;
   std::unique_ptr<ui::FontSet> fonts_;  // the pages hold on to it: replaced, never moved

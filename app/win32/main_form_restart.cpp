@@ -24,6 +24,14 @@ void TMainForm::ShowProgress() {
 
 void TMainForm::CloseProgress() {
   if (formPr_) formPr_->Close();
+  // The progress window had the activation: the main window and its field get it back, unless
+  // the user has gone to another program meanwhile.
+  HWND foreground = GetForegroundWindow();
+  DWORD process = 0;
+  if (foreground) GetWindowThreadProcessId(foreground, &process);
+  if (!IsWindowEnabled(hwnd()) || (foreground && process != GetCurrentProcessId())) return;
+  SetActiveWindow(hwnd());
+  RestoreFocus();
 }
 
 void TMainForm::BeginWaitCursor() {
@@ -36,9 +44,18 @@ void TMainForm::EndWaitCursor() {
   SetCursor(savedCursor_ ? savedCursor_ : LoadCursorW(nullptr, IDC_ARROW));
 }
 
-void TMainForm::DisableInput() { EnableWindow(hwnd(), FALSE); }
+void TMainForm::DisableInput() {
+  HWND focus = GetFocus();
+  if (focus && IsChild(hwnd(), focus)) lastFocus_ = focus;
+  EnableWindow(hwnd(), FALSE);
+}
 
 void TMainForm::EnableInput() { EnableWindow(hwnd(), TRUE); }
+
+void TMainForm::ShowWatch(const std::string& text) {
+  // Told after every poll: the bar is redrawn only when the text changes.
+  if (status_.PartText(0) != text) status_.SetPartText(0, text);
+}
 
 void TMainForm::PumpMessages() {
   MSG msg;

@@ -130,6 +130,12 @@ std::uint32_t TSCM::CurrentState() const {
   return status_.dwCurrentState;
 }
 
+ServiceStatus TSCM::LastStatus() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return {status_.dwCurrentState, status_.dwCheckPoint, status_.dwWaitHint, status_.dwWin32ExitCode,
+          status_.dwServiceSpecificExitCode};
+}
+
 std::string TSCM::ExecutablePath() const {
   std::lock_guard<std::mutex> lock(mutex_);
   const QUERY_SERVICE_CONFIGW* config = Config();

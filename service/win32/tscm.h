@@ -24,6 +24,7 @@ class TSCM final : public ServiceApi {
   bool CloseService();  // releases the service and its configuration; always true
   std::string StateText() override;
   std::uint32_t CurrentState() const override;
+  ServiceStatus LastStatus() const override;
   std::string ExecutablePath() const override;
   std::uint32_t StartType() const override;
   bool SetStartType(std::uint32_t startType) override;

@@ -41,6 +41,27 @@ bool SetImmutable(const std::string& folder, bool immutable) {
          });
 }
 
+// The message box a dialog of ours has just opened (nothing after 5 s).
+HWND OwnedBox(HWND owner) {
+  struct Search {
+    HWND owner, found;
+  } search{owner, nullptr};
+  for (int i = 0; i < 100 && !search.found; ++i) {
+    EnumThreadWindows(
+        GetWindowThreadProcessId(owner, nullptr),
+        [](HWND w, LPARAM p) {
+          auto* s = reinterpret_cast<Search*>(p);
+          wchar_t name[16] = {};
+          GetClassNameW(w, name, 16);
+          if (GetWindow(w, GW_OWNER) == s->owner && std::wstring(name) == L"#32770" && IsWindowVisible(w)) s->found = w;
+          return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) Sleep(50);
+  }
+  return search.found;
+}
+
 class HistoryTest : public BlocksWindowTest {
  protected:
   void TypePort(char lastDigit) {
@@ -101,34 +122,78 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
   const std::string second = SaveOnClose();
   EXPECT_EQ(RevisionConfs(), (std::vector<std::string>{first, original}));
 
-  // Revision 1 through the dialog, by the keyboard: the File menu, the arrows, Tab, Enter.
+  // Revision 1 through the dialog, by the keyboard: the File menu, the arrows, Tab, Enter;
+  // a double-click on revision 2 before only looks at it.
   StartWithBlocks("", "");
   TypePort('5');  // unsaved: the restore asks before it replaces it
   std::vector<std::string> reports;
-  std::string hint;
+  std::string hint, doubleClicked, question, rowTip;
   WithDialog([] { for (WORD key : {VK_F10, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PressKey(key); },
              [&](HWND dialog) {
-               EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, TFormHistory::kList)));
+               const HWND list = GetDlgItem(dialog, TFormHistory::kList);
+               EXPECT_TRUE(FocusReaches(list));
+               DoubleClickAt(list, OnRow(list, 1));
+               Sleep(500);
+               EXPECT_TRUE(IsWindowEnabled(dialog));  // no question, no restore
+               doubleClicked = TextOf(dialog, TFormHistory::kCompare);
+               // The list's hint: the whole note of the row on show.
+               PointAt(list, OnRow(list, 1));
+               PumpUntil([&] { return (rowTip = ShownHint()).rfind("Версия 2, ", 0) == 0; }, 4000);
+               PressKey(VK_UP);
+               Sleep(300);
                for (WORD key : {VK_DOWN, VK_UP}) {
                  reports.push_back(TextOf(dialog, TFormHistory::kCompare));
                  PressKey(key);
                  Sleep(300);
                }
                PointAt(GetDlgItem(dialog, IDOK));
-               PumpUntil([&] { return !(hint = ShownHint()).empty(); }, 4000);
+               PumpUntil([&] { return (hint = ShownHint()) == text::kHintRestore; }, 4000);
                for (int i = 0; i < 3; ++i) PressKey(VK_TAB);
                EXPECT_TRUE(FocusReaches(GetDlgItem(dialog, IDOK)));
-               watcher.Script({{IDYES}});
+               // The question's default is "Нет": Enter on it keeps the dialog open.
                PressKey(VK_RETURN);
+               HWND box = OwnedBox(dialog);
+               ASSERT_NE(box, nullptr);
+               question = DescribeDialog(box).text;
+               GUITHREADINFO focus{};
+               focus.cbSize = sizeof focus;
+               GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &focus);
+               EXPECT_EQ(focus.hwndFocus, GetDlgItem(box, IDNO));
+               PressKey(VK_RETURN);
+               EXPECT_TRUE(Gone(box));
+               EXPECT_TRUE(IsWindow(dialog));
+               PressKey(VK_RETURN);
+               box = OwnedBox(dialog);
+               ASSERT_NE(box, nullptr);
+               watcher.Script({{IDYES}});  // the window's own question, once the dialog is gone
+               PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED),
+                            reinterpret_cast<LPARAM>(GetDlgItem(box, IDYES)));
              });
-  const std::string blockBack = "• Блоки ТРЛ-М / блок 2 добавлен: ТРЛ-МЕ, COM4, 192.168.1.201, «Store», 0 устройств\r\n";
+  // Older to newer, as the notes of the list read.
+  const std::string blockGone = "• Блоки ТРЛ-М / блок 2 удалён: ТРЛ-МЕ, COM4, 192.168.1.201, «Store», 0 устройств\r\n";
   EXPECT_EQ(reports, (std::vector<std::string>{
-                         "Восстановление версии 1 изменит текущую конфигурацию так:\r\n" + blockBack,
-                         "Восстановление версии 2 изменит текущую конфигурацию так:\r\n" + blockBack +
-                             "• Сетевые настройки / Порт IP телефонии: 1721 → 1720\r\n"}));
+                         text::ReportRestoreChanges(1) + "\r\n" + blockGone,
+                         text::ReportRestoreChanges(2) + "\r\n" + blockGone +
+                             "• Сетевые настройки / Порт IP телефонии: 1720 → 1721\r\n"}));
+  EXPECT_EQ(doubleClicked, reports[1]);
+  const Revision two = ListRevisions(Conf())[1];
+  EXPECT_EQ(rowTip, text::HistoryRowTip(2, two.program, two.summary, false));
   EXPECT_EQ(hint, text::kHintRestore);
   ASSERT_TRUE(PumpUntil([&] { return watcher.Seen().size() == 2; }, 5000));
+  EXPECT_EQ(question.rfind("Загрузить в окно версию 1 от ", 0), 0u) << question;
   EXPECT_EQ(watcher.Seen()[1].text.rfind("В окне есть несохранённые изменения. Заменить их версией 1 от ", 0), 0u);
+  // The status bar tells it whole.
+  const ui::StatusBar& status = Form().StatusBar1();
+  const std::string told = status.PartText(0);
+  EXPECT_EQ(told.rfind("Версия 1 от ", 0), 0u) << told;
+  HDC dc = GetDC(status.hwnd());
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(status.hwnd(), WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  const std::wstring wide = Widen(told);
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(status.hwnd(), dc);
+  EXPECT_LT(extent.cx, status.PartRightEdges()[0] - 8);
   // In the window, unsaved; the usual close saves it.
   EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1721");
   EXPECT_EQ(Rows().size(), 2u);
@@ -188,6 +253,18 @@ TEST_F(HistoryTest, AnotherProgramsChangeIsShownAndNoKeepsItOnDiskWithTheWindowO
   EXPECT_TRUE(Close());
   EXPECT_EQ(dir.Read("zidezir.conf"), theirs);
   EXPECT_TRUE(ListRevisions(Conf()).empty());
+
+  // A unit another program added to voice.ini, written over: gone from both files.
+  StartWithBlocks("", "");
+  const std::string voice = dir.Read("voice.ini");
+  TypePort('2');
+  dir.Write("voice.ini", voice + "[VoiceDevices:2]\r\n0=MSD,2,Outside,h\r\n");
+  watcher.Script({{IDYES}, {IDNO}});  // over their change; no restart
+  EXPECT_TRUE(Close());
+  EXPECT_EQ(watcher.Seen()[0].text, ChangedElsewhereText(dir.File("voice.ini")));
+  EXPECT_EQ(dir.Read("zidezir.conf").find("Outside"), std::string::npos);
+  EXPECT_NE(dir.Read("zidezir.conf").find("Listener Port=1722"), std::string::npos);
+  EXPECT_EQ(dir.Read("voice.ini"), voice);
 }
 
 // Another program saving when the window saves: the window waits in its dialog and keeps

@@ -328,8 +328,8 @@ TEST_F(PagesTest, MenuHasItsItemsAndTheCheckItem) {
   EXPECT_EQ(text(file, 0), "&Загрузить файл конфигурации");
   EXPECT_EQ(text(file, 1), "&Сохранить файл конфигурации");
   EXPECT_TRUE(GetMenuState(file, 2, MF_BYPOSITION) & MF_SEPARATOR);
-  EXPECT_EQ(text(file, 3), "Показать изменения…");
-  EXPECT_EQ(text(file, 4), "История изменений…");
+  EXPECT_EQ(text(file, 3), "&Показать изменения…");
+  EXPECT_EQ(text(file, 4), "&История изменений…");
   EXPECT_TRUE(GetMenuState(file, 5, MF_BYPOSITION) & MF_SEPARATOR);
   EXPECT_EQ(text(file, 6), "&Выход");
   EXPECT_EQ(text(GetSubMenu(menu, 1), 0), "Расширенный");

@@ -62,6 +62,12 @@ void ClickAt(HWND control, POINT within) {
   Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
+void DoubleClickAt(HWND control, POINT within) {
+  const POINT at = ScreenPoint(control, within);
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at), Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP),
+        Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+}
+
 void PressKey(WORD key, bool ctrl, bool shift) {
   std::vector<INPUT> inputs;
   if (ctrl) inputs.push_back(Key(VK_CONTROL, false));

@@ -14,6 +14,8 @@ namespace zz::test {
 // The pointer to a point of the control (its centre by default), screen-wise.
 void PointAt(HWND control, POINT within = {-1, -1});
 void ClickAt(HWND control, POINT within = {-1, -1});
+// Two clicks in one go, as a double-click.
+void DoubleClickAt(HWND control, POINT within = {-1, -1});
 // The middle of a row of a list view, in the list's window, for PointAt and ClickAt.
 POINT OnRow(HWND list, int row);
 // One key pressed and released, with Ctrl and Shift held when asked.

@@ -69,30 +69,40 @@ TEST(StateWait, EndsAtTheStateTheDeadlineOrAnotherRestingState) {
   }
 }
 
-TEST(StateWait, TheGuardAsksForAServiceThatRunsAndKeepsRunning) {
+// The start judged as the service control manager judges one; a poll each 100 ms, a guard
+// time of 1 s.
+TEST(StateWait, TheGuardJudgesAStartAsTheServiceControlManagerDoes) {
+  const ServiceStatus running{kRunning}, stopped{kStopped}, failed{kStopped, 0, 0, 1066};
+  auto pending = [](std::uint32_t checkPoint) { return ServiceStatus{kStartPending, checkPoint, 500}; };
+  // A slow start: 3 s in start-pending, its checkpoint advancing each poll, then running.
+  std::vector<ServiceStatus> slow;
+  for (std::uint32_t i = 1; i <= 30; ++i) slow.push_back(pending(i));
+  slow.push_back(running);
   struct Case {
     const char* name;
-    std::vector<std::uint32_t> states;  // one poll each 100 ms; the last repeats
+    std::vector<ServiceStatus> statuses;  // one poll each 100 ms; the last repeats
     GuardEnd end;
     milliseconds ranFor;
     std::size_t polls;
   };
   const Case cases[] = {
-      {"runs", {kStartPending, kRunning}, GuardEnd::kKeptRunning, milliseconds(0), 11},
-      {"runs, then fails", {kStartPending, kRunning, kRunning, kRunning, kStopped}, GuardEnd::kStopped,
-       milliseconds(300), 5},
-      {"fails while starting", {kStartPending, kStopped}, GuardEnd::kStopped, milliseconds(0), 2},
-      // A stopped service that never began is no verdict until the time is over.
-      {"never begins", {kStopped}, GuardEnd::kNotRunning, milliseconds(0), 11},
-      {"still starting", {kStartPending}, GuardEnd::kNotRunning, milliseconds(0), 11},
-      {"stopping at the end", {kRunning, kRunning, kRunning, kStopPending}, GuardEnd::kNotRunning, milliseconds(0),
-       11},
+      // The guard time counts from running.
+      {"runs", {pending(1), running}, GuardEnd::kKeptRunning, milliseconds(1000), 12},
+      {"slow, but making progress", slow, GuardEnd::kKeptRunning, milliseconds(1000), 41},
+      // The wait hint of 500 ms is raised to the least one allowed, 2 s.
+      {"no progress past the wait hint", {pending(1)}, GuardEnd::kNoProgress, milliseconds(0), 22},
+      {"runs, then stops", {pending(1), running, running, running, failed}, GuardEnd::kStopped, milliseconds(300), 5},
+      {"fails while starting", {pending(1), stopped}, GuardEnd::kStopped, milliseconds(0), 2},
+      {"stopped with an error at once", {failed}, GuardEnd::kStopped, milliseconds(0), 1},
+      // A stopped service that never began is no verdict until the manager's own limit.
+      {"never begins", {stopped}, GuardEnd::kNotRunning, milliseconds(0), 301},
+      {"runs, then pauses", {running, ServiceStatus{kPaused}}, GuardEnd::kNotRunning, milliseconds(100), 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     FakeTime time;
     std::size_t polls = 0;
-    auto poll = [&] { return c.states[std::min(polls++, c.states.size() - 1)]; };
+    auto poll = [&] { return c.statuses[std::min(polls++, c.statuses.size() - 1)]; };
     GuardResult r = WatchGuard(poll, milliseconds(1000), milliseconds(100), time.Clock());
     EXPECT_EQ(r.end, c.end);
     EXPECT_EQ(r.ranFor, c.ranFor);

@@ -24,13 +24,10 @@ using std::chrono::milliseconds;
 const std::string kQuick = "VELTO Gateway zconf";
 const std::string kSlowStop = "VELTO Gateway zconf медленная";
 const std::string kDeafStop = "VELTO Gateway zconf глухая";
-const std::string kPicky = "VELTO Gateway zconf придирчивая";
 constexpr standin::PendingTimes kQuickTimes{300, 300};
 constexpr standin::PendingTimes kSlowStopTimes{300, 2500};
 // Its control handler takes 5 s to answer a stop: the request itself waits that long.
 constexpr standin::PendingTimes kDeafStopTimes{300, 300, 5000};
-// It cannot run with a zidezir.conf beside it that sets Listener Port=1999.
-constexpr standin::PendingTimes kPickyTimes{300, 300, 0, 1999};
 
 struct Outcome {
   int code;
@@ -70,7 +67,7 @@ class ZconfServiceTest : public ::testing::Test {
     exe_ = fs::u8path(dir_->File(standin::kStandinExeName));
     fs::copy_file(fs::path(standin::ModuleDirectory()) / standin::kStandinExeName, exe_);
     for (auto [name, times] : {std::pair{kQuick, kQuickTimes}, std::pair{kSlowStop, kSlowStopTimes},
-                               std::pair{kDeafStop, kDeafStopTimes}, std::pair{kPicky, kPickyTimes}}) {
+                               std::pair{kDeafStop, kDeafStopTimes}}) {
       ASSERT_EQ(standin::RemoveService(Widen(name)), 0u);  // left by a run that died half-way
       ASSERT_EQ(standin::InstallService(Widen(name), Widen(standin::ServiceCommandLine(exe_.u8string(), times)),
                                         SERVICE_DEMAND_START),
@@ -79,7 +76,7 @@ class ZconfServiceTest : public ::testing::Test {
   }
 
   static void TearDownTestSuite() {
-    for (const std::string& name : {kQuick, kSlowStop, kDeafStop, kPicky})
+    for (const std::string& name : {kQuick, kSlowStop, kDeafStop})
       EXPECT_EQ(standin::RemoveService(Widen(name)), 0u);
     std::error_code ec;
     for (int i = 0; i < 100 && !fs::remove(exe_, ec); ++i) std::this_thread::sleep_for(milliseconds(50));
@@ -186,31 +183,7 @@ TEST_F(ZconfServiceTest, TheWaitLimitsTheWholeCommandAlsoWhileTheServiceTakesThe
   EXPECT_EQ(State(kDeafStop), static_cast<DWORD>(SERVICE_STOPPED));
 }
 
-// A configuration the gateway cannot run with: the guard restores the one before it and
-// starts the service again.
-TEST_F(ZconfServiceTest, TheGuardRestoresThePreviousConfigurationWhenTheGatewayStops) {
-  const std::string conf = dir_->File("zidezir.conf");
-  dir_->Write("zidezir.conf", "[System]\r\nName=Gate\r\n[Network]\r\nListener Port=1720\r\n");
-  ASSERT_EQ(Service({"start"}, kPicky).code, 0);
-  std::ostringstream out, err;
-  ASSERT_EQ(RunZconf({"set", conf, "Network/Listener Port=1999"}, out, err), 0) << err.str();
-  Outcome guarded = Service({"restart", "--guard", "5", "--conf", conf}, kPicky);
-  EXPECT_EQ(guarded.code, 1);
-  EXPECT_NE(guarded.err.find("zconf: предупреждение: служба \"" + kPicky +
-                             "\" не работает с новой конфигурацией: остановилась через 0,"),
-            std::string::npos)
-      << guarded.err;
-  EXPECT_NE(guarded.err.find("zconf: восстановлена предыдущая конфигурация " + conf + " (версия от "), std::string::npos)
-      << guarded.err;
-  EXPECT_NE(guarded.err.find("; служба \"" + kPicky + "\" снова работает\n"), std::string::npos) << guarded.err;
-  EXPECT_NE(dir_->Read("zidezir.conf").find("Listener Port=1720\r\n"), std::string::npos);
-  EXPECT_EQ(State(kPicky), static_cast<DWORD>(SERVICE_RUNNING));
-  // A configuration it runs with passes the guard.
-  Outcome kept = Service({"restart", "--guard", "2", "--conf", conf}, kPicky);
-  EXPECT_EQ(kept.code, 0) << kept.err;
-  EXPECT_EQ(kept.out, "running\n");
-  EXPECT_EQ(Service({"stop"}, kPicky).code, 0);
-}
+// The guard is tested with the window's, in one table (tests/app/guarded_restart_test.cpp).
 
 }  // namespace
 }  // namespace zz::test

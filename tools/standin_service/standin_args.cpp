@@ -57,7 +57,8 @@ bool OnlyKnown(const Options& options, std::initializer_list<const char*> known)
 
 bool ReadTimes(const Options& options, PendingTimes& times) {
   for (auto [key, field] : {std::pair{"--start-ms", &times.startMs}, std::pair{"--stop-ms", &times.stopMs},
-                            std::pair{"--block-ms", &times.blockMs}, std::pair{"--refuse-port", &times.refusePort}}) {
+                            std::pair{"--block-ms", &times.blockMs}, std::pair{"--refuse-port", &times.refusePort},
+                            std::pair{"--run-ms", &times.runMs}}) {
     auto it = options.values.find(key);
     if (it == options.values.end()) continue;
     std::optional<unsigned> ms = ParseMs(it->second);
@@ -72,7 +73,7 @@ bool ReadTimes(const Options& options, PendingTimes& times) {
 std::optional<PendingTimes> ParsePendingTimes(const std::vector<std::string>& args) {
   std::optional<Options> options = SplitOptions(args, 0);
   if (!options || !options->positional.empty() ||
-      !OnlyKnown(*options, {"--start-ms", "--stop-ms", "--block-ms", "--refuse-port"}))
+      !OnlyKnown(*options, {"--start-ms", "--stop-ms", "--block-ms", "--refuse-port", "--run-ms"}))
     return std::nullopt;
   PendingTimes times;
   if (!ReadTimes(*options, times)) return std::nullopt;
@@ -86,7 +87,8 @@ std::string ServiceCommandLine(const std::string& exePath, const PendingTimes& t
   for (auto [key, value, byDefault] : {std::tuple{" --start-ms ", times.startMs, defaults.startMs},
                                        std::tuple{" --stop-ms ", times.stopMs, defaults.stopMs},
                                        std::tuple{" --block-ms ", times.blockMs, defaults.blockMs},
-                                       std::tuple{" --refuse-port ", times.refusePort, defaults.refusePort}}) {
+                                       std::tuple{" --refuse-port ", times.refusePort, defaults.refusePort},
+                                       std::tuple{" --run-ms ", times.runMs, defaults.runMs}}) {
     if (value != byDefault) line += key + std::to_string(value);
   }
   return line;
@@ -108,7 +110,8 @@ std::optional<CtlRequest> ParseCtlRequest(const std::vector<std::string>& args) 
   bool config = request.command == CtlCommand::kConfig;
   if (install) {
     if (options->positional.size() > 1 ||
-        !OnlyKnown(*options, {"--name", "--start-ms", "--stop-ms", "--block-ms", "--refuse-port", "--start-type"}) ||
+        !OnlyKnown(*options,
+                   {"--name", "--start-ms", "--stop-ms", "--block-ms", "--refuse-port", "--run-ms", "--start-type"}) ||
         !ReadTimes(*options, request.times))
       return std::nullopt;
     if (!options->positional.empty()) request.exePath = options->positional[0];

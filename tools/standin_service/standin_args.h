@@ -22,9 +22,12 @@ struct PendingTimes {
   // program sets this Listener Port, the service stops with an error a moment after it
   // reported running. 0: it runs with any.
   unsigned refusePort = 0;
+  // A gateway that fails after a while: it stops with an error this long after it reported
+  // running. 0: it runs until stopped.
+  unsigned runMs = 0;
 };
 
-// "--start-ms N --stop-ms N --block-ms N --refuse-port N", in any order, each optional;
+// "--start-ms N --stop-ms N --block-ms N --refuse-port N --run-ms N", in any order, each optional;
 // nothing on anything else.
 std::optional<PendingTimes> ParsePendingTimes(const std::vector<std::string>& args);
 
@@ -48,11 +51,12 @@ std::optional<CtlRequest> ParseCtlRequest(const std::vector<std::string>& args);
 
 inline constexpr const char* kCtlUsage =
     "usage: zz_service_ctl install [EXE] [--name NAME] [--start-ms N] [--stop-ms N] [--block-ms N]\n"
-    "                              [--refuse-port N] [--start-type TYPE]\n"
+    "                              [--refuse-port N] [--run-ms N] [--start-type TYPE]\n"
     "       zz_service_ctl uninstall|start|stop|status [--name NAME]\n"
     "       zz_service_ctl config --start-type TYPE [--name NAME]\n"
     "TYPE: auto, demand, disabled (or 2, 3, 4). EXE defaults to standin_service.exe beside this program.\n"
     "--block-ms: how long the service's control handler takes to answer a stop.\n"
-    "--refuse-port: the service stops with an error when its zidezir.conf sets this Listener Port.\n";
+    "--refuse-port: the service stops with an error when its zidezir.conf sets this Listener Port.\n"
+    "--run-ms: the service stops with an error this long after it runs.\n";
 
 }  // namespace zz::standin

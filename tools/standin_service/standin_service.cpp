@@ -21,6 +21,8 @@ using zz::standin::PendingTimes;
 
 constexpr DWORD kWaitHintMargin = 1000;
 constexpr DWORD kRefuseAfterMs = 500;
+// A long start reports its progress this often, as a real service's does.
+constexpr DWORD kStartStepMs = 1000;
 
 class StandinService {
  public:
@@ -35,16 +37,23 @@ class StandinService {
       Report(SERVICE_STOPPED, 0, 0);
       return;
     }
-    Report(SERVICE_START_PENDING, 0, times_.startMs + kWaitHintMargin);
-    Sleep(times_.startMs);
+    for (DWORD left = times_.startMs;;) {
+      const DWORD step = left < kStartStepMs ? left : kStartStepMs;
+      Report(SERVICE_START_PENDING, 0, step + kWaitHintMargin);
+      Sleep(step);
+      left -= step;
+      if (left == 0) break;
+    }
     Report(SERVICE_RUNNING, SERVICE_ACCEPT_STOP, 0);
-    if (times_.refusePort != 0 && ConfigurationSetsPort(times_.refusePort)) {
-      // As a gateway that fails on its configuration: running for a moment, then stopped with an error.
-      Sleep(kRefuseAfterMs);
+    // As a gateway that fails on its configuration (running for a moment), or after a while:
+    // then stopped with an error.
+    DWORD failAfter = INFINITE;
+    if (times_.refusePort != 0 && ConfigurationSetsPort(times_.refusePort)) failAfter = kRefuseAfterMs;
+    if (times_.runMs != 0 && times_.runMs < failAfter) failAfter = times_.runMs;
+    if (WaitForSingleObject(stopRequested_.get(), failAfter) == WAIT_TIMEOUT) {
       Report(SERVICE_STOPPED, 0, 0, ERROR_SERVICE_SPECIFIC_ERROR);
       return;
     }
-    WaitForSingleObject(stopRequested_.get(), INFINITE);
     Sleep(times_.stopMs);
     Report(SERVICE_STOPPED, 0, 0);
   }
@@ -133,7 +142,8 @@ int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i < argc; ++i) args.push_back(zz::Narrow(argv[i]));
   std::optional<PendingTimes> times = zz::standin::ParsePendingTimes(args);
   if (!times) {
-    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N] [--block-ms N]\n", stderr);
+    std::fputs("usage: standin_service [--start-ms N] [--stop-ms N] [--block-ms N] [--refuse-port N] [--run-ms N]\n",
+               stderr);
     return 2;
   }
   service.SetTimes(*times);

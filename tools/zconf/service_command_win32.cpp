@@ -10,8 +10,10 @@
 
 #include "commands.h"
 #include "file_system.h"
+#include "config_changes.h"
 #include "history.h"
 #include "messages.h"
+#include "revision_restore.h"
 #include "service_rules.h"
 #include "service_texts.h"
 #include "state_wait.h"
@@ -25,6 +27,8 @@ namespace zz::zconf {
 namespace {
 
 constexpr int kDefaultWaitSeconds = 30, kMaxWaitSeconds = 86400, kMaxGuardSeconds = 3600;
+// Who wrote a version the guard restored or marked, in the history.
+constexpr const char* kGuardProgram = "zconf service --guard";
 
 // The folder of zconf.exe, where the installer puts it beside the gateway's zidezir.conf.
 std::string ProgramFolder() {
@@ -71,9 +75,10 @@ class ServiceRun {
   ServiceRun(std::shared_ptr<TSCM> scm, std::string name, std::chrono::seconds wait, Io& io)
       : scm_(std::move(scm)), name_(std::move(name)), wait_(wait), deadline_(Clock::now() + wait), io_(io) {}
 
-  // After the start, the service must keep running for the guard time; if it does not, the
-  // configuration before the last save (revision 1 of `conf`) is restored and the service
-  // started again.
+  // After the start, the service is judged as the service control manager judges a start and
+  // must then run for the guard time; if it does, the configuration it runs with is marked in
+  // the history as known good, and if not, the last known good one is restored and the
+  // service started again.
   void Guard(std::chrono::seconds guard, std::string conf) {
     guard_ = guard;
     conf_ = std::move(conf);
@@ -90,14 +95,23 @@ class ServiceRun {
   int Start() {
     std::uint32_t state = Poll();
     if (state == service_state::kStopPending && !WaitFor(service_state::kStopped)) return kExitFindings;
+    // A gateway already running may run with what the file held before: not marked as known good.
+    if (state == service_state::kRunning || state == service_state::kStartPending) ranWith_.reset();
     if (state != service_state::kRunning && state != service_state::kStartPending) {
       std::optional<bool> started = Request(&TSCM::Start);
       if (!started) return TimedOut(service_state::kRunning);
       if (!*started && scm_->LastError() != ERROR_SERVICE_ALREADY_RUNNING) return Fail(kStartVerb, scm_->LastError());
     }
     if (!guard_) return Done(WaitFor(service_state::kRunning));
-    GuardResult watched = WatchGuard([this] { return Poll(); }, *guard_);
-    return watched.end == GuardEnd::kKeptRunning ? Done(true) : Fallback(watched);
+    const GuardResult watched = WatchGuard(
+        [this] {
+          Poll();
+          return scm_->LastStatus();
+        },
+        *guard_);
+    if (watched.end != GuardEnd::kKeptRunning) return Fallback(watched);
+    if (ranWith_) MarkKnownGood(conf_, *ranWith_, {kGuardProgram, text::guard::kRanWithSummary});
+    return Done(true);
   }
 
   int Stop(bool report = true) {
@@ -123,21 +137,35 @@ class ServiceRun {
     return code == kExitOk ? Start() : code;
   }
 
-  // The service did not keep running with the new configuration: the previous one back, and
-  // the service started again. Exit 1 whatever comes of it, with what happened.
+  // What the gateway reads when it starts: the file as it is before the request.
+  void ReadStartedWith() {
+    std::string bytes;
+    if (guard_ && ReadFileBytes(conf_, bytes)) ranWith_ = std::move(bytes);
+  }
+
+  // The service did not keep running with the new configuration: the last one it ran with
+  // back, byte for byte, and the service started again. Exit 1 whatever comes of it, with
+  // what happened.
   int Fallback(const GuardResult& watched) {
-    Warn(io_, watched.end == GuardEnd::kStopped
-                  ? GuardStopped(name_, watched.ranFor.count())
-                  : GuardNotRunning(name_, guard_->count(), StateWord(watched.state)));
-    std::optional<Revision> previous = FindRevision(conf_, 1);
-    if (!previous) return Refuse(io_, GuardNothingToRestore(conf_), kExitFindings);
-    std::ostringstream restoreOut;
-    Io restoreIo{restoreOut, io_.err};
-    if (RestoreRevision(conf_, "1", restoreIo) != kExitOk) return Refuse(io_, GuardRestoreFailed(conf_), kExitFindings);
-    guard_.reset();
+    Warn(io_, WhatHappened(watched));
+    if (restored_) return kExitFindings;  // the start with the configuration restored: told by the caller
+    const std::optional<Revision> good = LastKnownGood(ReadHistory(conf_));
+    std::string goodConf, goodVoice;
+    if (!good || !ReadRevision(*good, goodConf, goodVoice) || goodConf == ranWith_)
+      return Refuse(io_, GuardNothingToRestore(conf_, guard_->count()), kExitFindings);
+    const std::string changed = ranWith_ ? SaveSummary(goodConf, *ranWith_) : std::string();
+    const WriteOutcome written = RestoreVersion(conf_, *good, kGuardProgram);
+    if (written.end != WriteEnd::kWritten && written.end != WriteEnd::kUnchanged)
+      return Refuse(io_, GuardRestoreFailed(conf_) + (written.reason.empty() ? "" : ": " + written.reason),
+                    written.end == WriteEnd::kBusy ? kExitBusy : kExitFindings);
+    // Started again and watched as the first start was.
+    restored_ = true;
+    ranWith_ = goodConf;
     deadline_ = Clock::now() + wait_;
-    const std::string restored = GuardRestored(conf_, previous->date + " " + previous->time);
-    if (Start() != kExitOk) return Refuse(io_, restored + GuardStillDown(name_), kExitFindings);
+    const std::string restored = GuardRestored(conf_, good->date + " " + good->time, changed);
+    // A service left pending or paused is restarted, as the window does.
+    const int again = Poll() == service_state::kStopped ? Start() : Restart();
+    if (again != kExitOk) return Refuse(io_, restored + GuardStillDown(name_), kExitFindings);
     return Refuse(io_, restored + GuardRunningAgain(name_), kExitFindings);
   }
 
@@ -191,6 +219,16 @@ class ServiceRun {
 
   int Fail(const char* what, DWORD code) { return Refuse(io_, Cause(name_, what, code), kExitFindings); }
 
+  std::string WhatHappened(const GuardResult& watched) const {
+    switch (watched.end) {
+      case GuardEnd::kStopped: return GuardStopped(name_, watched.ranFor.count(), watched.status.exitCode);
+      case GuardEnd::kNoProgress:
+        return GuardNoProgress(name_, std::chrono::duration_cast<std::chrono::seconds>(watched.waitHint).count(),
+                               StateWord(watched.status.state));
+      default: return GuardNotRunning(name_, StateWord(watched.status.state));
+    }
+  }
+
   std::shared_ptr<TSCM> scm_;
   std::string name_;
   std::chrono::seconds wait_;
@@ -198,6 +236,8 @@ class ServiceRun {
   Io& io_;
   std::optional<std::chrono::seconds> guard_;
   std::string conf_;
+  std::optional<std::string> ranWith_;
+  bool restored_ = false;
 };
 
 }  // namespace
@@ -240,6 +280,7 @@ int ServiceCommand(const CommandLine& line, Io& io) {
   if (!scm->Open(name)) return Refuse(io, Cause(name, kOpenVerb, scm->LastError()));
   ServiceRun run(scm, name, std::chrono::seconds(seconds), io);
   if (guard) run.Guard(std::chrono::seconds(*guard), conf);
+  run.ReadStartedWith();
   if (startType) return run.SetStartType(*startType);
   if (action == "status") return run.Status();
   if (action == "start") return run.Start();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 
@@ -319,30 +320,36 @@ inline std::string BadGuard(const std::string& s, int max) {
   return "--guard '" + s + "' не принимается; допустимо: от 1 до " + std::to_string(max) +
          " секунд, только для start и restart";
 }
-inline std::string GuardStopped(const std::string& name, long long milliseconds) {
+inline std::string GuardStopped(const std::string& name, long long milliseconds, std::uint32_t exitCode) {
   // Seconds with one decimal, written as Russian writes it: "0,5".
   const long long tenths = (milliseconds + 50) / 100;
   return "служба \"" + name + "\" не работает с новой конфигурацией: остановилась через " +
-         std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " с после запуска";
+         std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " с после запуска" +
+         (exitCode != 0 ? " (код ошибки " + std::to_string(exitCode) + ")" : "");
 }
-inline std::string GuardNotRunning(const std::string& name, long long seconds, const std::string& now) {
-  return "служба \"" + name + "\" не работает с новой конфигурацией: за " + std::to_string(seconds) +
-         " с не запустилась; сейчас: " + now;
+inline std::string GuardNoProgress(const std::string& name, long long seconds, const std::string& now) {
+  return "служба \"" + name + "\" не сообщает о ходе запуска дольше обещанных " + std::to_string(seconds) +
+         " с; сейчас: " + now;
 }
-inline std::string GuardNothingToRestore(const std::string& path) {
-  return "в истории " + path + " нет предыдущей конфигурации; восстанавливать нечего";
+inline std::string GuardNotRunning(const std::string& name, const std::string& now) {
+  return "служба \"" + name + "\" не перешла в рабочее состояние; сейчас: " + now;
+}
+inline std::string GuardNothingToRestore(const std::string& path, long long guardSeconds) {
+  return "в истории " + path + " нет другой конфигурации, с которой служба проработала " +
+         std::to_string(guardSeconds) + " с; восстанавливать нечего";
 }
 inline std::string GuardRestoreFailed(const std::string& path) {
-  return "предыдущую конфигурацию " + path + " восстановить не удалось";
+  return "конфигурацию, с которой служба работала в последний раз, восстановить в " + path + " не удалось";
 }
-inline std::string GuardRestored(const std::string& path, const std::string& saved) {
-  return "восстановлена предыдущая конфигурация " + path + " (версия от " + saved + ")";
+inline std::string GuardRestored(const std::string& path, const std::string& made, const std::string& changed) {
+  return "в " + path + " восстановлена конфигурация от " + made + ", с которой служба работала в последний раз" +
+         (changed.empty() ? "" : " (новая изменила: " + changed + ")");
 }
 inline std::string GuardRunningAgain(const std::string& name) {
   return "; служба \"" + name + "\" снова работает";
 }
 inline std::string GuardStillDown(const std::string& name) {
-  return "; служба \"" + name + "\" не запустилась и с ней";
+  return "; служба \"" + name + "\" не запустилась и с этой конфигурацией";
 }
 inline std::string SettledElsewhere(const std::string& name, const std::string& target, const std::string& now) {
   return "служба \"" + name + "\" не пришла в состояние " + target + "; сейчас: " + now;
