@@ -28,7 +28,8 @@ FileProblem NulProblem(std::string_view bytes) {
 
 // A CR that ends a line without an LF after it; one at the very end of the file ends no line.
 bool HasLoneCr(std::string_view bytes) {
-  for (std::size_t i = bytes.find('\r'); i != std::string_view::npos && i + 1 < bytes.size(); i = bytes.find('\r', i + 1))
+  for (std::size_t i = bytes.find('\r'); i != std::string_view::npos && i + 1 < bytes.size();
+       i = bytes.find('\r', i + 1))
     if (bytes[i + 1] != '\n') return true;
   return false;
 }

@@ -241,7 +241,8 @@ std::optional<std::string> HistoryTransaction::Newest() const {
   return conf;
 }
 
-bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice) {
+bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note,
+                               const std::optional<std::string>& voice) {
   if (!open_) return false;
   std::random_device random;
   std::string draft;
@@ -276,7 +277,8 @@ bool HistoryTransaction::Commit() {
   for (const std::string& draft : drafts_) {
     bool moved = false;
     // A writer of an older release, which takes no store lock, may take a number meanwhile.
-    for (int attempt = 0; attempt < 100 && !moved; ++attempt, ++next) moved = MoveToFreeName(draft, JoinPath(dir_, NumberName(next)));
+    for (int attempt = 0; attempt < 100 && !moved; ++attempt, ++next)
+      moved = MoveToFreeName(draft, JoinPath(dir_, NumberName(next)));
     if (!moved) RemoveTree(draft);
     ok = ok && moved;
   }

@@ -55,7 +55,8 @@ bool SameAsKnown(const KnownFile& known, const std::optional<std::string>& now) 
 
 // The program directory's files changed by another program since the window read them:
 // the user chooses between writing over that change and going back (the default).
-bool MayWriteOver(ConfigSession& session, const std::optional<std::string>& conf, const std::optional<std::string>& voice) {
+bool MayWriteOver(ConfigSession& session, const std::optional<std::string>& conf,
+                  const std::optional<std::string>& voice) {
   std::string files;
   if (!SameAsKnown(session.state.knownConf, conf)) files = session.ProgramFile(kConfFileName);
   if (!SameAsKnown(session.state.knownVoice, voice))
@@ -86,7 +87,7 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
     if (programFile && !MayWriteOver(session, current, voiceNow)) return false;
     // Written over, the other program's change to voice.ini is gone from the save and the file.
     const std::optional<std::string> voiceBack = programFile ? VoiceToWriteBack(session, voiceNow) : std::nullopt;
-    VoicePart voice = voiceBack ? VoicePart{VoiceRead::kRead, VoiceAppendix(*voiceBack), FileProblem::kNone}
+    VoicePart voice = voiceBack ? VoicePart{VoiceRead::kRead, VoiceAppendix(*voiceBack), *voiceBack, FileProblem::kNone}
                                 : ReadVoicePart(voicePath);
     if (voice.read == VoiceRead::kUnreadable) {
       // Saving without it would drop every intercom-unit list from the file.
@@ -102,9 +103,9 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
     request.summarize = session.summarize;
     request.expected = current;
     // The lock is taken only now that the user has answered.
-    const std::unique_ptr<FileLock> lock = session.lockFile
-                                               ? session.lockFile(target)
-                                               : std::make_unique<FileLock>(FileLock::LockPathOf(target), kFileLockWait);
+    const std::unique_ptr<FileLock> lock =
+        session.lockFile ? session.lockFile(target)
+                         : std::make_unique<FileLock>(FileLock::LockPathOf(target), kFileLockWait);
     request.lockHeld = lock->state() == FileLock::State::kHeld;
     WriteOutcome written;
     if (lock->state() == FileLock::State::kBusy)
@@ -119,9 +120,11 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
       // The table holds the editor's values now; only the flag still reports them as unsaved.
       session.state.modified = true;
       if (written.end == WriteEnd::kBusy)
-        session.prompts.Show({ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
+        session.prompts.Show(
+            {ConfigurationBusyText(target), kWarningCaption, MessageIcon::kWarning, MessageButtons::kOk});
       else
-        session.prompts.Show(PlainMessage(written.end == WriteEnd::kRefused ? written.reason : kSaveFailedPrefix + target));
+        session.prompts.Show(
+            PlainMessage(written.end == WriteEnd::kRefused ? written.reason : kSaveFailedPrefix + target));
       return false;
     }
     if (!written.historyKept && !session.state.historyWarned) {

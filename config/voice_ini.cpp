@@ -92,8 +92,8 @@ std::string VoiceFileOf(std::string_view confBytes) {
   std::vector<std::string> written;
   for (const std::string& section : conf.SectionNames()) {
     if (!StartsWith(section, kVoiceSectionPrefix)) continue;
-    if (std::any_of(written.begin(), written.end(), [&](const std::string& w) { return EqualsAsciiNoCase(w, section); }))
-      continue;
+    auto same = [&](const std::string& w) { return EqualsAsciiNoCase(w, section); };
+    if (std::any_of(written.begin(), written.end(), same)) continue;
     written.push_back(section);
     voice.append("[").append(Utf8ToCp1251(section)).append("]\r\n");
     std::unordered_set<std::string> keys;
