@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,9 @@ bool RemoveTree(const std::string& path);
 void RemoveLeftoverTemporaries(const std::string& path);
 
 bool FileExists(const std::string& path);
+
+// When the file was last written, in seconds since 1970 (UTC); nothing when it cannot be told.
+std::optional<std::int64_t> ModifiedTime(const std::string& path);
 
 enum class ExclusiveOpen {
   kFree,      // opened for reading and writing with no sharing, and closed again

@@ -64,7 +64,8 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
     // its own, committed at once, since it was there whatever happens next. An empty file is
     // nothing to go back to.
     if (kept && outcome.found && !outcome.found->empty() && history->Newest() != outcome.found)
-      kept = history->Stage(*outcome.found, {text::history::kFoundProgram, text::history::kFoundSummary}) &&
+      kept = history->Stage(*outcome.found, {text::history::kFoundProgram, text::history::kFoundSummary},
+                            std::nullopt, ModifiedTime(target)) &&
              history->Commit();
     RevisionNote note = request.note;
     if (request.summarize && outcome.found) note.summary = request.summarize(*outcome.found, request.bytes);

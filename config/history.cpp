@@ -66,27 +66,26 @@ std::vector<Folder> OwnFolders(const std::string& dir, std::vector<std::string>*
   return folders;
 }
 
-std::string Now(const char* format) {
-  std::time_t now = std::time(nullptr);
+std::string LocalText(std::time_t when, const char* format) {
   std::tm local{};
 #ifdef _WIN32
-  localtime_s(&local, &now);
+  localtime_s(&local, &when);
 #else
-  localtime_r(&now, &local);
+  localtime_r(&when, &local);
 #endif
   char text[32];
   std::strftime(text, sizeof text, format, &local);
   return text;
 }
 
-std::string NoteText(const std::string& file, const RevisionNote& note) {
+std::string NoteText(const std::string& file, const RevisionNote& note, std::time_t made) {
   // Line breaks would end the value early.
   auto line = [](const std::string& key, std::string value) {
     std::replace(value.begin(), value.end(), '\r', ' ');
     std::replace(value.begin(), value.end(), '\n', ' ');
     return key + "=" + value + "\r\n";
   };
-  return line("File", file) + line("Date", Now("%d.%m.%Y")) + line("Time", Now("%H:%M:%S")) +
+  return line("File", file) + line("Date", LocalText(made, "%d.%m.%Y")) + line("Time", LocalText(made, "%H:%M:%S")) +
          line("User", UserName()) + line("Computer", ComputerName()) + line("Program", note.program) +
          line("Summary", note.summary);
 }
@@ -242,7 +241,7 @@ std::optional<std::string> HistoryTransaction::Newest() const {
 }
 
 bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note,
-                               const std::optional<std::string>& voice) {
+                               const std::optional<std::string>& voice, std::optional<std::int64_t> made) {
   if (!open_) return false;
   std::random_device random;
   std::string draft;
@@ -255,7 +254,8 @@ bool HistoryTransaction::Stage(std::string_view conf, const RevisionNote& note,
   const std::string file = BaseName(confPath_);
   return WriteNewFile(JoinPath(draft, file), conf) &&
          WriteNewFile(JoinPath(draft, kVoiceFileName), voice ? *voice : VoiceFileOf(conf)) &&
-         WriteNewFile(JoinPath(draft, kNoteFile), NoteText(file, note));
+         WriteNewFile(JoinPath(draft, kNoteFile),
+                      NoteText(file, note, made ? static_cast<std::time_t>(*made) : std::time(nullptr)));
 }
 
 bool HistoryTransaction::MarkGood(const std::string& conf) {
@@ -264,7 +264,7 @@ bool HistoryTransaction::MarkGood(const std::string& conf) {
   for (const Revision& version : Versions(confPath_)) {
     if (!ReadVersion(version, bytes) || bytes != conf) continue;
     const std::string marker = JoinPath(version.folder, kGoodFile);
-    return version.knownGood || WriteNewFile(marker, Now("%d.%m.%Y %H:%M:%S"));
+    return version.knownGood || WriteNewFile(marker, LocalText(std::time(nullptr), "%d.%m.%Y %H:%M:%S"));
   }
   return false;
 }

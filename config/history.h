@@ -90,7 +90,9 @@ class HistoryTransaction {
   std::optional<std::string> Newest() const;
   // Makes a draft of `conf` as a version with its voice.ini (`voice`, or made from `conf` as
   // start-up makes it) and the note.
-  bool Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice = {});
+  // `made`, when known (seconds since 1970), is when it was written; else now.
+  bool Stage(std::string_view conf, const RevisionNote& note, const std::optional<std::string>& voice = {},
+             std::optional<std::int64_t> made = {});
   // Gives the drafts their numbers in the order they were staged, then lets the versions
   // beyond the newest kKeptRevisions go. False when a draft could not be committed.
   bool Commit();

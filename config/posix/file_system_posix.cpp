@@ -209,6 +209,12 @@ void RemoveLeftoverTemporaries(const std::string& path) {
     if (e.kind == EntryKind::kFile && e.name.rfind(prefix, 0) == 0) RemoveEntry(JoinPath(dir, e.name));
 }
 
+std::optional<std::int64_t> ModifiedTime(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return static_cast<std::int64_t>(st.st_mtime);
+}
+
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

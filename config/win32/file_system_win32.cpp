@@ -171,6 +171,17 @@ void RemoveLeftoverTemporaries(const std::string& path) {
     if (e.kind == EntryKind::kFile && e.name.rfind(prefix, 0) == 0) RemoveEntry(JoinPath(dir, e.name));
 }
 
+std::optional<std::int64_t> ModifiedTime(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  ULARGE_INTEGER ticks{};  // 100 ns since 1601
+  ticks.LowPart = data.ftLastWriteTime.dwLowDateTime;
+  ticks.HighPart = data.ftLastWriteTime.dwHighDateTime;
+  constexpr std::uint64_t kTicksTo1970 = 116444736000000000ull;
+  if (ticks.QuadPart < kTicksTo1970) return std::nullopt;
+  return static_cast<std::int64_t>((ticks.QuadPart - kTicksTo1970) / 10000000ull);
+}
+
 bool FileExists(const std::string& path) {
   DWORD attributes = GetFileAttributesW(Widen(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -42,6 +44,18 @@ TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
   const std::string voice = "[VoiceDevices:1]\r\n0=PVK,5,Door,10.0.0.9\r\n";
   dir.Write("zidezir.conf", handMade);
   dir.Write("voice.ini", voice);
+  // The version found in the file is dated when the other program wrote it, not when found.
+  const fs::path file = fs::u8path(f);
+  fs::last_write_time(file, fs::last_write_time(file) - std::chrono::hours(72));
+  const std::time_t written = std::time(nullptr) - 72 * 3600;
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &written);
+#else
+  localtime_r(&written, &local);
+#endif
+  char writtenDate[16];
+  std::strftime(writtenDate, sizeof writtenDate, "%d.%m.%Y", &local);
 
   ASSERT_EQ(Zconf({"set", f, "Network/Listener Port=1721"}).code, 0);
   const std::string first = dir.Read("zidezir.conf");
@@ -68,6 +82,7 @@ TEST(ZconfHistory, EverySaveKeepsTheContentItReplacesAndTheLast50) {
   EXPECT_NE(lines[1].find("|zconf set|"), std::string::npos);
   EXPECT_NE(lines[1].find("Сетевые настройки / Порт IP телефонии: 1720 → 1721"), std::string::npos) << lines[1];
   EXPECT_NE(lines[2].find("|другая программа|"), std::string::npos) << lines[2];
+  EXPECT_EQ(lines[2].rfind(std::string("2|") + writtenDate + "|", 0), 0u) << lines[2];
 
   // Restoring revision 1 gives the file back byte for byte, recorded as a restore.
   const std::string beforeRestore = dir.Read("zidezir.conf");
