@@ -62,6 +62,8 @@ int Apply(const std::string& path, const DesiredConfiguration& desired, const Co
   const std::string bytes = doc.SavedBytes();
   const std::vector<ConfigChange> changes =
       CompareConfigurations(ViewOfConfiguration(doc.Bytes()), ViewOfConfiguration(bytes));
+  // The history's note says the same, without comparing the two again.
+  doc.SetSummary(ChangesSummary(changes));
   std::ostringstream printed;
   if (dryRun || line.Option("diff")) PrintChanges(changes, printed);
   const Json extra = {{"msg", ApplyMessage(bytes != doc.Bytes(), dryRun, changes.size(), created)},

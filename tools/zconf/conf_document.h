@@ -57,7 +57,7 @@ class ConfDocument {
   bool Load(bool forChange = false);
   int Failed() const { return failed_; }
 
-  // The summary the file's history gives the change, instead of the comparison's.
+  // The summary the file's history gives the change, when the command has compared already.
   void SetSummary(std::string summary) { summary_ = std::move(summary); }
 
   const std::string& Path() const { return path_; }
