@@ -1,7 +1,7 @@
 // The grey gradient behind the navigation bar, as plain arithmetic over a canvas.
 #pragma once
 
-#include "dpi_scale.h"
+#include "ui/dpi_scale.h"
 
 namespace zz {
 

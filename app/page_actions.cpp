@@ -33,13 +33,6 @@ void ChooseTraceFile(TextControl& traces, Prompts& prompts) {
   if (chosen) traces.SetText(*chosen);
 }
 
-std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
-  if (extension.empty()) return path;
-  const std::string::size_type name = path.find_last_of("\\/");
-  const std::string::size_type dot = path.find('.', name == std::string::npos ? 0 : name + 1);
-  return dot == std::string::npos ? path + "." + extension : path;
-}
-
 FileDialogSpec OpenDialog1(const std::string& fileName) {
   FileDialogSpec dialog = ConfFileDialog(fileName);
   dialog.fileMustExist = true;

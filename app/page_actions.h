@@ -18,10 +18,6 @@ FileDialogSpec TraceFileDialog();
 // SpeedButton1Click: the chosen full path goes to the trace-file field.
 void ChooseTraceFile(TextControl& traces, Prompts& prompts);
 
-// A chosen file name without an extension gets the dialog's default one, as the file dialogs
-// of Windows add it (some systems' dialogs leave that to the program).
-std::string WithDefaultExtension(const std::string& path, const std::string& extension);
-
 // OpenDialog1 with the file name it holds.
 FileDialogSpec OpenDialog1(const std::string& fileName);
 

@@ -15,14 +15,6 @@ inline bool operator==(const Placement& a, const Placement& b) {
 // beyond is pulled back so that its right or bottom edge meets the screen's.
 Placement BoundPlacement(Placement p, int screenWidth, int screenHeight);
 
-// A window of the given size centred on the rectangle `over`, then moved as little as needed
-// to lie within `area` (the work area of the screen); a window larger than the area keeps
-// its top left corner in it.
-struct Box {
-  int left = 0, top = 0, width = 0, height = 0;
-};
-Box CentreWithin(const Box& over, int width, int height, const Box& area);
-
 inline constexpr const char* kPlacementFileName = "Zurerizeda.ini";
 inline constexpr const char* kPlacementSection = "MainForm";
 inline constexpr const char* kViewSection = "CheckBoxVid";

@@ -7,12 +7,9 @@
 #include <string>
 
 #include "placement.h"
+#include "ui/column_widths.h"
 
 namespace zz {
-
-// The widths of a grid's five columns in design pixels (96 DPI), so that they come back
-// at the same physical size on a screen of another DPI.
-using ColumnWidths = std::array<int, 5>;
 
 struct WindowSettings {
   Placement placement;

@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "conf_loader.h"
-#include "config_changes.h"
 #include "cp1251.h"
 #include "editor_model.h"
 #include "file_system.h"
@@ -121,7 +120,6 @@ void BM_SaveSequence(benchmark::State& state) {
 // then the write.
 void BM_SaveWithHistory(benchmark::State& state) {
   Program p;
-  p.session.summarize = zz::CachingSaveSummarizer();  // as the window keeps it
   int n = 0;
   for (auto _ : state) {
     p.editor.EditNetworkListenerPort().SetText(std::to_string(1720 + (++n % 2)));

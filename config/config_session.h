@@ -6,13 +6,13 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "conf_param.h"
 #include "editor.h"
 #include "file_system.h"
 #include "messages.h"
 #include "prompts.h"
+#include "save_summaries.h"
 
 namespace zz {
 
@@ -33,16 +33,13 @@ struct ConfigState {
   bool historyWarned = false;  // the user was told that History\ could not be written
 };
 
-// One line on what a save changes: the content replaced, then the content written.
-using SaveSummarizer = std::function<std::string(std::string_view before, std::string_view after)>;
-
 struct ConfigSession {
   ConfParamTable& table;
   Editor& editor;
   Prompts& prompts;
   std::string programDir;
   ConfigState state;
-  SaveSummarizer summarize{};            // none: revisions are kept without a summary
+  SaveSummaries summaries;             // of its saves, for the revisions
   std::string program = "zurerizeda";  // who saves, for the revisions
   // The file's lock for a save; none: waited for kFileLockWait. The window waits with a
   // dialog the user can cancel.

@@ -1,5 +1,6 @@
 #include "guarded_write.h"
 
+#include "config_changes.h"
 #include "messages.h"
 
 namespace zz {
@@ -68,7 +69,9 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
                             std::nullopt, ModifiedTime(target)) &&
              history->Commit();
     RevisionNote note = request.note;
-    if (request.summarize && outcome.found) note.summary = request.summarize(*outcome.found, request.bytes);
+    if (note.summary.empty() && outcome.found)
+      note.summary = request.summaries ? request.summaries->Summary(*outcome.found, request.bytes)
+                                       : SaveSummary(*outcome.found, request.bytes);
     outcome.historyKept = kept && history->Stage(request.bytes, note, request.voiceBytes);
   }
   if (!WriteFileAtomic(target, request.bytes)) {

@@ -6,13 +6,13 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "file_form.h"
 #include "file_system.h"
 #include "history.h"
+#include "save_summaries.h"
 
 namespace zz {
 
@@ -39,8 +39,9 @@ struct WriteRequest {
   RevisionNote note;
   // The intercom-unit list that went with the configuration (voice.ini); unset: made from it.
   std::optional<std::string> voiceBytes;
-  // The note's summary from what the file held (when it held anything) and the new bytes.
-  std::function<std::string(std::string_view before, std::string_view after)> summarize;
+  // A configuration's note without a summary gets one from what the file held (when it held
+  // anything) and the new bytes; a session's own summaries spare reading its last save again.
+  SaveSummaries* summaries = nullptr;
   // The content the change was made on (nothing: the file was absent); unset: any.
   std::optional<std::optional<std::string>> expected;
   bool lockHeld = false;  // the caller holds the file's lock already (since it read the file)

@@ -243,8 +243,6 @@ IniValues IniFile::SectionValues(std::string_view section) const {
   return values;
 }
 
-bool IniFile::SectionExists(std::string_view section) const { return FindSection(AnsiName(section)) != nullptr; }
-
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   const AnsiName sectionName(section);
   if (sectionName.empty()) return;

@@ -61,7 +61,6 @@ class IniFile {
   int ReadInteger(std::string_view section, std::string_view key, int def) const;
   // Every listed key with the value that ReadString gives for it, in file order.
   IniValues SectionValues(std::string_view section) const;
-  bool SectionExists(std::string_view section) const;
 
   // Writes the key, creating its section and the file as needed; an existing value is
   // replaced. A value is written up to its first line break, so a write never adds lines.

@@ -1,7 +1,7 @@
 #include "key_fields.h"
 
 #include "messages.h"
-#include "page_fields.h"
+#include "page_texts.h"
 #include "text.h"
 
 namespace zz {
@@ -34,38 +34,72 @@ constexpr int kLastLevel = static_cast<int>(kLevelItems.size()) - 1;
 
 const std::array<KeyField, kKeyFieldCount>& KeyFields() {
   using C = Conversion;
+  using P = PageId;
+  using E = Editor;
+  constexpr std::optional<KeyFilter> kAny, kDigits = KeyFilter::kDigits, kInterface = KeyFilter::kInterface;
+  // clang-format off
   static const std::array<KeyField, kKeyFieldCount> fields = {{
-      {entry::kName, "EditSystemName", C::kText, &Editor::EditSystemName},
-      {entry::kAdmin, "EditSystemAdmin", C::kText, &Editor::EditSystemAdmin},
-      {entry::kListenerInterface, "EditNetworkListenerInterface", C::kText, &Editor::EditNetworkListenerInterface},
-      {entry::kListenerPort, "EditNetworkListenerPort", C::kText, &Editor::EditNetworkListenerPort},
-      {entry::kNeedGatekeeper, "ComboBoxNetworkNeedGatekeeper", C::kYesNo, &Editor::ComboBoxNetworkNeedGatekeeper},
-      {entry::kGatekeeper, "EditNetworkGatekeeper", C::kText, &Editor::EditNetworkGatekeeper},
-      {entry::kGatekeeperId, "EditGatekeeperID", C::kText, &Editor::EditGatekeeperID},
-      {entry::kGatekeeperPassword, "EditGatekeeperPassword", C::kText, &Editor::EditGatekeeperPassword},
-      {entry::kDisableFastStart, "ComboBoxH323DisableFastStart", C::kYesNo, &Editor::ComboBoxH323DisableFastStart},
+      {entry::kName, "EditSystemName", C::kText, &E::EditSystemName, kAny, nullptr,
+       P::kNetwork, 7, text::kLabelSystemName},
+      {entry::kAdmin, "EditSystemAdmin", C::kText, &E::EditSystemAdmin, kAny, nullptr,
+       P::kNetwork, 11, text::kLabelSystemAdmin},
+      {entry::kListenerInterface, "EditNetworkListenerInterface", C::kText, &E::EditNetworkListenerInterface,
+       kInterface, nullptr, P::kNetwork, 1, text::kLabelInterface},
+      {entry::kListenerPort, "EditNetworkListenerPort", C::kText, &E::EditNetworkListenerPort, kDigits, nullptr,
+       P::kNetwork, 2, text::kLabelListenerPort},
+      {entry::kNeedGatekeeper, "ComboBoxNetworkNeedGatekeeper", C::kYesNo, &E::ComboBoxNetworkNeedGatekeeper, kAny,
+       nullptr, P::kNetwork, 3, text::kLabelNeedGatekeeper},
+      {entry::kGatekeeper, "EditNetworkGatekeeper", C::kText, &E::EditNetworkGatekeeper, kAny, nullptr,
+       P::kNetwork, 4, text::kLabelGatekeeper},
+      {entry::kGatekeeperId, "EditGatekeeperID", C::kText, &E::EditGatekeeperID, kAny, nullptr,
+       P::kNetwork, 5, text::kLabelGatekeeperId},
+      {entry::kGatekeeperPassword, "EditGatekeeperPassword", C::kText, &E::EditGatekeeperPassword, kAny, nullptr,
+       P::kNetwork, 6, text::kLabelGatekeeperPassword},
+      {entry::kDisableFastStart, "ComboBoxH323DisableFastStart", C::kYesNo, &E::ComboBoxH323DisableFastStart, kAny,
+       nullptr, P::kNetwork, 12, text::kLabelFastStart},
       {entry::kDisableH245Tunneling, "ComboBoxH323DisableH245Tunneling", C::kYesNo,
-       &Editor::ComboBoxH323DisableH245Tunneling},
-      {entry::kDisableH245InSetup, "ComboBoxH323DisableH245InSetup", C::kYesNo,
-       &Editor::ComboBoxH323DisableH245InSetup},
-      {entry::kMaxCalls, "ComboBoxMaxCall", C::kMaxCalls, &Editor::ComboBoxMaxCall},
-      {entry::kTxBuffer, "UpDownTxBufer", C::kPosition, &Editor::UpDownTxBufer},
-      {entry::kAudioJitterDelay, "EditAudioAudioJitterDelay", C::kText, &Editor::EditAudioAudioJitterDelay},
-      {entry::kEnablePolling, "ComboBoxVoise", C::kYesNo, &Editor::ComboBoxVoise},
-      {entry::kThreshold, "UpDownTresholdVoise", C::kPosition, &Editor::UpDownTresholdVoise},
-      {entry::kSignalDeadband, "UpDownDirectionalSignal", C::kPosition, &Editor::UpDownDirectionalSignal},
-      {entry::kSilenceDeadband, "UpDownDirectionSilents", C::kPosition, &Editor::UpDownDirectionSilents},
-      {entry::kSysLogLevel, "RadioGroupLogSysLogLevel", C::kLevel, &Editor::RadioGroupLogSysLogLevel},
-      {entry::kLevel, "RadioGroupLogLevel", C::kLevel, &Editor::RadioGroupLogLevel},
-      {entry::kTraces, "EditLogTraces", C::kText, &Editor::EditLogTraces},
-      {entry::kLogAudio, "CheckBoxLogLogAudio", C::kCheckYesNo, &Editor::CheckBoxLogLogAudio},
-      {entry::kFlowControl, "CheckBoxDeviceSettingsRTS", C::kFlowControl, &Editor::CheckBoxDeviceSettingsRTS},
-      {entry::kBasePort, "EditPollServerBasePort", C::kText, &Editor::EditPollServerBasePort},
-      {entry::kControlServerPort, "EditControlServerPort", C::kText, &Editor::EditControlServerPort},
+       &E::ComboBoxH323DisableH245Tunneling, kAny, nullptr, P::kNetwork, 13, text::kLabelH245Tunneling},
+      {entry::kDisableH245InSetup, "ComboBoxH323DisableH245InSetup", C::kYesNo, &E::ComboBoxH323DisableH245InSetup,
+       kAny, nullptr, P::kNetwork, 14, text::kLabelH245InSetup},
+      {entry::kMaxCalls, "ComboBoxMaxCall", C::kMaxCalls, &E::ComboBoxMaxCall, kAny, nullptr,
+       P::kVoice, 4, text::kGroupMaxCall},
+      {entry::kTxBuffer, "UpDownTxBufer", C::kPosition, &E::UpDownTxBufer, kDigits, &kTxBufferRange,
+       P::kVoice, 5, text::kFieldTxBuffer},
+      {entry::kAudioJitterDelay, "EditAudioAudioJitterDelay", C::kText, &E::EditAudioAudioJitterDelay, kAny, nullptr,
+       P::kVoice, 6, text::kFieldJitter},
+      {entry::kEnablePolling, "ComboBoxVoise", C::kYesNo, &E::ComboBoxVoise, kAny, nullptr,
+       P::kTrl, 1, text::kGroupVoise},
+      {entry::kThreshold, "UpDownTresholdVoise", C::kPosition, &E::UpDownTresholdVoise, kDigits, &kThresholdRange,
+       P::kVoice, 1, text::kFieldThreshold},
+      {entry::kSignalDeadband, "UpDownDirectionalSignal", C::kPosition, &E::UpDownDirectionalSignal, kDigits,
+       &kSignalDeadbandRange, P::kVoice, 2, text::kFieldSignalDeadband},
+      {entry::kSilenceDeadband, "UpDownDirectionSilents", C::kPosition, &E::UpDownDirectionSilents, kDigits,
+       &kSilenceDeadbandRange, P::kVoice, 3, text::kFieldSilenceDeadband},
+      {entry::kSysLogLevel, "RadioGroupLogSysLogLevel", C::kLevel, &E::RadioGroupLogSysLogLevel, kAny, nullptr,
+       P::kAdd, 1, text::kGroupSysLogLevel},
+      {entry::kLevel, "RadioGroupLogLevel", C::kLevel, &E::RadioGroupLogLevel, kAny, nullptr,
+       P::kAdd, 3, text::kGroupLogLevel},
+      {entry::kTraces, "EditLogTraces", C::kText, &E::EditLogTraces, kAny, nullptr,
+       P::kAdd, 2, text::kGroupTraces},
+      {entry::kLogAudio, "CheckBoxLogLogAudio", C::kCheckYesNo, &E::CheckBoxLogLogAudio, kAny, nullptr,
+       P::kVoice, 7, text::kCheckLogAudio},
+      {entry::kFlowControl, "CheckBoxDeviceSettingsRTS", C::kFlowControl, &E::CheckBoxDeviceSettingsRTS, kAny,
+       nullptr, P::kTrl, 2, text::kCheckRts},
+      {entry::kBasePort, "EditPollServerBasePort", C::kText, &E::EditPollServerBasePort, kDigits, nullptr,
+       P::kNetwork, 10, text::kGroupPollServer},
+      {entry::kControlServerPort, "EditControlServerPort", C::kText, &E::EditControlServerPort, kDigits, nullptr,
+       P::kNetwork, 8, text::kLabelControlServerPort},
       {entry::kConnectionTimeout, "EditControlServerConnectionTimeout", C::kText,
-       &Editor::EditControlServerConnectionTimeout},
+       &E::EditControlServerConnectionTimeout, kDigits, nullptr, P::kNetwork, 9, text::kFieldConnectionTimeout},
   }};
+  // clang-format on
   return fields;
+}
+
+const KeyField& KeyFieldOf(int schemaEntry) {
+  for (const KeyField& field : KeyFields())
+    if (field.entry == schemaEntry) return field;
+  throw std::out_of_range("no field carries schema entry " + std::to_string(schemaEntry));
 }
 
 InvalidIntegerError::InvalidIntegerError(const std::string& value) : std::runtime_error(InvalidIntegerText(value)) {}

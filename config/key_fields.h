@@ -1,8 +1,11 @@
-// The 26 key entries of the schema and the editor control that carries each, with the
-// conversions between the file's values and the controls.
+// The 26 key entries of the schema, one row each: the editor control that carries it, the
+// conversion between the file's value and the control, the characters and range the control
+// takes, and where the window shows it. The pages, the loader and writer, the comparisons and
+// zconf all read a field's facts from its row.
 #pragma once
 
 #include <array>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -10,6 +13,9 @@
 
 #include "conf_param.h"
 #include "editor.h"
+#include "key_filters.h"
+#include "page_fields.h"
+#include "pages.h"
 
 namespace zz {
 
@@ -33,10 +39,21 @@ struct KeyField {
   const char* control;
   Conversion conversion;
   std::variant<TextAccessor, IndexAccessor, PositionAccessor, CheckAccessor> accessor;
+  std::optional<KeyFilter> filter;  // the characters its edit takes; none: any
+  const UpDownRange* range;         // the up-down beside its edit; none: no up-down
+  PageId page;
+  int place;          // its place in the page's reading order, from 1
+  const char* label;  // what the page names it by; blanks around it only place it on the page
 };
 
 constexpr int kKeyFieldCount = 26;
 const std::array<KeyField, kKeyFieldCount>& KeyFields();
+
+// The row of a key entry; throws std::out_of_range for an entry that is no key.
+const KeyField& KeyFieldOf(int schemaEntry);
+// The key filter and up-down range of the field that carries a schema entry.
+inline std::optional<KeyFilter> FieldKeyFilter(int schemaEntry) { return KeyFieldOf(schemaEntry).filter; }
+inline const UpDownRange* FieldRange(int schemaEntry) { return KeyFieldOf(schemaEntry).range; }
 
 // A value that must be a strict integer and is not.
 class InvalidIntegerError : public std::runtime_error {

@@ -42,17 +42,6 @@ constexpr int ClampToRange(const UpDownRange& range, int n) {
   return n < range.min ? range.min : (n > range.max ? range.max : n);
 }
 
-// The range of the up-down that carries a schema entry; none for the other fields.
-constexpr const UpDownRange* FieldRange(int schemaEntry) {
-  switch (schemaEntry) {
-    case entry::kTxBuffer: return &kTxBufferRange;
-    case entry::kThreshold: return &kThresholdRange;
-    case entry::kSignalDeadband: return &kSignalDeadbandRange;
-    case entry::kSilenceDeadband: return &kSilenceDeadbandRange;
-    default: return nullptr;
-  }
-}
-
 // Block types of the block grid's type column.
 inline constexpr const char* kBlockTypeSerial = "ТРЛ-М";
 inline constexpr const char* kBlockTypeIp = "ТРЛ-МЕ";

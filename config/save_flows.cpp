@@ -100,7 +100,7 @@ bool SaveWithVoice(ConfigSession& session, const std::string& target, CleanUp cl
     request.note = {session.program, {}};
     // The version keeps the voice.ini this save appended.
     if (voice.read == VoiceRead::kRead) request.voiceBytes = voice.bytes;
-    request.summarize = session.summarize;
+    request.summaries = &session.summaries;
     request.expected = current;
     // The lock is taken only now that the user has answered.
     const std::unique_ptr<FileLock> lock =

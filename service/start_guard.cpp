@@ -114,7 +114,7 @@ void StartGuard::OfferKnownGood(const std::string& what, const Revision& good) {
   std::string now, goodConf, goodVoice;
   ReadFileBytes(conf, now);
   ReadRevision(good, goodConf, goodVoice);
-  const std::string changed = session_.summarize ? session_.summarize(goodConf, now) : std::string();
+  const std::string changed = session_.summaries.Summary(goodConf, now);
   if (prompts.Show({text::guard::OfferRestore(what, WhenMade(good), changed), text::guard::kFailedCaption,
                     MessageIcon::kWarning, MessageButtons::kYesNo}) != MessageAnswer::kYes)
     return;

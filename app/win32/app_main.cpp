@@ -11,12 +11,12 @@
 #include "form_pr.h"
 #include "main_form.h"
 #include "program_dir.h"
-#include "system_beeper.h"
+#include "ui/system_beeper.h"
 #include "ui/accessible.h"
-#include "ui/library.h"
+#include "win32/system_library.h"
 #include "uinput.h"
 #include "win32/tscm.h"
-#include "win_prompts.h"
+#include "ui/win_prompts.h"
 
 namespace zz {
 
@@ -80,7 +80,7 @@ int Run(int show) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // Before anything loads a library; the static objects above need only the libraries the
   // program imports, which Windows loads from System32 whatever the program's folder holds.
-  zz::ui::LoadLibrariesFromSystem32Only();
+  zz::LoadLibrariesFromSystem32Only();
   try {
     return zz::Run(show);
   } catch (const std::exception& e) {

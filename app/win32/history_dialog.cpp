@@ -4,7 +4,7 @@
 #include "change_report.h"
 #include "report_field.h"
 #include "win32/utf16.h"
-#include "win_prompts.h"
+#include "ui/win_prompts.h"
 
 namespace zz {
 

@@ -1,7 +1,7 @@
 // PanelAdd: the two logging levels and the trace file.
 #pragma once
 
-#include "page.h"
+#include "ui/page.h"
 #include "ui/picture.h"
 
 namespace zz {

@@ -2,9 +2,10 @@
 // the keyboard and the restart's window have files of their own (main_form_*.cpp).
 #include "main_form.h"
 
+#include <algorithm>
+
 #include "about_box.h"
 #include "app_texts.h"
-#include "config_changes.h"
 #include "conf_loader.h"
 #include "file_form.h"
 #include "file_system.h"
@@ -14,7 +15,7 @@
 #include "page_defaults.h"
 #include "save_flows.h"
 #include "ui/colours.h"
-#include "ui/library.h"
+#include "win32/system_library.h"
 #include "voice_ini.h"
 #include "win32/utf16.h"
 
@@ -35,7 +36,7 @@ TMainForm::TMainForm(const MainFormParts& parts)
       add_(context_),
       service_(context_),
       editor_(network_, voice_, add_, trl_, status_),
-      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, CachingSaveSummarizer(), "zurerizeda",
+      session_{parts.table, editor_, parts.prompts, parts.programDir, {}, {}, "zurerizeda",
                [this](const std::string& target) { return TFormLockWait::Acquire(hwnd(), target); }},
       servicePage_(parts.service, service_, session_, *this, [this] { SavePlacement(); }, parts.restartPause,
                    parts.guard) {}
@@ -44,9 +45,30 @@ TMainForm::~TMainForm() {
   if (hwnd()) KillTimer(hwnd(), kTimerId);
 }
 
-std::array<Page*, 5> TMainForm::Pages() { return {&trl_, &network_, &voice_, &add_, &service_}; }
+Page& TMainForm::PageOf(PageId id) {
+  switch (id) {
+    case PageId::kTrl: return trl_;
+    case PageId::kNetwork: return network_;
+    case PageId::kVoice: return voice_;
+    case PageId::kAdd: return add_;
+    case PageId::kService: break;
+  }
+  return service_;
+}
 
-std::array<const Page*, 5> TMainForm::Pages() const { return {&trl_, &network_, &voice_, &add_, &service_}; }
+std::array<Page*, kPageCount> TMainForm::Pages() {
+  std::array<Page*, kPageCount> pages{};
+  for (std::size_t i = 0; i < kPageCount; ++i) pages[i] = &PageOf(kPages[i].id);
+  return pages;
+}
+
+std::array<const Page*, kPageCount> TMainForm::Pages() const {
+  // Only looks: the pages are the same objects.
+  const std::array<Page*, kPageCount> pages = const_cast<TMainForm*>(this)->Pages();
+  std::array<const Page*, kPageCount> seen{};
+  std::copy(pages.begin(), pages.end(), seen.begin());
+  return seen;
+}
 
 std::vector<int> TMainForm::StatusParts() const {
   std::vector<int> widths;
@@ -236,7 +258,7 @@ void TMainForm::mSaveasClick() { SaveAs(session_); }
 void TMainForm::OpenDocument(const HelpDocument& document) {
   std::wstring path = Widen(session_.ProgramFile(document.path));
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-  static const ShellExecuteFn shellExecute = ui::LibraryFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+  static const ShellExecuteFn shellExecute = LibraryFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
   const auto result = shellExecute ? reinterpret_cast<INT_PTR>(shellExecute(hwnd(), L"open", path.c_str(), nullptr,
                                                                             nullptr, SW_RESTORE))
                                    : 0;

@@ -132,8 +132,10 @@ class TMainForm : public ui::Window, private RestartUi {
   Page& Made(Page& page);
   void ShowPageAt(int index);
   // The pages in the navigation bar's order.
-  std::array<Page*, 5> Pages();
-  std::array<const Page*, 5> Pages() const;
+  // The pages in the navigation bar's order.
+  Page& PageOf(PageId id);
+  std::array<Page*, kPageCount> Pages();
+  std::array<const Page*, kPageCount> Pages() const;
   void OpenDocument(const HelpDocument& document);
   void FormCloseQuery(bool& canClose);
   void OnClose();

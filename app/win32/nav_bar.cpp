@@ -13,7 +13,6 @@ namespace zz {
 namespace {
 
 struct NavButtonLook {
-  const char* caption;
   int top, height;
   COLORREF captionColour;
   PictureKind picture;
@@ -22,13 +21,15 @@ struct NavButtonLook {
 // Each button ends where the next begins: stacked one row over the next, the row between
 // two would belong to both, and the click on it to whichever lies on top.
 constexpr std::array<NavButtonLook, kNavButtonCount> kNavButtons{{
-    {text::kNavTrl, 8, 112, RGB(0, 0, 0), PictureKind::kBlocks},
-    {text::kNavNetwork, 120, 88, RGB(255, 255, 255), PictureKind::kNetwork},
-    {text::kNavVoice, 208, 88, RGB(255, 255, 255), PictureKind::kVoice},
-    {text::kNavAdd, 296, 88, RGB(255, 255, 255), PictureKind::kLogs},
-    {text::kNavService, 384, 88, RGB(255, 255, 255), PictureKind::kService},
-    {text::kNavClose, 472, 89, RGB(255, 255, 255), PictureKind::kClose},
+    {8, 112, RGB(0, 0, 0), PictureKind::kBlocks},
+    {120, 88, RGB(255, 255, 255), PictureKind::kNetwork},
+    {208, 88, RGB(255, 255, 255), PictureKind::kVoice},
+    {296, 88, RGB(255, 255, 255), PictureKind::kLogs},
+    {384, 88, RGB(255, 255, 255), PictureKind::kService},
+    {472, 89, RGB(255, 255, 255), PictureKind::kClose},
 }};
+
+const char* Caption(std::size_t button) { return button < kPageCount ? kPages[button].caption : text::kNavClose; }
 constexpr int kNavButtonLeft = 8, kNavButtonWidth = 185, kNavPictureSize = 48;
 constexpr int kNavBarHeight = kNavButtons.back().top + kNavButtons.back().height + 8;
 
@@ -56,7 +57,7 @@ void NavBar::CreateBar(HWND parent, const ui::Scale& scale, const ui::FontSet& f
           nullptr, GetSysColorBrush(COLOR_BTNFACE)});
   for (std::size_t i = 0; i < kNavButtons.size(); ++i) {
     const NavButtonLook& look = kNavButtons[i];
-    buttons_[i] = ui::Button(layout_.Create(L"BUTTON", look.caption, WS_VISIBLE | BS_OWNERDRAW, 0,
+    buttons_[i] = ui::Button(layout_.Create(L"BUTTON", Caption(i), WS_VISIBLE | BS_OWNERDRAW, 0,
                                             {kNavButtonLeft, look.top, kNavButtonWidth, look.height}, hwnd(),
                                             static_cast<int>(100 + i)));
   }
@@ -125,7 +126,7 @@ void NavBar::DrawButton(const DRAWITEMSTRUCT& item) const {
     for (int y = at.y; y < at.y + at.height && y <= bar.bottom - 2; ++y)
       canvas.GreyLine(at.x, at.x + at.width, y, GradientLevel(y, dpi));
   };
-  DrawSpeedButton(item, pictures_[i], look.caption, layout_.Font(ui::FontRole::kRegular),
+  DrawSpeedButton(item, pictures_[i], Caption(i), layout_.Font(ui::FontRole::kRegular),
                   ui::SchemeColour(highContrast_, look.captionColour, COLOR_BTNTEXT), true, background);
 }
 

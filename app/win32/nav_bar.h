@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 
+#include "pages.h"
 #include "pictures.h"
 #include "ui/controls.h"
 #include "ui/layout.h"
@@ -12,8 +13,16 @@
 
 namespace zz {
 
-enum class NavButton { kTrl, kNetwork, kVoice, kAdd, kService, kClose };
-inline constexpr int kNavButtonCount = 6;
+// The bar's buttons: the pages in their order, then "Закрыть".
+enum class NavButton : std::size_t {
+  kTrl = PageIndex(PageId::kTrl),
+  kNetwork = PageIndex(PageId::kNetwork),
+  kVoice = PageIndex(PageId::kVoice),
+  kAdd = PageIndex(PageId::kAdd),
+  kService = PageIndex(PageId::kService),
+  kClose = kPageCount,
+};
+inline constexpr int kNavButtonCount = static_cast<int>(kPageCount) + 1;
 inline constexpr int kNavBarWidth = 201;
 
 class NavBar : public ui::Window {

@@ -1,6 +1,7 @@
 #include "network_page.h"
 
 #include "app_texts.h"
+#include "key_fields.h"
 #include "page_actions.h"
 
 namespace zz {

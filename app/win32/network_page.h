@@ -2,7 +2,7 @@
 // the prefix list of the extended view.
 #pragma once
 
-#include "page.h"
+#include "ui/page.h"
 
 namespace zz {
 

@@ -2,7 +2,7 @@
 // the view it implements.
 #pragma once
 
-#include "page.h"
+#include "ui/page.h"
 #include "service_page_view.h"
 #include "ui/picture.h"
 

@@ -1,6 +1,7 @@
 #include "voice_page.h"
 
 #include "app_texts.h"
+#include "key_fields.h"
 
 namespace zz {
 

@@ -1,7 +1,7 @@
 // PanelVoice: the automatic switching of the microphones, calls, transmit delay and jitter.
 #pragma once
 
-#include "page.h"
+#include "ui/page.h"
 #include "voice_diagram.h"
 
 namespace zz {

@@ -8,7 +8,7 @@
 #include "config_session.h"
 #include "uinput.h"
 #include "voice_ini.h"
-#include "win_prompts.h"
+#include "ui/win_prompts.h"
 
 namespace zz {
 

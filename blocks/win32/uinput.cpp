@@ -1,7 +1,7 @@
 #include "uinput.h"
 
 #include "block_texts.h"
-#include "edit_filter.h"
+#include "ui/edit_filter.h"
 #include "text.h"
 #include "ui/controls.h"
 

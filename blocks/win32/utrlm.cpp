@@ -4,8 +4,8 @@
 
 #include "block_texts.h"
 #include "current_row.h"
-#include "edit_filter.h"
-#include "field_controls.h"
+#include "ui/edit_filter.h"
+#include "ui/field_controls.h"
 #include "page_fields.h"
 
 namespace zz {
@@ -30,23 +30,19 @@ GridColumns::Texts UnitGridTexts() {
 
 TFormTRLM::TFormTRLM(TFormInput& formInput, WinPrompts& prompts)
     : formInput_(formInput),
-      prompts_(prompts),
-      actions_(units, *this, prompts),
+      prompts_(prompts, [this] { return hwnd(); }),
+      actions_(units, *this, prompts_),
       StringGrid2Columns(kUnitGridHeaders, kUnitGridWidths, UnitGridTexts()) {}
 
 bool TFormTRLM::ShowModal(HWND owner) {
-  // Message boxes shown meanwhile are modal to this dialog rather than to the window behind.
-  const HWND savedOwner = prompts_.Owner();
   StringGrid2Columns.SetWidths(unitColumns);
   INT_PTR result = RunModalWindow(owner, block.caption, kWidth, kHeight, kStyle);
-  prompts_.SetOwner(savedOwner);
   created_ = false;
   unitColumns = StringGrid2Columns.Widths();
   return result == IDOK;
 }
 
 void TFormTRLM::OnInit() {
-  prompts_.SetOwner(hwnd());
   CreateControls();
   created_ = true;
   FormShow();

@@ -5,13 +5,13 @@
 
 #include "block_list.h"
 #include "block_texts.h"
-#include "field_controls.h"
-#include "grid_columns.h"
+#include "ui/field_controls.h"
+#include "ui/grid_columns.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
 #include "uinput.h"
 #include "unit_list_actions.h"
-#include "win_prompts.h"
+#include "ui/win_prompts.h"
 
 namespace zz {
 
@@ -77,7 +77,7 @@ class TFormTRLM : public ui::Dialog, private RecordDialogRunner {
   void ShowUnits() { StringGrid2.SetRows(units); }
 
   TFormInput& formInput_;
-  WinPrompts& prompts_;
+  DialogPrompts prompts_;  // messages meanwhile are modal to this dialog
   UnitListActions actions_;
   bool created_ = false;
 

@@ -12,7 +12,7 @@
 #include "history_dialog.h"
 #include "messages.h"
 #include "real_input.h"
-#include "ui/library.h"
+#include "win32/system_library.h"
 #include "win32/utf16.h"
 
 namespace zz::test {
@@ -25,7 +25,7 @@ bool SetImmutable(const std::string& folder, bool immutable) {
   using UnixName = char*(CDECL*)(LPCWSTR);
   const std::wstring path = Widen(folder);
   static int probes = 0;
-  char* unix = ui::LibraryFunction<UnixName>(L"kernel32.dll", "wine_get_unix_file_name")(path.c_str());
+  char* unix = LibraryFunction<UnixName>(L"kernel32.dll", "wine_get_unix_file_name")(path.c_str());
   std::wstring command = std::wstring(L"Z:\\usr\\bin\\chattr ") + (immutable ? L"+i" : L"-i") + L" \"" + Widen(unix) + L"\"";
   HeapFree(GetProcessHeap(), 0, unix);
   STARTUPINFOW startup{};
@@ -193,7 +193,7 @@ TEST_F(HistoryTest, SavesKeepWhatTheyReplacedAndARevisionRestoredAndSavedIsWhatI
   GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
   SelectObject(dc, old);
   ReleaseDC(status.hwnd(), dc);
-  EXPECT_LT(extent.cx, status.PartRightEdges()[0] - 8);
+  EXPECT_LT(extent.cx, StatusPartEdges(status)[0] - 8);
   // In the window, unsaved; the usual close saves it.
   EXPECT_EQ(Ed().EditNetworkListenerPort().Text(), "1721");
   EXPECT_EQ(Rows().size(), 2u);

@@ -30,9 +30,9 @@ class InputTest : public MainWindowTest {
     BringToFront(Form().hwnd());
     PointAt(control);
     std::string shown;
-    PumpUntil([&] { return !(shown = Form().Hints().ShownText()).empty(); }, 4000);
+    PumpUntil([&] { return !(shown = ShownHint(Form().Hints())).empty(); }, 4000);
     PointAt(Form().Panel1().hwnd(), {2, 2});  // away, so that the next hint starts afresh
-    PumpUntil([&] { return Form().Hints().ShownText().empty(); }, 2000);
+    PumpUntil([&] { return ShownHint(Form().Hints()).empty(); }, 2000);
     return shown;
   }
   void Key(WORD key, bool ctrl = false, bool shift = false) {

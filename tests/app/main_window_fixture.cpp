@@ -6,15 +6,13 @@
 
 namespace zz::test {
 
-std::optional<std::string> ScriptedFilePrompts::OpenFile(const FileDialogSpec& dialog) {
+std::optional<std::string> ScriptedFilePrompts::FileDialogOver(HWND, const FileDialogSpec& dialog, bool) {
   dialogs.push_back(dialog);
   if (fileAnswers.empty()) return std::nullopt;
   std::optional<std::string> answer = fileAnswers.front();
   fileAnswers.pop_front();
   return answer;
 }
-
-std::optional<std::string> ScriptedFilePrompts::SaveFile(const FileDialogSpec& dialog) { return OpenFile(dialog); }
 
 void MainWindowTest::SetUpTestSuite() {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_ANIMATE_CLASS |
@@ -134,6 +132,17 @@ std::string SampleConf() {
          "Connection Timeout=15\n"
          "[VoiceDevices:1]\n"
          "0=PVK,5,Door,10.0.0.9\n";
+}
+
+std::vector<int> StatusPartEdges(const ui::StatusBar& bar) {
+  std::vector<int> edges(static_cast<std::size_t>(SendMessageW(bar.hwnd(), SB_GETPARTS, 0, 0)));
+  SendMessageW(bar.hwnd(), SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  return edges;
+}
+
+std::string ShownHint(const ui::Tooltip& tips) {
+  // The text on show is the tooltip window's own text (a tracked hint is no current tool).
+  return IsWindowVisible(tips.hwnd()) ? tips.Text() : std::string();
 }
 
 }  // namespace zz::test

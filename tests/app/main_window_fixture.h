@@ -6,13 +6,14 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "conf_param.h"
 #include "dialog_watcher.h"
 #include "form_pr.h"
 #include "main_form.h"
 #include "test_support.h"
-#include "win_prompts.h"
+#include "ui/win_prompts.h"
 
 namespace zz::test {
 
@@ -38,8 +39,7 @@ class NoService : public ServiceApi {
 // Real message boxes and input box; the file dialogs answer from a script.
 class ScriptedFilePrompts : public WinPrompts {
  public:
-  std::optional<std::string> OpenFile(const FileDialogSpec& dialog) override;
-  std::optional<std::string> SaveFile(const FileDialogSpec& dialog) override;
+  std::optional<std::string> FileDialogOver(HWND owner, const FileDialogSpec& dialog, bool save) override;
   std::vector<FileDialogSpec> dialogs;
   std::deque<std::optional<std::string>> fileAnswers;
 };
@@ -88,5 +88,10 @@ class MainWindowTest : public ::testing::Test {
 
 // A configuration with every key, two blocks, two prefixes and a VoiceDevices section (LF lines).
 std::string SampleConf();
+
+// What the window shows, read from its controls as another program would: the right edges
+// of the status bar's parts, and the text of the hint on show (empty when none is).
+std::vector<int> StatusPartEdges(const ui::StatusBar& bar);
+std::string ShownHint(const ui::Tooltip& tips);
 
 }  // namespace zz::test

@@ -1,5 +1,5 @@
-// The main window's rules as plain functions: the gradient, the key filters, the placement
-// bound, the defaults buttons, prefix editing and the trace-file chooser.
+// The main window's rules as plain functions: the gradient, the placement bound, the
+// defaults buttons, prefix editing, the trace-file chooser and the wrapping of texts.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,7 +7,6 @@
 #include "test_support.h"  // before the editor model: its prompts come first
 #include "editor_model.h"
 #include "gradient.h"
-#include "key_filters.h"
 #include "page_actions.h"
 #include "page_defaults.h"
 #include "placement.h"
@@ -53,24 +52,6 @@ TEST(PaintGradient, TinyAreasPaintNothing) {
   RecordingCanvas three;
   PaintGradient(three, 50, 3);
   EXPECT_EQ(three.rows.size(), 1u);
-}
-
-TEST(KeyFilters, AdmitDigitsBackspaceAndForTheInterfaceTheFullStop) {
-  struct Case {
-    unsigned ch;
-    bool digits, iface;
-  };
-  const Case cases[] = {
-      {'0', true, true},   {'5', true, true},    {'9', true, true},    {8, true, true},
-      {'.', false, true},  {':', false, false},  {'a', false, false},  {'-', false, false},
-      {' ', false, false}, {13, false, false},   {27, false, false},   {22, false, false},
-      {3, false, false},   {24, false, false},   {'/', false, false},  {0x0660, false, false},  // Arabic-Indic zero
-      {0x0430, false, false}, {127, false, false}, {0xFF10, false, false},                     // fullwidth zero
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(KeyPasses(KeyFilter::kDigits, c.ch), c.digits) << c.ch;
-    EXPECT_EQ(KeyPasses(KeyFilter::kInterface, c.ch), c.iface) << c.ch;
-  }
 }
 
 TEST(BoundPlacement, PullsBackOnlyWhatStartsBeyondTheScreen) {
@@ -185,7 +166,6 @@ TEST(HelpDocuments, NameTheirFilesAndMessages) {
   EXPECT_FALSE(ShellOpenSucceeded(2));
   EXPECT_TRUE(ShellOpenSucceeded(33));
 }
-
 }  // namespace
 }  // namespace zz
 
@@ -211,13 +191,6 @@ TEST(WrapText, BreaksAfterBlanksAndSeparatorsAndInsideAWordOnlyWhenItMust) {
   for (const Case& c : cases) EXPECT_EQ(WrapText(c.text, c.width, measure), c.lines) << c.text;
   // A width smaller than one character still makes progress.
   EXPECT_EQ(WrapText("ab", 0, measure), (std::vector<std::string>{"a", "b"}));
-}
-
-TEST(WithDefaultExtension, AddsTheDialogsExtensionOnlyWhereTheNameHasNone) {
-  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\трасса", "txt"), "C:\\Logs\\трасса.txt");
-  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\trace.log", "txt"), "C:\\Logs\\trace.log");
-  EXPECT_EQ(WithDefaultExtension("C:\\v1.2\\trace", "txt"), "C:\\v1.2\\trace.txt");
-  EXPECT_EQ(WithDefaultExtension("C:\\Logs\\trace", ""), "C:\\Logs\\trace");
 }
 
 }  // namespace

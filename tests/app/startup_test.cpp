@@ -86,7 +86,7 @@ TEST_F(StartupTest, FrameHasItsCaptionSizesPanelsHeaderAndHintTime) {
   EXPECT_EQ(r.right - r.left, 1045);
   EXPECT_EQ(r.bottom - r.top, 670);
 
-  EXPECT_EQ(Form().StatusBar1().PartRightEdges(), (std::vector<int>{500, 800, 850}));
+  EXPECT_EQ(StatusPartEdges(Form().StatusBar1()), (std::vector<int>{500, 800, 850}));
   EXPECT_EQ(Form().StatusBar1().Bounds().height, 25);
   EXPECT_EQ(Form().Panel1().Button(NavButton::kTrl).Bounds().width, 185);
   EXPECT_EQ(Form().Hints().AutoPop(), 15000);

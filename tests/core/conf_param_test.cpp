@@ -4,6 +4,7 @@
 
 #include "conf_param.h"
 #include "key_fields.h"
+#include "key_filters.h"
 
 namespace zz {
 namespace {
@@ -74,6 +75,24 @@ TEST(ConfParamTable, HoldsTheSchemaAndEveryKeyHasOneField) {
   EXPECT_EQ(table[39].key, "Connection Timeout");
   EXPECT_THROW(table[40], std::out_of_range);
   EXPECT_THROW(table[0], std::out_of_range);
+}
+
+TEST(KeyFilters, AdmitDigitsBackspaceAndForTheInterfaceTheFullStop) {
+  struct Case {
+    unsigned ch;
+    bool digits, iface;
+  };
+  const Case cases[] = {
+      {'0', true, true},   {'5', true, true},    {'9', true, true},    {8, true, true},
+      {'.', false, true},  {':', false, false},  {'a', false, false},  {'-', false, false},
+      {' ', false, false}, {13, false, false},   {27, false, false},   {22, false, false},
+      {3, false, false},   {24, false, false},   {'/', false, false},  {0x0660, false, false},  // Arabic-Indic zero
+      {0x0430, false, false}, {127, false, false}, {0xFF10, false, false},                     // fullwidth zero
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(KeyPasses(KeyFilter::kDigits, c.ch), c.digits) << c.ch;
+    EXPECT_EQ(KeyPasses(KeyFilter::kInterface, c.ch), c.iface) << c.ch;
+  }
 }
 
 }  // namespace

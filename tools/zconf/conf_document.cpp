@@ -1,7 +1,6 @@
 #include "conf_document.h"
 
 #include "conf_loader.h"
-#include "config_changes.h"
 #include "messages.h"
 #include "conf_writer.h"
 #include "cp1251.h"
@@ -125,7 +124,6 @@ int ConfDocument::Finish(const std::vector<const KeyField*>& asked, const Json& 
     request.target = path_;
     request.bytes = bytes;
     request.note = {program_, summary_};
-    if (summary_.empty()) request.summarize = SaveSummary;
     request.expected = bytes_;
     request.lockHeld = lock_ && lock_->state() == FileLock::State::kHeld;
     const WriteOutcome written = WriteConfiguration(request);

@@ -5,7 +5,6 @@
 #include "cp1251.h"
 #include "file_form.h"
 #include "file_system.h"
-#include "config_changes.h"
 #include "guarded_write.h"
 #include "history.h"
 #include "ini_file.h"
@@ -59,7 +58,6 @@ int WriteNamed(Io& io, const std::string& path, FileRole role, std::string bytes
   request.role = role;
   request.bytes = std::move(bytes);
   request.note = {program, {}};
-  if (role == FileRole::kConfiguration) request.summarize = SaveSummary;
   const WriteOutcome written = WriteConfiguration(request);
   if (int code = WriteRefusal(written, io)) return code;
   if (io.json)

@@ -52,7 +52,7 @@ KeyRule RuleOf(const KeyField& field) {
   KeyRule rule{&field, Accepts::kText, {}};
   switch (field.conversion) {
     case Conversion::kText:
-      if (std::optional<KeyFilter> filter = FieldKeyFilter(field.entry))
+      if (const std::optional<KeyFilter>& filter = field.filter)
         rule.accepts = *filter == KeyFilter::kDigits ? Accepts::kDigits : Accepts::kInterface;
       break;
     case Conversion::kYesNo:
@@ -63,7 +63,7 @@ KeyRule RuleOf(const KeyField& field) {
       break;
     case Conversion::kPosition:
       rule.accepts = Accepts::kPosition;
-      if (const UpDownRange* range = FieldRange(field.entry)) rule.range = *range;
+      if (field.range) rule.range = *field.range;
       break;
     case Conversion::kLevel:
       rule.accepts = Accepts::kLevel;

@@ -16,7 +16,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "ui/library.h"
+#include "win32/system_library.h"
 #include "win32/utf16.h"
 
 namespace {
@@ -80,7 +80,7 @@ class Output {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  zz::ui::LoadLibrariesFromSystem32Only();
+  zz::LoadLibrariesFromSystem32Only();
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
   std::vector<std::string> args;

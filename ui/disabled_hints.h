@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls.h"
+#include "controls.h"
 
 namespace zz {
 

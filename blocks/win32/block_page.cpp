@@ -1,6 +1,6 @@
 #include "block_page.h"
 
-#include "app_texts.h"
+#include "page_texts.h"
 #include "block_texts.h"
 
 namespace zz {

@@ -2,9 +2,9 @@
 
 #include <commdlg.h>
 
-#include "app_texts.h"
-#include "page_actions.h"
-#include "ui/library.h"
+#include "dialog_rules.h"
+#include "ui_texts.h"
+#include "win32/system_library.h"
 #include "input_box.h"
 #include "win32/utf16.h"
 
@@ -23,9 +23,9 @@ UINT MessageBoxFlags(const MessageSpec& message) {
   return flags;
 }
 
-MessageAnswer WinPrompts::Show(const MessageSpec& message) {
+MessageAnswer WinPrompts::ShowOver(HWND owner, const MessageSpec& message) {
   std::string caption = message.caption.empty() ? text::kProgramTitle : message.caption;
-  int answer = MessageBoxW(owner_, Widen(message.text).c_str(), Widen(caption).c_str(), MessageBoxFlags(message));
+  int answer = MessageBoxW(owner, Widen(message.text).c_str(), Widen(caption).c_str(), MessageBoxFlags(message));
   switch (answer) {
     case IDYES: return MessageAnswer::kYes;
     case IDNO: return MessageAnswer::kNo;
@@ -33,11 +33,11 @@ MessageAnswer WinPrompts::Show(const MessageSpec& message) {
   }
 }
 
-void WinPrompts::ShowError(const std::string& message) {
-  Show({message, text::kProgramTitle, MessageIcon::kError, MessageButtons::kOk});
+MessageSpec WinPrompts::ErrorMessage(const std::string& message) {
+  return {message, text::kProgramTitle, MessageIcon::kError, MessageButtons::kOk};
 }
 
-std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, bool save) {
+std::optional<std::string> WinPrompts::FileDialogOver(HWND owner, const FileDialogSpec& dialog, bool save) {
   // "description|mask|..." becomes the double-NUL-terminated pairs of the common dialog.
   std::wstring filter = Widen(dialog.filter);
   for (wchar_t& c : filter)
@@ -52,7 +52,7 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner_;
+  ofn.hwndOwner = owner;
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = file.data();
@@ -66,8 +66,8 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   if (dialog.overwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (dialog.resizable) ofn.Flags |= OFN_ENABLESIZING;
   using FileDialogFn = BOOL(WINAPI*)(OPENFILENAMEW*);
-  static const FileDialogFn getOpen = ui::LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetOpenFileNameW");
-  static const FileDialogFn getSave = ui::LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetSaveFileNameW");
+  static const FileDialogFn getOpen = LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetOpenFileNameW");
+  static const FileDialogFn getSave = LibraryFunction<FileDialogFn>(L"comdlg32.dll", "GetSaveFileNameW");
   const FileDialogFn run = save ? getSave : getOpen;
   BOOL ok = run && run(&ofn);
   if (!ok) return std::nullopt;
@@ -75,14 +75,10 @@ std::optional<std::string> WinPrompts::FileDialog(const FileDialogSpec& dialog, 
   return WithDefaultExtension(Narrow(file), dialog.defaultExt);
 }
 
-std::optional<std::string> WinPrompts::OpenFile(const FileDialogSpec& dialog) { return FileDialog(dialog, false); }
-
-std::optional<std::string> WinPrompts::SaveFile(const FileDialogSpec& dialog) { return FileDialog(dialog, true); }
-
-std::optional<std::string> WinPrompts::InputBox(const std::string& caption, const std::string& prompt,
-                                                const std::string& value) {
+std::optional<std::string> WinPrompts::InputBoxOver(HWND owner, const std::string& caption, const std::string& prompt,
+                                                    const std::string& value) {
   InputBoxDialog box(*beeper_);
-  return box.Run(owner_, caption, prompt, value);
+  return box.Run(owner, caption, prompt, value);
 }
 
 }  // namespace zz

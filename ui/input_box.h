@@ -5,7 +5,7 @@
 #include <string>
 
 #include "key_filters.h"
-#include "ui/dialog.h"
+#include "dialog.h"
 
 namespace zz {
 

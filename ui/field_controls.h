@@ -8,7 +8,7 @@
 
 #include "editor.h"
 #include "page_fields.h"
-#include "ui/controls.h"
+#include "controls.h"
 
 namespace zz {
 

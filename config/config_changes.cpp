@@ -5,7 +5,8 @@
 #include <memory>
 #include <optional>
 
-#include "app_texts.h"
+#include "change_texts.h"
+#include "page_texts.h"
 #include "conf_loader.h"
 #include "devices_body.h"
 #include "ini_file.h"
@@ -16,43 +17,6 @@
 namespace zz {
 
 namespace {
-
-// Where each field stands in the window, in the window's order of pages and fields.
-struct FieldPlace {
-  int entry;
-  const char* page;
-  const char* label;
-};
-
-constexpr FieldPlace kFieldPlaces[] = {
-    {entry::kEnablePolling, text::kNavTrl, text::kGroupVoise},
-    {entry::kFlowControl, text::kNavTrl, text::kCheckRts},
-    {entry::kListenerInterface, text::kNavNetwork, text::kLabelInterface},
-    {entry::kListenerPort, text::kNavNetwork, text::kLabelListenerPort},
-    {entry::kNeedGatekeeper, text::kNavNetwork, "Использовать Gatekeeper"},
-    {entry::kGatekeeper, text::kNavNetwork, text::kLabelGatekeeper},
-    {entry::kGatekeeperId, text::kNavNetwork, text::kLabelGatekeeperId},
-    {entry::kGatekeeperPassword, text::kNavNetwork, text::kLabelGatekeeperPassword},
-    {entry::kName, text::kNavNetwork, text::kLabelSystemName},
-    {entry::kControlServerPort, text::kNavNetwork, text::kLabelControlServerPort},
-    {entry::kConnectionTimeout, text::kNavNetwork, "Таймаут сервера управления"},
-    {entry::kBasePort, text::kNavNetwork, text::kGroupPollServer},
-    {entry::kAdmin, text::kNavNetwork, text::kLabelSystemAdmin},
-    {entry::kDisableFastStart, text::kNavNetwork, text::kLabelFastStart},
-    {entry::kDisableH245Tunneling, text::kNavNetwork, text::kLabelH245Tunneling},
-    {entry::kDisableH245InSetup, text::kNavNetwork, text::kLabelH245InSetup},
-    {entry::kThreshold, text::kNavVoice, "Уровень наличия звукового сигнала"},
-    {entry::kSignalDeadband, text::kNavVoice, "Интервал появления сигнала, мс"},
-    {entry::kSilenceDeadband, text::kNavVoice, "Интервал пропадания сигнала, мс"},
-    {entry::kMaxCalls, text::kNavVoice, text::kGroupMaxCall},
-    {entry::kTxBuffer, text::kNavVoice, "Величина задержки передачи звука, мс"},
-    {entry::kAudioJitterDelay, text::kNavVoice, "Буфер компенсации джиттера, мс"},
-    {entry::kLogAudio, text::kNavVoice, "Записывать переговоры в файл AudioLog.dat"},
-    {entry::kSysLogLevel, text::kNavAdd, text::kGroupSysLogLevel},
-    {entry::kTraces, text::kNavAdd, text::kGroupTraces},
-    {entry::kLevel, text::kNavAdd, text::kGroupLogLevel},
-};
-static_assert(sizeof kFieldPlaces / sizeof kFieldPlaces[0] == kKeyFieldCount, "every field has its place");
 
 constexpr const char* kArrow = " → ";
 constexpr const char* kEmpty = "(пусто)";
@@ -76,12 +40,6 @@ std::string Shown(Editor& editor, const KeyField& field) {
     std::string operator()(CheckAccessor a) const { return (editor.*a)().Checked() ? kYesNoItems[1] : kYesNoItems[0]; }
   };
   return std::visit(Visitor{editor}, field.accessor);
-}
-
-const KeyField& FieldOf(int entry) {
-  for (const KeyField& field : KeyFields())
-    if (field.entry == entry) return field;
-  return KeyFields()[0];
 }
 
 // "1 устройство", "3 устройства", "12 устройств".
@@ -239,18 +197,30 @@ std::string ConfigChange::Text() const {
   return text;
 }
 
+namespace {
+
+// The fields of a page in its reading order.
+std::vector<const KeyField*> FieldsOn(PageId page) {
+  std::vector<const KeyField*> fields;
+  for (const KeyField& field : KeyFields())
+    if (field.page == page) fields.push_back(&field);
+  std::sort(fields.begin(), fields.end(), [](const KeyField* a, const KeyField* b) { return a->place < b->place; });
+  return fields;
+}
+
+}  // namespace
+
 std::vector<ConfigChange> CompareConfigurations(const ConfigView& before, const ConfigView& after) {
   std::vector<ConfigChange> changes;
-  for (const char* page : {text::kNavTrl, text::kNavNetwork, text::kNavVoice, text::kNavAdd}) {
-    for (const FieldPlace& place : kFieldPlaces) {
-      if (place.page != page) continue;
-      const KeyField& field = FieldOf(place.entry);
-      const std::string from = Shown(before.editor, field), to = Shown(after.editor, field);
-      if (from != to) changes.push_back({ConfigChange::Kind::kChanged, page, place.label, from, to});
+  for (const PageInfo& page : kPages) {
+    for (const KeyField* field : FieldsOn(page.id)) {
+      const std::string from = Shown(before.editor, *field), to = Shown(after.editor, *field);
+      if (from != to)
+        changes.push_back({ConfigChange::Kind::kChanged, page.caption, std::string(Trim(field->label)), from, to});
     }
     // The block page's fields come with its blocks, the network page's with its prefixes.
-    if (page == text::kNavTrl) CompareBlocks(before, after, changes);
-    if (page == text::kNavNetwork) ComparePrefixes(before, after, changes);
+    if (page.id == PageId::kTrl) CompareBlocks(before, after, changes);
+    if (page.id == PageId::kNetwork) ComparePrefixes(before, after, changes);
   }
   return changes;
 }
@@ -267,22 +237,14 @@ std::string SaveSummary(std::string_view before, std::string_view after) {
   return ChangesSummary(CompareConfigurations(ViewOfConfiguration(before), ViewOfConfiguration(after)));
 }
 
-SaveSummarizer CachingSaveSummarizer() {
-  // A session's save replaces what its last save wrote: that view is not read twice.
-  struct Last {
-    std::string bytes;
-    std::shared_ptr<const ConfigView> view;
-  };
-  auto last = std::make_shared<Last>();
-  return [last](std::string_view before, std::string_view after) {
-    std::shared_ptr<const ConfigView> old = last->view && before == last->bytes
-                                                ? last->view
-                                                : std::make_shared<const ConfigView>(ViewOfConfiguration(before));
-    auto now = std::make_shared<const ConfigView>(ViewOfConfiguration(after));
-    last->bytes.assign(after.data(), after.size());
-    last->view = now;
-    return ChangesSummary(CompareConfigurations(*old, *now));
-  };
+std::string SaveSummaries::Summary(std::string_view before, std::string_view after) {
+  std::shared_ptr<const ConfigView> old = lastView_ && before == lastBytes_
+                                              ? lastView_
+                                              : std::make_shared<const ConfigView>(ViewOfConfiguration(before));
+  auto now = std::make_shared<const ConfigView>(ViewOfConfiguration(after));
+  lastBytes_.assign(after.data(), after.size());
+  lastView_ = now;
+  return ChangesSummary(CompareConfigurations(*old, *now));
 }
 
 }  // namespace zz

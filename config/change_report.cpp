@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app_texts.h"
+#include "change_texts.h"
 #include "config_changes.h"
 #include "cp1251.h"
 #include "save_flows.h"

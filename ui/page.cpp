@@ -1,6 +1,6 @@
 #include "page.h"
 
-#include "ui/colours.h"
+#include "colours.h"
 #include "win32/utf16.h"
 
 namespace zz {

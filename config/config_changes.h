@@ -9,6 +9,7 @@
 
 #include "config_session.h"
 #include "editor_model.h"
+#include "save_summaries.h"
 #include "voice_ini.h"
 
 namespace zz {
@@ -43,7 +44,5 @@ std::string ChangesSummary(const std::vector<ConfigChange>& changes);
 
 // The summary of what a save of `after` changes against `before` (both Windows-1251 files).
 std::string SaveSummary(std::string_view before, std::string_view after);
-// The same for one session's saves, each replacing what the one before wrote.
-SaveSummarizer CachingSaveSummarizer();
 
 }  // namespace zz

@@ -14,11 +14,11 @@
 #include "field_controls.h"
 #include "grid_columns.h"
 #include "key_filters.h"
-#include "ui/accessible.h"
-#include "ui/controls.h"
-#include "ui/fonts.h"
-#include "ui/layout.h"
-#include "ui/window.h"
+#include "accessible.h"
+#include "controls.h"
+#include "fonts.h"
+#include "layout.h"
+#include "window.h"
 
 namespace zz {
 

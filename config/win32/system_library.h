@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace zz::ui {
+namespace zz {
 
 // The first call of each entry: every later load of a library, by the program or by a system
 // library for it, searches System32 only (the program's own folder and the current folder
@@ -22,4 +22,4 @@ Function LibraryFunction(const wchar_t* library, const char* name) {
   return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
-}  // namespace zz::ui
+}  // namespace zz

@@ -1,8 +1,8 @@
 #include "input_box.h"
 
-#include "app_texts.h"
+#include "ui_texts.h"
 #include "edit_filter.h"
-#include "ui/controls.h"
+#include "controls.h"
 
 namespace zz {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/controls.h"
-#include "winpos.h"
+#include "controls.h"
+#include "column_widths.h"
 
 namespace zz {
 

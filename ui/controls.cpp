@@ -62,12 +62,6 @@ std::string ListBox::ItemText(int index) const {
   return Narrow(text);
 }
 
-void ListBox::Replace(int index, const std::string& text) const {
-  Send(LB_DELETESTRING, static_cast<WPARAM>(index));
-  Send(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(Widen(text).c_str()));
-  SetCurSel(index);
-}
-
 void ListView::InsertColumn(int index, const std::string& text, int width) const {
   std::wstring w = Widen(text);
   LVCOLUMNW column{};
@@ -156,12 +150,6 @@ void StatusBar::SetParts(const std::vector<int>& widths) const {
   Send(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
-std::vector<int> StatusBar::PartRightEdges() const {
-  std::vector<int> edges(static_cast<std::size_t>(PartCount()));
-  Send(SB_GETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
-  return edges;
-}
-
 void StatusBar::SetPartText(int part, const std::string& text) const {
   Send(SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
@@ -228,11 +216,6 @@ void Tooltip::ShowTracked(HWND owner, UINT_PTR id, POINT screen) const {
 void Tooltip::HideTracked(HWND owner, UINT_PTR id) const {
   TOOLINFOW info = TrackedOf(owner, id, nullptr);
   Send(TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&info));
-}
-
-std::string Tooltip::ShownText() const {
-  // The text on show is the tooltip window's own text (a tracked hint is no current tool).
-  return IsWindowVisible(h_) ? Control::Text() : std::string();
 }
 
 void Tooltip::AddTool(HWND tool, const std::string& text) const {

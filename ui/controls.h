@@ -64,8 +64,6 @@ class ComboBox : public Control {
   int CurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
   void SetCurSel(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
   std::string ItemText(int index) const;
-  void SetItemData(int index, LPARAM data) const { Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
-  LPARAM ItemData(int index) const { return Send(CB_GETITEMDATA, static_cast<WPARAM>(index)); }
 };
 
 class ListBox : public Control {
@@ -77,7 +75,6 @@ class ListBox : public Control {
   int CurSel() const { return static_cast<int>(Send(LB_GETCURSEL)); }
   void SetCurSel(int index) const { Send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
   std::string ItemText(int index) const;
-  void Replace(int index, const std::string& text) const;
 };
 
 class ListView : public Control {
@@ -106,7 +103,6 @@ class ListView : public Control {
 class UpDown : public Control {
  public:
   using Control::Control;
-  void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
   HWND Buddy() const { return reinterpret_cast<HWND>(Send(UDM_GETBUDDY)); }
   void SetRange(int min, int max) const { Send(UDM_SETRANGE32, static_cast<WPARAM>(min), max); }
   void GetRange(int& min, int& max) const { Send(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&min), reinterpret_cast<LPARAM>(&max)); }
@@ -121,8 +117,6 @@ class StatusBar : public Control {
   using Control::Control;
   // Widths of the parts from the left; the right edges are their running sums.
   void SetParts(const std::vector<int>& widths) const;
-  int PartCount() const { return static_cast<int>(Send(SB_GETPARTS)); }
-  std::vector<int> PartRightEdges() const;
   void SetPartText(int part, const std::string& text) const;
   std::string PartText(int part) const;
 };
@@ -139,8 +133,6 @@ class Tooltip : public Control {
   void SetTrackedText(HWND owner, UINT_PTR id, const std::string& text) const;
   void ShowTracked(HWND owner, UINT_PTR id, POINT screen) const;
   void HideTracked(HWND owner, UINT_PTR id) const;
-  // The text of the hint on show, empty when none is.
-  std::string ShownText() const;
   void SetAutoPop(int milliseconds) const { Send(TTM_SETDELAYTIME, TTDT_AUTOPOP, milliseconds); }
   int AutoPop() const { return static_cast<int>(Send(TTM_GETDELAYTIME, TTDT_AUTOPOP)); }
 };

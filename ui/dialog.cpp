@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dpi.h"
-#include "placement.h"
+#include "dialog_rules.h"
 #include "window.h"
 #include "win32/utf16.h"
 

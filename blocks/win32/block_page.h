@@ -1,7 +1,7 @@
 // PanelTrl: the block list StringGrid1 with its buttons, and the block settings.
 #pragma once
 
-#include "page.h"
+#include "ui/page.h"
 
 namespace zz {
 
