@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "conf_param.h"
@@ -62,9 +63,19 @@ TEST(ConfParamTable, HoldsTheSchemaAndEveryKeyHasOneField) {
     if (!table[n].IsSection()) keyEntries.insert(n);
   }
   std::set<int> fieldEntries;
-  for (const KeyField& f : KeyFields()) fieldEntries.insert(f.entry);
+  // Each settings page reads its fields in one order: their places run 1, 2, ... without a gap.
+  std::map<PageId, std::set<int>> places;
+  for (const KeyField& f : KeyFields()) {
+    fieldEntries.insert(f.entry);
+    EXPECT_TRUE(places[f.page].insert(f.place).second) << f.control;
+    EXPECT_TRUE(f.label && *f.label) << f.control;
+  }
   EXPECT_EQ(keyEntries, fieldEntries);
   EXPECT_EQ(keyEntries.size(), 26u);
+  for (const auto& [page, taken] : places) {
+    EXPECT_EQ(*taken.begin(), 1) << PageCaption(page);
+    EXPECT_EQ(*taken.rbegin(), static_cast<int>(taken.size())) << PageCaption(page);
+  }
 
   EXPECT_EQ(table[entry::kDevices].section, "Devices");
   EXPECT_EQ(table[entry::kDevicesBody].section, "Devices");

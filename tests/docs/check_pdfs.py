@@ -26,15 +26,19 @@ SOURCES = {MANUAL: ["help"], SETUP: ["setup", "setup-zconf", "setup-many"]}
 
 # The text headers whose every string the manual must hold, and the constants that are no text
 # the user reads as such: hints (the manual describes the fields instead of quoting them), the
-# labels drawn on the sound diagram, resource names.
+# labels drawn on the sound diagram, the names the comparisons give fields (the manual's tables
+# name them as the pages show them), resource names.
 TEXT_HEADERS = [
     "config/messages.h",
     "config/page_fields.h",
+    "config/page_texts.h",
+    "config/change_texts.h",
+    "ui/ui_texts.h",
     "app/app_texts.h",
     "blocks/block_texts.h",
     "service/service_texts.h",
 ]
-NOT_QUOTED = re.compile(r"^k(Hint|Diagram|ProgressClip)")
+NOT_QUOTED = re.compile(r"^k(Hint|Diagram|ProgressClip|Field)")
 
 PAGE_CAPTIONS = ["kNavTrl", "kNavNetwork", "kNavVoice", "kNavAdd", "kNavService"]
 
@@ -196,9 +200,9 @@ def main(doc_dir, root, version):
 
     if len(texts) == 2:
         headers = {h: header_texts(root / h) for h in TEXT_HEADERS}
-        app = headers["app/app_texts.h"]
+        pages = headers["config/page_texts.h"]
         for constant in PAGE_CAPTIONS:
-            caption = normalized(app[constant][0])
+            caption = normalized(pages[constant][0])
             for name in (MANUAL, SETUP):
                 expect(caption in texts[name], f'{name}: the page caption "{caption}" ({constant}) is missing')
 
