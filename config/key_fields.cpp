@@ -36,7 +36,8 @@ const std::array<KeyField, kKeyFieldCount>& KeyFields() {
   using C = Conversion;
   using P = PageId;
   using E = Editor;
-  constexpr std::optional<KeyFilter> kAny, kDigits = KeyFilter::kDigits, kInterface = KeyFilter::kInterface;
+  constexpr std::optional<KeyFilter> kAny = std::nullopt, kDigits = KeyFilter::kDigits,
+                                     kInterface = KeyFilter::kInterface;
   // clang-format off
   static const std::array<KeyField, kKeyFieldCount> fields = {{
       {entry::kName, "EditSystemName", C::kText, &E::EditSystemName, kAny, nullptr,
