@@ -28,6 +28,12 @@ inline constexpr std::size_t kPageCount = kPages.size();
 constexpr std::size_t PageIndex(PageId id) { return static_cast<std::size_t>(id); }
 constexpr const char* PageCaption(PageId id) { return kPages[PageIndex(id)].caption; }
 
-static_assert(PageIndex(PageId::kService) + 1 == kPageCount, "the pages are listed in their order");
+// Each page's place in the list is its number, so that a page's id finds its entry.
+constexpr bool PagesInOrder() {
+  for (std::size_t i = 0; i < kPageCount; ++i)
+    if (PageIndex(kPages[i].id) != i) return false;
+  return true;
+}
+static_assert(PagesInOrder(), "the pages are listed in the order of their ids");
 
 }  // namespace zz
