@@ -79,12 +79,11 @@ std::string ShellQuote(const std::string& s) {
   return q + "'";
 }
 
-// Starts a lingering server for the tree's prefix; a server already running stays as it is.
-void KeepWineServer(const fs::path& tree) {
-  const char* prefix = std::getenv("WINEPREFIX");
-  std::string server = fs::exists("/usr/lib/wine/wineserver") ? "/usr/lib/wine/wineserver" : "wineserver";
-  std::string command = "WINEPREFIX=" + ShellQuote(prefix ? std::string(prefix) : (tree / "wineprefix").u8string()) +
-                        " " + server + " -p" + std::to_string(kServerLingerSeconds) + " >/dev/null 2>&1";
+// Starts a lingering server for the prefix the tree's wine-exec runs in; a server already
+// running stays as it is.
+void KeepWineServer(const fs::path& wineExec) {
+  std::string command = ShellQuote(wineExec.u8string()) + " --wineserver -p" + std::to_string(kServerLingerSeconds) +
+                        " >/dev/null 2>&1";
   if (std::system(command.c_str()) == -1) throw std::runtime_error("cannot run " + command);
 }
 
@@ -101,7 +100,7 @@ class ProgramDir {
     fs::copy_file(tree / "bench" / kEmptyWindow, fs::u8path(dir_.File(kEmptyWindow)));
     dir_.Write("zidezir.conf", WindowsFile(kConf));
     dir_.Write("voice.ini", WindowsFile(kVoice));
-    KeepWineServer(tree);
+    KeepWineServer(wineExec_);
   }
 
   // Milliseconds until the program's first window is shown and idle.

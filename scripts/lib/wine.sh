@@ -1,10 +1,14 @@
-# Shared by scripts/test, scripts/run and scripts/shots (sourced, not run): the environment of
-# Wine in a build tree's own prefix, Wine's programs, and a free X display with Xvfb on it.
+# Shared by scripts/test, scripts/run, scripts/shots, a build tree's wine-exec and the package
+# tests' fresh_prefix.sh (sourced, not run; plain sh): the environment of Wine in a prefix,
+# Wine's programs, and a free X display with Xvfb on it.
 
-# zz_wine_env PREFIX: the environment every Wine program of ours runs in; sets $wine and
-# $wineserver to Wine's own programs (the 64-bit loader where Debian installs it).
+# zz_wine_env PREFIX [keep]: the environment every Wine program of ours runs in; sets $wine and
+# $wineserver to Wine's own programs (the 64-bit loader where Debian installs it). With "keep"
+# what the environment already says wins (another prefix, a WINEDEBUG that traces).
 zz_wine_env() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+  if [ "${2:-}" != keep ]; then unset WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; fi
+  : "${WINEPREFIX:=$1}" "${WINEDEBUG:=-all}" "${WINEDLLOVERRIDES:=mscoree=;mshtml=}"
+  export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
   mkdir -p "$WINEPREFIX"
   wine=/usr/lib/wine/wine64
   [ -x "$wine" ] || wine=$(command -v wine)
@@ -24,9 +28,8 @@ zz_wine_dpi() {
 }
 
 # zz_free_display FIRST LAST: prints the first display of the range (":N") that has neither a
-# socket nor a lock file.
-zz_free_display() {
-  local n
+# socket nor a lock file. (A subshell, for plain sh has no local variables.)
+zz_free_display() (
   for n in $(seq "$1" "$2"); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
       echo ":$n"
@@ -35,7 +38,7 @@ zz_free_display() {
   done
   echo "no free X display between :$1 and :$2" >&2
   return 1
-}
+)
 
 # zz_start_xvfb FIRST LAST SCREEN: Xvfb on the first free display of the range with the screen
 # given (WxHxDEPTH); exports DISPLAY and sets $xvfb_pid, for the caller to stop.

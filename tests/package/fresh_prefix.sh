@@ -7,36 +7,32 @@
 set -eu
 prefix=$1 wine_exec=$2
 shift 2
+. "$(cd "$(dirname "$0")/../.." && pwd)/scripts/lib/wine.sh"
 WINEPREFIX=$prefix
-export WINEPREFIX
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+# A server left by an interrupted run goes with its prefix.
+if [ -d "$prefix" ]; then
+  zz_wine_env "$prefix" keep
+  "$wineserver" -k 2>/dev/null || true
+  rm -rf "$prefix"
+fi
+# The prefix's folder made anew; a WINEDEBUG or WINEDLLOVERRIDES of the caller still goes through.
+zz_wine_env "$prefix" keep
 
-xvfb=""
+xvfb_pid=""
 cleanup() {
   "$wineserver" -k 2>/dev/null || true
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-# A server left by an interrupted run goes with its prefix.
-if [ -d "$prefix" ]; then "$wineserver" -k 2>/dev/null || true; fi
-rm -rf "$prefix"
-mkdir -p "$prefix"
-
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 150 190); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then DISPLAY=":$n"; break; fi
-  done
-  Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY
+  zz_start_xvfb 150 190 1600x1000x24
 fi
 
 "$wine_exec" wineboot >/dev/null 2>&1 || true
 # No window manager under Xvfb: unmanaged windows spare Wine its wait for one.
-"$wine_exec" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+zz_wine_managed N
 # A Windows the program runs on (a new prefix says Windows 7, which the package refuses).
 "$wine_exec" reg add 'HKCU\Software\Wine' /v Version /d win10 /f >/dev/null 2>&1 || true
 status=0

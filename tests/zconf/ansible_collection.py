@@ -21,6 +21,8 @@ import sys
 import threading
 from pathlib import Path
 
+from ansible_checks import Failures, ansible_env, run_main
+
 HOSTS = [f"gw{n:02}" for n in range(1, 11)]
 BROKEN = HOSTS[-1]
 
@@ -56,8 +58,7 @@ def powershell_command(ansible, collections, desired):
 
 
 def main(ansible, zconf, manual, collections, data, work):
-    if not shutil.which(ansible):
-        sys.exit(f"ansible-playbook not found ({ansible}): scripts/setup installs ansible-core")
+    env = ansible_env(ansible, work, ANSIBLE_COLLECTIONS_PATH=str(collections), ANSIBLE_FORKS="5")
     shutil.rmtree(work, ignore_errors=True)
     (work / "templates").mkdir(parents=True)
     (work / "gateways.yml").write_text(playbook_of(manual), encoding="utf-8")
@@ -80,14 +81,8 @@ def main(ansible, zconf, manual, collections, data, work):
               f"velto_gateway_zconf={zconf}"]
     (work / "gateways.ini").write_text("\n".join(lines) + "\n")
 
-    env = dict(os.environ, ANSIBLE_NOCOLOR="1", ANSIBLE_HOME=str(work / "home"), ANSIBLE_LOCAL_TEMP=str(work / "tmp"),
-               ANSIBLE_REMOTE_TEMP=str(work / "tmp"), ANSIBLE_COLLECTIONS_PATH=str(collections),
-               ANSIBLE_FORKS="5")
-    failures = []
-
-    def expect(condition, what):
-        if not condition:
-            failures.append(what)
+    failures = Failures()
+    expect = failures.expect
 
     def run(name, *options):
         done = subprocess.run([ansible, "-i", "gateways.ini", "gateways.yml", "-e", "restart_service=false", *options],
@@ -151,13 +146,8 @@ def main(ansible, zconf, manual, collections, data, work):
            facts.get("zconf_configuration", {}).get("keys", {}).get("System/Name") == HOSTS[0],
            f"facts: {facts}")
 
-    for failure in failures:
-        print("FAILED:", failure)
-    print("three runs as expected" if not failures else f"{len(failures)} failures")
-    return 1 if failures else 0
+    return failures.verdict()
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 7:
-        sys.exit(__doc__)
-    sys.exit(main(sys.argv[1], sys.argv[2], *map(Path, sys.argv[3:])))
+    run_main(main, __doc__, 4)

@@ -17,7 +17,8 @@ import re
 import shutil
 import subprocess
 import sys
-from pathlib import Path
+
+from ansible_checks import Failures, ansible_env, run_main
 
 
 def playbook_of(manual):
@@ -29,8 +30,7 @@ def playbook_of(manual):
 
 
 def main(ansible, zconf, manual, data, work):
-    if not shutil.which(ansible):
-        sys.exit(f"ansible-playbook not found ({ansible}): scripts/setup installs ansible-core")
+    env = ansible_env(ansible, work)
     shutil.rmtree(work, ignore_errors=True)
     (work / "files").mkdir(parents=True)
     (work / "gateways.yml").write_text(playbook_of(manual), encoding="utf-8")
@@ -39,10 +39,9 @@ def main(ansible, zconf, manual, data, work):
     conf, desired = work / "zidezir.conf", work / "desired.json"
     shutil.copyfile(data / "zconf" / "edited.conf", conf)
 
-    env = dict(os.environ, ANSIBLE_NOCOLOR="1", ANSIBLE_HOME=str(work / "home"), ANSIBLE_LOCAL_TEMP=str(work / "tmp"),
-               ANSIBLE_REMOTE_TEMP=str(work / "tmp"))
     variables = json.dumps({"zconf": zconf, "conf": str(conf), "desired": str(desired), "restart_service": False})
-    failures = []
+    failures = Failures()
+    expect = failures.expect
 
     def export(source):
         out = subprocess.run([zconf, "export", str(data / source)], check=True, capture_output=True).stdout
@@ -61,10 +60,6 @@ def main(ansible, zconf, manual, data, work):
         if done.returncode != 0 or not (status and recap and summary):
             sys.exit(f"{name}: ansible-playbook exited {done.returncode}:\n{done.stdout}\n{done.stderr}")
         return status.group(1), tuple(int(n) for n in recap.groups()), json.loads(summary.group(1))
-
-    def expect(condition, what):
-        if not condition:
-            failures.append(what)
 
     def same(a, b):
         return subprocess.run([zconf, "diff", str(a), str(b)], capture_output=True).returncode == 0
@@ -89,13 +84,8 @@ def main(ansible, zconf, manual, data, work):
     expect(status == "changed" and "--check" in summary[0], f"check run: {status}, {summary}")
     expect((conf.read_bytes(), conf.stat().st_mtime_ns) == before, "check run: the file was written")
 
-    for failure in failures:
-        print("FAILED:", failure)
-    print("three runs as expected" if not failures else f"{len(failures)} failures")
-    return 1 if failures else 0
+    return failures.verdict()
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 6:
-        sys.exit(__doc__)
-    sys.exit(main(sys.argv[1], sys.argv[2], Path(sys.argv[3]), Path(sys.argv[4]), Path(sys.argv[5])))
+    run_main(main, __doc__, 3)
