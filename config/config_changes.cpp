@@ -6,12 +6,12 @@
 #include <optional>
 
 #include "change_texts.h"
-#include "page_texts.h"
 #include "conf_loader.h"
 #include "devices_body.h"
 #include "ini_file.h"
 #include "key_fields.h"
 #include "page_fields.h"
+#include "page_texts.h"
 #include "text.h"
 
 namespace zz {

@@ -39,7 +39,7 @@ struct ConfigSession {
   Prompts& prompts;
   std::string programDir;
   ConfigState state;
-  SaveSummaries summaries;             // of its saves, for the revisions
+  SaveSummaries summaries{};           // of its saves, for the revisions
   std::string program = "zurerizeda";  // who saves, for the revisions
   // The file's lock for a save; none: waited for kFileLockWait. The window waits with a
   // dialog the user can cancel.

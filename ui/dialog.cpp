@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <vector>
 
-#include "dpi.h"
 #include "dialog_rules.h"
-#include "window.h"
+#include "dpi.h"
 #include "win32/utf16.h"
+#include "window.h"
 
 namespace zz::ui {
 

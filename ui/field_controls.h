@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "editor.h"
 #include "page_fields.h"
-#include "controls.h"
 
 namespace zz {
 

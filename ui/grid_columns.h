@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
 #include "column_widths.h"
+#include "controls.h"
 
 namespace zz {
 

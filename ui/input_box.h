@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "key_filters.h"
 #include "dialog.h"
+#include "key_filters.h"
 
 namespace zz {
 

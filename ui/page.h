@@ -8,15 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "accessible.h"
 #include "config_session.h"
+#include "controls.h"
 #include "disabled_hints.h"
 #include "edit_filter.h"
 #include "field_controls.h"
+#include "fonts.h"
 #include "grid_columns.h"
 #include "key_filters.h"
-#include "accessible.h"
-#include "controls.h"
-#include "fonts.h"
 #include "layout.h"
 #include "window.h"
 

@@ -3,9 +3,9 @@
 #include <commdlg.h>
 
 #include "dialog_rules.h"
+#include "input_box.h"
 #include "ui_texts.h"
 #include "win32/system_library.h"
-#include "input_box.h"
 #include "win32/utf16.h"
 
 namespace zz {

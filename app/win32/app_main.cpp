@@ -11,12 +11,12 @@
 #include "form_pr.h"
 #include "main_form.h"
 #include "program_dir.h"
-#include "ui/system_beeper.h"
 #include "ui/accessible.h"
-#include "win32/system_library.h"
-#include "uinput.h"
-#include "win32/tscm.h"
+#include "ui/system_beeper.h"
 #include "ui/win_prompts.h"
+#include "uinput.h"
+#include "win32/system_library.h"
+#include "win32/tscm.h"
 
 namespace zz {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "placement.h"
-#include "ui/dialog_rules.h"
 #include "service_texts.h"
+#include "ui/dialog_rules.h"
 #include "ui/dpi.h"
 #include "win32/utf16.h"
 

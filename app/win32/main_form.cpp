@@ -15,8 +15,8 @@
 #include "page_defaults.h"
 #include "save_flows.h"
 #include "ui/colours.h"
-#include "win32/system_library.h"
 #include "voice_ini.h"
+#include "win32/system_library.h"
 #include "win32/utf16.h"
 
 namespace zz {

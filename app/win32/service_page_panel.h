@@ -2,8 +2,8 @@
 // the view it implements.
 #pragma once
 
-#include "ui/page.h"
 #include "service_page_view.h"
+#include "ui/page.h"
 #include "ui/picture.h"
 
 namespace zz {

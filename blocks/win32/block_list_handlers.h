@@ -6,9 +6,9 @@
 #include "block_list_actions.h"
 #include "block_page.h"
 #include "config_session.h"
+#include "ui/win_prompts.h"
 #include "uinput.h"
 #include "voice_ini.h"
-#include "ui/win_prompts.h"
 
 namespace zz {
 

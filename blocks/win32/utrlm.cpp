@@ -4,9 +4,9 @@
 
 #include "block_texts.h"
 #include "current_row.h"
+#include "page_fields.h"
 #include "ui/edit_filter.h"
 #include "ui/field_controls.h"
-#include "page_fields.h"
 
 namespace zz {
 

@@ -5,13 +5,13 @@
 
 #include "block_list.h"
 #include "block_texts.h"
-#include "ui/field_controls.h"
-#include "ui/grid_columns.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
+#include "ui/field_controls.h"
+#include "ui/grid_columns.h"
+#include "ui/win_prompts.h"
 #include "uinput.h"
 #include "unit_list_actions.h"
-#include "ui/win_prompts.h"
 
 namespace zz {
 

@@ -156,7 +156,9 @@ TEST_F(GuardedStartTest, ZconfGuardJudgesTheStartAndRestoresTheConfigurationTheG
     const std::string made = GoodMade();
     dir.Write("zidezir.conf", WithPort(row.portDigit));
     std::ostringstream out, err;
-    if (row.stopFirst) ASSERT_EQ(RunZconf({"service", "stop"}, out, err), 0) << err.str();
+    if (row.stopFirst) {
+      ASSERT_EQ(RunZconf({"service", "stop"}, out, err), 0) << err.str();
+    }
     const int code = RunZconf({"service", "start", "--guard", "3", "--conf", Conf()}, out, err);
     EXPECT_EQ(code, row.offered ? 1 : 0) << err.str();
     if (row.offered) {

@@ -100,7 +100,9 @@ TEST_F(StartupTest, FrameHasItsCaptionSizesPanelsHeaderAndHintTime) {
   const GridColumns& columns = Form().PanelTrl().StringGrid1Columns;
   for (int c = 0; c < 5; ++c) {
     EXPECT_EQ(grid.ColumnText(c), headers[c]) << c;
-    if (c < 4) EXPECT_EQ(grid.ColumnWidth(c), std::max(widths[c], columns.Minimum(c))) << c;
+    if (c < 4) {
+      EXPECT_EQ(grid.ColumnWidth(c), std::max(widths[c], columns.Minimum(c))) << c;
+    }
   }
   EXPECT_GE(grid.ColumnWidth(4), std::max(widths[4] - 30, columns.Minimum(4)));
   EXPECT_TRUE(ListView_GetExtendedListViewStyle(grid.hwnd()) & LVS_EX_FULLROWSELECT);

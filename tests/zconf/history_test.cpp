@@ -228,7 +228,9 @@ TEST(ZconfHistory, OddThingsInTheHistoryAreLeftAloneAndTold) {
     EXPECT_EQ(history.out.find('\x1B'), std::string::npos);
     // Nothing outside was touched, and every link is still there.
     EXPECT_EQ(outside.Read("keep.txt"), "keep");
-    if (*c.link) EXPECT_EQ(KindOf(dir.File(c.link)), EntryKind::kLink);
+    if (*c.link) {
+      EXPECT_EQ(KindOf(dir.File(c.link)), EntryKind::kLink);
+    }
     if (c.setCode != 0) continue;
     // Revision 1 is the configuration before the last save, whatever else is there.
     const Outcome restored = Zconf({"restore", f, "1"});

@@ -22,8 +22,8 @@ struct Io {
   std::ostream& out;  // results
   std::ostream& err;  // messages
   bool json = false;  // --json: the result, or the refusal, as one JSON document on `out`
-  std::string refusal;                // the text of the last refusal
-  std::vector<std::string> warnings;  // what was said besides the result
+  std::string refusal{};                // the text of the last refusal
+  std::vector<std::string> warnings{};  // what was said besides the result
 };
 
 struct CommandLine {
