@@ -69,7 +69,8 @@ WriteOutcome WriteConfiguration(const WriteRequest& request) {
                             std::nullopt, ModifiedTime(target)) &&
              history->Commit();
     RevisionNote note = request.note;
-    if (note.summary.empty() && outcome.found)
+    // The comparison is worth its time only for a version the history will keep.
+    if (kept && note.summary.empty() && outcome.found)
       note.summary = request.summaries ? request.summaries->Summary(*outcome.found, request.bytes)
                                        : SaveSummary(*outcome.found, request.bytes);
     outcome.historyKept = kept && history->Stage(request.bytes, note, request.voiceBytes);
